@@ -1,0 +1,210 @@
+// The window's layout: every control's place, texts, hint, font and colour,
+// in the stacking order of its parent.
+#include "app/Form1Unit.h"
+
+#include "app/AppFonts.h"
+#include "app/PlainPanel.h"
+#include "training/TrainingCatalogue.h"
+#include "widgets/deco/DsFramedImage.h"
+#include "widgets/deco/antLabel.h"
+#include "widgets/flat/TFlatButtonUnit.h"
+#include "widgets/flat/TFlatComboBoxUnit.h"
+#include "widgets/flat/TFlatEditUnit.h"
+#include "widgets/flat/TFlatGroupBoxUnit.h"
+#include "widgets/flat/TFlatListBoxUnit.h"
+#include "widgets/flat/TFlatMemoUnit.h"
+#include "widgets/flat/TFlatPanelUnit.h"
+#include "widgets/xp/XP_Button.h"
+#include "widgets/xp/XP_Form.h"
+#include "widgets/xp/XP_Url.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+const QColor clGreen(0x00, 0x80, 0x00);
+const QColor clBlue(0x00, 0x00, 0xFF);
+const QColor clRed(0xFF, 0x00, 0x00);
+
+QFont song(int px, bool bold = false) { return AppFonts::font(QStringLiteral("宋体"), px, bold); }
+QFont kai(int px, bool bold = false) { return AppFonts::font(QStringLiteral("楷体_GB2312"), px, bold); }
+QFont arial(int px) { return AppFonts::font(QStringLiteral("Arial"), px); }
+
+const QString kUpgradeUrl = QStringLiteral("http://www.numora.example/rjxz");
+const QString kSupportUrl = QStringLiteral("http://www.numora.example");
+const QString kMailAddress = QStringLiteral("numora@numora.example");
+
+const QStringList kDescriptionLines = {
+    "    系统简介", "", "—  Numora  —", "版本：V1.0 单机版", "发布：2026年12月", "",
+    "制作：Numora 开发组", "联系：numora@numora.example",
+    "比赛使用范围：", "1、自制题库", "2、20以内一步加减法", "3、20以内二步加减法",
+    "4、百以内一步加减法", "5、百以内二步加减法", "6、万以内加减", "7、表内乘除法",
+    "8、万以内乘除法", "9、万以内四则混合运算", "10、一位数乘两位数", "11、小数加减法",
+    "12、小数乘除法", "", "安装要求：", "Microsoft ", "Windows 95及其以上版本。", "",
+    "软件特色：", "1、训练情况所见即所得；", "2、家长、孩子可查阅训练", "过程；",
+    "3、教师可自由升级题库；", "4、免除家长的出题和批改", "工作；", "5、节省成本及纸张。",
+};
+
+template <class Control>
+void setControlText(Control *control, const QString &text)
+{
+    if constexpr (std::is_base_of_v<QComboBox, Control>)
+        control->setEditText(text);
+    else if constexpr (std::is_base_of_v<QGroupBox, Control>)
+        control->setTitle(text);
+    else if constexpr (std::is_base_of_v<PlainPanel, Control>)
+        control->setCaption(text);
+    else if constexpr (requires { control->setText(text); })
+        control->setText(text);
+    else
+        Q_ASSERT_X(text.isEmpty(), "setControlText", "control has no text");
+}
+
+} // namespace
+
+template <class Control>
+Control *TForm1::add(QWidget *parent, const char *name, QRect place, const ControlLook &look)
+{
+    auto *control = new Control(parent);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(place);
+    if constexpr (std::is_base_of_v<QLabel, Control>)
+        control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (!look.text.isEmpty())
+        setControlText(control, look.text);
+    control->setToolTip(look.hint);
+    if (look.font)
+        control->setFont(*look.font);
+    if (look.color.isValid()) {
+        QPalette palette = control->palette();
+        palette.setColor(QPalette::WindowText, look.color);
+        palette.setColor(QPalette::Text, look.color);
+        control->setPalette(palette);
+    }
+    if (look.tab >= 0)
+        m_tabOrders.insert(control, look.tab);
+    if (!look.visible)
+        control->hide();
+    control->setEnabled(look.enabled);
+    return control;
+}
+
+void TForm1::createControls()
+{
+    setFont(AppFonts::font(QStringLiteral("MS Sans Serif"), 11));
+
+    XP_Form1 = new TXP_Form(this);
+    XP_Form1->setObjectName(QStringLiteral("XP_Form1"));
+    Panel2 = add<PlainPanel>(this, "Panel2", {3, 29, 668, 392});
+
+    // Left area, bottom of the stacking order first.
+    FlatPanel3 = add<TFlatPanel>(Panel2, "FlatPanel3", {9, 14, 429, 344}, {.hint = "训练查询窗口", .tab = 2, .visible = false});
+    Label8 = add<QLabel>(FlatPanel3, "Label8", {96, 16, 257, 25}, {.text = "查询窗口", .font = song(16), .color = clGreen});
+    FlatMemo2 = add<TFlatMemo>(FlatPanel3, "FlatMemo2", {40, 40, 329, 297}, {.hint = "训练过程", .font = song(19), .tab = 0});
+    FlatMemo2->setReadOnly(true);
+    FlatMemo2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    FlatMemo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FlatMemo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    FlatPanel5 = add<TFlatPanel>(Panel2, "FlatPanel5", {8, 14, 430, 343}, {.hint = "软件信息窗口", .tab = 6, .visible = false});
+    FlatPanel7 = add<TFlatPanel>(FlatPanel5, "FlatPanel7", {3, 3, 226, 165}, {.hint = "版权申明", .tab = 0});
+    Image2 = add<QLabel>(FlatPanel7, "Image2", {16, 16, 33, 33});
+    Label29 = add<QLabel>(FlatPanel7, "Label29", {64, 24, 154, 24}, {.text = kApplicationTitle});
+    XP_Url2 = add<TXP_Url>(FlatPanel7, "XP_Url2", {28, 112, 179, 17}, {.text = "联系作者：" + kMailAddress});
+    XP_Url2->setURL("mailto:" + kMailAddress);
+    XP_Url3 = add<TXP_Url>(FlatPanel7, "XP_Url3", {36, 136, 152, 17}, {.text = "技术支持：" + kSupportUrl});
+    XP_Url3->setURL(kSupportUrl);
+    FlatMemo3 = add<TFlatMemo>(FlatPanel5, "FlatMemo3", {232, 3, 194, 165}, {.hint = "软件介绍", .font = song(14), .color = clGreen, .tab = 2});
+    FlatMemo3->setReadOnly(true);
+    FlatMemo3->setLineWrapMode(QPlainTextEdit::NoWrap);
+    FlatMemo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FlatMemo3->setLines(kDescriptionLines);
+
+    FlatPanel4 = add<TFlatPanel>(Panel2, "FlatPanel4", {8, 14, 430, 344}, {.hint = "编制题库窗口", .tab = 3, .visible = false});
+    Label9 = add<QLabel>(FlatPanel4, "Label9", {128, 24, 73, 17}, {.text = "题目", .font = song(16)});
+    Label10 = add<QLabel>(FlatPanel4, "Label10", {312, 24, 73, 17}, {.text = "答案", .font = song(16)});
+    ListBox7 = add<QListWidget>(FlatPanel4, "ListBox7", {56, 48, 177, 208}, {.hint = "题库所有题目", .tab = 0});
+    ListBox8 = add<QListWidget>(FlatPanel4, "ListBox8", {288, 48, 89, 208}, {.hint = "答案", .tab = 1});
+    FlatEdit6 = add<TFlatEdit>(FlatPanel4, "FlatEdit6", {56, 270, 177, 22}, {.hint = "当前题目", .font = song(16), .tab = 2});
+    Label19 = add<QLabel>(FlatPanel4, "Label19", {253, 270, 25, 25}, {.text = "=", .font = song(19, true)});
+    FlatEdit7 = add<TFlatEdit>(FlatPanel4, "FlatEdit7", {288, 270, 89, 22}, {.hint = "当前题目答案", .font = song(16), .tab = 3});
+    FlatButton13 = add<TXP_Button>(FlatPanel4, "FlatButton13", {58, 301, 45, 24}, {.text = "添加", .hint = "添加题目", .tab = 4});
+    FlatButton14 = add<TXP_Button>(FlatPanel4, "FlatButton14", {110, 301, 45, 24}, {.text = "修改", .hint = "修改题目", .tab = 5, .enabled = false});
+    FlatButton15 = add<TXP_Button>(FlatPanel4, "FlatButton15", {160, 301, 45, 24}, {.text = "删除", .hint = "删除题目", .tab = 6, .enabled = false});
+    FlatButton16 = add<TXP_Button>(FlatPanel4, "FlatButton16", {213, 301, 45, 24}, {.text = "完成", .hint = "完成自制题库", .tab = 7});
+    FlatButton17 = add<TXP_Button>(FlatPanel4, "FlatButton17", {266, 301, 45, 24}, {.text = "取消", .hint = "取消题库自制", .tab = 8});
+    FlatButton11 = add<TXP_Button>(FlatPanel4, "FlatButton11", {322, 301, 25, 24}, {.text = "×", .hint = "添加乘号", .tab = 9});
+    FlatButton12 = add<TXP_Button>(FlatPanel4, "FlatButton12", {354, 301, 25, 24}, {.text = "÷", .hint = "添加除号", .tab = 10});
+
+    // Training panel, covering both areas while a run is under way.
+    Panel1 = add<PlainPanel>(Panel2, "Panel1", {3, 4, 661, 362}, {.text = "开始训练", .hint = "训练窗口", .tab = 4, .visible = false});
+    Panel1->setBevels(PlainPanel::Bevel::Raised, PlainPanel::Bevel::Lowered);
+    Label6 = add<QLabel>(Panel1, "Label6", {76, 24, 514, 32}, {.text = "Label6", .font = kai(24, true)});
+    Label7 = add<QLabel>(Panel1, "Label7", {148, 64, 333, 32}, {.text = "Label7", .font = kai(20), .color = clGreen});
+    MediaPlayer1 = add<QWidget>(Panel1, "MediaPlayer1", {264, 88, 253, 30}, {.tab = 6, .visible = false});
+    FlatGroupBox1 = add<TFlatGroupBox>(Panel1, "FlatGroupBox1", {40, 120, 177, 209}, {.text = "信息栏目", .hint = "训练信息", .tab = 0});
+    Label11 = add<QLabel>(FlatGroupBox1, "Label11", {8, 38, 76, 25}, {.text = "Label11", .font = song(16)});
+    Label12 = add<QLabel>(FlatGroupBox1, "Label12", {8, 78, 76, 25}, {.text = "Label12", .font = song(16)});
+    Label13 = add<QLabel>(FlatGroupBox1, "Label13", {8, 120, 76, 25}, {.text = "Label13", .font = song(16)});
+    Label14 = add<QLabel>(FlatGroupBox1, "Label14", {8, 166, 76, 25}, {.text = "Label14", .font = song(16)});
+    Label15 = add<QLabel>(FlatGroupBox1, "Label15", {101, 37, 65, 25}, {.text = "Label15", .font = song(16), .color = clGreen});
+    Label16 = add<QLabel>(FlatGroupBox1, "Label16", {100, 77, 70, 25}, {.text = "Label16", .font = song(16), .color = clGreen});
+    Label17 = add<QLabel>(FlatGroupBox1, "Label17", {100, 119, 69, 25}, {.text = "Label17", .font = song(16), .color = clGreen});
+    Label18 = add<QLabel>(FlatGroupBox1, "Label18", {100, 167, 69, 25}, {.text = "Label18", .font = song(16), .color = clGreen});
+    FlatMemo1 = add<TFlatMemo>(Panel1, "FlatMemo1", {264, 128, 353, 169}, {.tab = 5, .visible = false});
+    FlatMemo1->setReadOnly(true);
+    FlatMemo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    FlatMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Label4 = add<QLabel>(Panel1, "Label4", {264, 160, 369, 29}, {.text = "题目", .hint = "出示题目", .font = kai(29, true), .color = clBlue});
+    Label4->setAutoFillBackground(true); // hides the panel's caption
+    FlatEdit2 = add<TFlatEdit>(Panel1, "FlatEdit2", {360, 216, 89, 35}, {.hint = "输入答案", .font = song(29), .color = clRed, .tab = 2, .enabled = false});
+    Label1 = add<QLabel>(Panel1, "Label1", {312, 232, 41, 17}, {.text = "答案", .font = song(14)});
+    FlatButton5 = add<TFlatButton>(Panel1, "FlatButton5", {344, 256, 57, 25}, {.text = "下一题", .tab = 1, .visible = false});
+    FlatButton5->setDefault(true);
+    FlatButton3 = add<TXP_Button>(Panel1, "FlatButton3", {304, 304, 105, 25}, {.text = "开始训练", .tab = 7});
+    FlatButton4 = add<TXP_Button>(Panel1, "FlatButton4", {456, 304, 105, 25}, {.text = "结束训练", .hint = "结束训练", .tab = 8});
+    FlatListBox1 = add<TFlatListBox>(Panel1, "FlatListBox1", {544, 304, 137, 99}, {.visible = false});
+    FlatListBox2 = add<TFlatListBox>(Panel1, "FlatListBox2", {528, 344, 137, 99}, {.visible = false});
+
+    FlatPanel2 = add<TFlatPanel>(Panel2, "FlatPanel2", {2, 5, 445, 362}, {.tab = 0});
+    DsFramedImage1 = add<TDsFramedImage>(FlatPanel2, "DsFramedImage1", {1, 1, 443, 360}, {.hint = "欢迎使用！"});
+
+    // Selection panel on the right.
+    FlatPanel1 = add<TFlatPanel>(Panel2, "FlatPanel1", {449, 15, 211, 343}, {.hint = "登陆系统窗口", .tab = 1});
+    antLabel1 = add<TantLabel>(FlatPanel1, "antLabel1", {48, 16, 121, 30}, {.text = "登陆窗口", .font = kai(29)});
+    Label20 = add<QLabel>(FlatPanel1, "Label20", {15, 67, 55, 17}, {.text = "训练范围:", .font = arial(11)});
+    FlatComboBox1 = add<TFlatComboBox>(FlatPanel1, "FlatComboBox1", {16, 80, 177, 21}, {.hint = "选择训练范围", .tab = 0});
+    Label21 = add<QLabel>(FlatPanel1, "Label21", {16, 114, 55, 17}, {.text = "训练方式:", .font = arial(11)});
+    FlatComboBox2 = add<TFlatComboBox>(FlatPanel1, "FlatComboBox2", {16, 128, 177, 21}, {.hint = "选择训练方式", .tab = 1});
+    Label22 = add<QLabel>(FlatPanel1, "Label22", {19, 161, 55, 17}, {.text = "训练控制:", .font = arial(11)});
+    FlatComboBox3 = add<TFlatComboBox>(FlatPanel1, "FlatComboBox3", {18, 176, 121, 21}, {.hint = "选择训练的量", .tab = 2});
+    FlatButton6 = add<TXP_Button>(FlatPanel1, "FlatButton6", {150, 176, 43, 20}, {.text = "自定义", .hint = "自定义训练的量", .tab = 3});
+    FlatButton1 = add<TXP_Button>(FlatPanel1, "FlatButton1", {24, 231, 75, 24}, {.text = "登    陆", .hint = "登陆系统", .tab = 4});
+    FlatButton7 = add<TXP_Button>(FlatPanel1, "FlatButton7", {112, 231, 75, 24}, {.text = "查    询", .hint = "查询训练情况", .tab = 6});
+    XP_Button1 = add<TXP_Button>(FlatPanel1, "XP_Button1", {24, 263, 75, 24}, {.text = "软件信息", .tab = 8});
+    FlatButton8 = add<TXP_Button>(FlatPanel1, "FlatButton8", {112, 263, 75, 24}, {.text = "自制题库", .hint = "自己编制题库", .tab = 7});
+    XP_Url1 = add<TXP_Url>(FlatPanel1, "XP_Url1", {34, 299, 56, 17}, {.text = "网络升级", .hint = "通过网络升级软件版本"});
+    XP_Url1->setURL(kUpgradeUrl);
+    FlatButton2 = add<TXP_Button>(FlatPanel1, "FlatButton2", {112, 295, 75, 24}, {.text = "退    出", .hint = "退出系统", .tab = 5});
+    for (TFlatComboBox *box : {FlatComboBox1, FlatComboBox2, FlatComboBox3})
+        box->setEditText(QStringLiteral("请选择："));
+    FlatComboBox1->replaceItems(TrainingCatalogue::rangeTexts());
+    FlatComboBox2->replaceItems(TrainingCatalogue::modeTexts());
+
+    StatusBar1 = add<QStatusBar>(Panel2, "StatusBar1", {0, 373, 668, 19});
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel0 = new QLabel(QStringLiteral("欢迎使用！"), StatusBar1);
+    StatusPanel0->setObjectName(QStringLiteral("StatusPanel0"));
+    StatusPanel0->setAlignment(Qt::AlignCenter);
+    StatusPanel0->setFixedWidth(100);
+    StatusBar1->addWidget(StatusPanel0);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+
+    XP_Form1->setClientPanel(Panel2);
+}

@@ -1,0 +1,282 @@
+#include "app/Form1Unit.h"
+
+#include "app/ActionGuard.h"
+#include "app/HintLine.h"
+#include "app/PlainPanel.h"
+#include "platform/DateSource.h"
+#include "platform/UserDialogs.h"
+#include "training/AppPaths.h"
+#include "training/TextFile.h"
+#include "widgets/deco/DsFramedImage.h"
+#include "widgets/flat/TFlatButtonUnit.h"
+#include "widgets/flat/TFlatComboBoxUnit.h"
+#include "widgets/flat/TFlatEditUnit.h"
+#include "widgets/flat/TFlatListBoxUnit.h"
+#include "widgets/flat/TFlatMemoUnit.h"
+#include "widgets/flat/TFlatPanelUnit.h"
+#include "widgets/xp/XP_Button.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCursor>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <algorithm>
+
+const QString kApplicationTitle = QStringLiteral("Numora－单机版");
+
+namespace {
+
+const QString kQueryAgainCaption = QStringLiteral("查      询");
+const QString kCloseCaption = QStringLiteral("关      闭");
+const QString kCustomQuestions = QStringLiteral("\\data\\make.tm");
+const QString kCustomAnswers = QStringLiteral("\\data\\make.da");
+
+void setListLines(QListWidget *list, const QStringList &lines)
+{
+    list->clear();
+    list->addItems(lines);
+}
+
+QStringList listLines(const QListWidget *list)
+{
+    QStringList lines;
+    for (int row = 0; row < list->count(); ++row)
+        lines.append(list->item(row)->text());
+    return lines;
+}
+
+} // namespace
+
+TForm1::TForm1(const QString &appDir, FormServices services, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_services(std::move(services)),
+      m_model(appDir)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kApplicationTitle);
+    resize(674, 424);
+    createControls();
+    applyTabOrder();
+    connectEvents();
+    Panel2->installEventFilter(this);
+    FormCreate();
+}
+
+QString TForm1::Caption() const
+{
+    return QStringLiteral("Numora V1.0 －单机版");
+}
+
+QString TForm1::statusHint() const
+{
+    return StatusPanel0->text();
+}
+
+void TForm1::applyTabOrder()
+{
+    // The parents' tab orders, nested depth first, make one focus chain.
+    QList<QWidget *> chain;
+    std::function<void(QWidget *)> visit = [&](QWidget *container) {
+        QList<QWidget *> ordered;
+        for (QObject *child : container->children()) {
+            auto *w = qobject_cast<QWidget *>(child);
+            if (w && m_tabOrders.contains(w))
+                ordered.append(w);
+        }
+        std::stable_sort(ordered.begin(), ordered.end(),
+                         [&](QWidget *a, QWidget *b) { return m_tabOrders.value(a) < m_tabOrders.value(b); });
+        for (QWidget *w : ordered) {
+            if (w->focusPolicy() & Qt::TabFocus)
+                chain.append(w);
+            visit(w);
+        }
+    };
+    visit(Panel2);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain.at(i - 1), chain.at(i));
+}
+
+void TForm1::connectEvents()
+{
+    auto bind = [this](auto *sender, auto signal, void (TForm1::*handler)()) {
+        connect(sender, signal, this, [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
+    };
+    bind(FlatComboBox1, &TFlatComboBox::Change, &TForm1::FlatComboBox1Change);
+    bind(FlatComboBox2, &TFlatComboBox::Change, &TForm1::FlatComboBox2Change);
+    bind(FlatComboBox3, &TFlatComboBox::Change, &TForm1::FlatComboBox3Change);
+    bind(FlatButton6, &QPushButton::clicked, &TForm1::FlatButton6Click);
+    bind(FlatButton1, &QPushButton::clicked, &TForm1::FlatButton1Click);
+    bind(FlatButton2, &QPushButton::clicked, &TForm1::FlatButton2Click);
+    bind(FlatButton4, &QPushButton::clicked, &TForm1::FlatButton2Click);
+    bind(FlatButton7, &QPushButton::clicked, &TForm1::FlatButton7Click);
+    bind(FlatButton8, &QPushButton::clicked, &TForm1::FlatButton8Click);
+    bind(FlatButton16, &QPushButton::clicked, &TForm1::FlatButton16Click);
+    bind(FlatButton17, &QPushButton::clicked, &TForm1::FlatButton17Click);
+    bind(XP_Button1, &QPushButton::clicked, &TForm1::XP_Button1Click);
+
+    connect(&m_model, &TrainingModel::textChanged, this, &TForm1::showModelText);
+    connect(&m_model, &TrainingModel::questionLinesChanged, this,
+            [this](const QStringList &lines) { setListLines(FlatListBox1, lines); });
+    connect(&m_model, &TrainingModel::answerLinesChanged, this,
+            [this](const QStringList &lines) { setListLines(FlatListBox2, lines); });
+}
+
+void TForm1::guarded(const std::function<void()> &action)
+{
+    runGuarded(*m_services.dialogs, action);
+}
+
+void TForm1::showModelText(TrainingLabel label, const QString &text)
+{
+    if (auto *target = findChild<QLabel *>(labelName(label)))
+        target->setText(text);
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    // The status bar runs along the bottom of the client panel.
+    if (watched == Panel2 && event->type() == QEvent::Resize)
+        StatusBar1->setGeometry(0, Panel2->height() - 19, Panel2->width(), 19);
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::FormCreate()
+{
+    const DateSource *dates = m_services.dates;
+    m_model.fixRecordPath([dates] { return dates->todayShortDate(); });
+    if (auto *dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { updateHint(QCursor::pos()); });
+}
+
+void TForm1::updateHint(QPoint globalPos)
+{
+    const QString hint = HintLine::hintAt(globalPos);
+    if (hint == m_applicationHint)
+        return;
+    m_applicationHint = hint;
+    ShowHint();
+}
+
+void TForm1::ShowHint()
+{
+    StatusPanel0->setText(m_applicationHint);
+}
+
+void TForm1::FlatComboBox1Change()
+{
+    m_model.selectRange(FlatComboBox1->currentIndex());
+}
+
+void TForm1::FlatComboBox2Change()
+{
+    const QStringList amounts = m_model.selectMode(FlatComboBox2->currentIndex());
+    FlatComboBox3->replaceItems(amounts);
+}
+
+void TForm1::FlatComboBox3Change()
+{
+    m_model.selectAmount(FlatComboBox3->currentIndex(), FlatComboBox3->currentText());
+}
+
+void TForm1::FlatButton6Click()
+{
+    const QString text = m_services.dialogs->inputBox(QStringLiteral("请输入"),
+                                                      QStringLiteral("提示：训练量为数字！        "),
+                                                      QStringLiteral("300"));
+    FlatComboBox3->setEditText(text);
+    m_model.enterCustomAmount(text);
+}
+
+void TForm1::FlatButton1Click()
+{
+    if (!m_model.choiceComplete()) {
+        m_services.dialogs->messageBox(QStringLiteral("Error"), QStringLiteral("训练项目选择是否正确？"),
+                                       UserDialogs::Icon::Error, UserDialogs::Buttons::Ok);
+        return;
+    }
+    m_model.writeRangeTitle();
+    Panel1->show();
+    for (QWidget *panel : {FlatPanel1, FlatPanel2, FlatPanel3, FlatPanel4, FlatPanel5})
+        panel->hide();
+    m_model.writeTrainingTexts();
+    m_model.loadBank();
+}
+
+void TForm1::FlatButton2Click()
+{
+    m_services.terminate();
+}
+
+void TForm1::FlatButton7Click()
+{
+    if (FlatButton7->text() == kCloseCaption)
+        closeViewer();
+    else
+        openRecord();
+}
+
+void TForm1::openRecord()
+{
+    const QString chosen = m_services.dialogs->openFileName(AppPaths::join(m_model.appDir(), QStringLiteral("\\job")),
+                                                            QStringLiteral("训练成绩文件（*.xl）"),
+                                                            QStringLiteral("*.xl"));
+    if (chosen.isEmpty())
+        return;
+    FlatMemo2->clear();
+    Label8->setText(QFileInfo(chosen).fileName());
+    FlatMemo2->setLines(TextFile::readLines(chosen));
+    FlatPanel2->hide();
+    FlatPanel3->show();
+    FlatPanel4->hide();
+    FlatPanel5->hide();
+    FlatButton7->setText(kCloseCaption);
+}
+
+void TForm1::closeViewer()
+{
+    FlatPanel3->hide();
+    FlatButton7->setText(kQueryAgainCaption);
+    FlatPanel2->show();
+}
+
+void TForm1::FlatButton8Click()
+{
+    FlatPanel2->hide();
+    FlatPanel3->hide();
+    FlatPanel4->show();
+    FlatPanel5->hide();
+    ListBox7->clear();
+    ListBox8->clear();
+    setListLines(ListBox7, TextFile::readLines(AppPaths::join(m_model.appDir(), kCustomQuestions)));
+    setListLines(ListBox8, TextFile::readLines(AppPaths::join(m_model.appDir(), kCustomAnswers)));
+}
+
+void TForm1::FlatButton16Click()
+{
+    const auto answer = m_services.dialogs->messageBox(QStringLiteral("Warning"), QStringLiteral("编辑完成吗？"),
+                                                       UserDialogs::Icon::Warning, UserDialogs::Buttons::YesNo);
+    if (answer != UserDialogs::Answer::Yes)
+        return;
+    TextFile::writeLines(AppPaths::join(m_model.appDir(), kCustomQuestions), listLines(ListBox7));
+    TextFile::writeLines(AppPaths::join(m_model.appDir(), kCustomAnswers), listLines(ListBox8));
+    FlatPanel4->hide();
+}
+
+void TForm1::FlatButton17Click()
+{
+    FlatPanel4->hide();
+    FlatPanel2->show();
+}
+
+void TForm1::XP_Button1Click()
+{
+    FlatPanel2->hide();
+    FlatPanel3->hide();
+    FlatPanel4->hide();
+    FlatPanel5->show();
+}

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "training/TrainingModel.h"
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class DateSource;
+class PlainPanel;
+class QLabel;
+class QListWidget;
+class QStatusBar;
+class QTimer;
+class TDsFramedImage;
+class TFlatButton;
+class TFlatComboBox;
+class TFlatEdit;
+class TFlatGroupBox;
+class TFlatListBox;
+class TFlatMemo;
+class TFlatPanel;
+class TXP_Button;
+class TXP_Form;
+class TXP_Url;
+class TantLabel;
+class UserDialogs;
+
+// What the window needs from the desktop; tests hand in scripted ones.
+struct FormServices
+{
+    UserDialogs *dialogs = nullptr;
+    const DateSource *dates = nullptr;
+    std::function<void()> terminate; // ends the program
+};
+
+extern const QString kApplicationTitle;
+
+// How one control of the layout looks; unset fields keep the control's own.
+struct ControlLook
+{
+    QString text;
+    QString hint;
+    std::optional<QFont> font;
+    QColor color;
+    int tab = -1; // position in the parent's tab order
+    bool visible = true;
+    bool enabled = true;
+};
+
+// The program's one window.
+class TForm1 : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption)
+
+public:
+    TForm1(const QString &appDir, FormServices services, QWidget *parent = nullptr);
+
+    QString Caption() const;
+    TrainingModel &model() { return m_model; }
+    QString statusHint() const;
+
+    // The idle step of the hint line for a pointer at this screen point.
+    void updateHint(QPoint globalPos);
+
+    // Frame and client panel.
+    TXP_Form *XP_Form1;
+    PlainPanel *Panel2;
+    QStatusBar *StatusBar1;
+    QLabel *StatusPanel0;
+    QTimer *Timer1;
+
+    // Selection panel.
+    TFlatPanel *FlatPanel1;
+    TantLabel *antLabel1;
+    QLabel *Label20, *Label21, *Label22;
+    TFlatComboBox *FlatComboBox1, *FlatComboBox2, *FlatComboBox3;
+    TXP_Button *FlatButton6, *FlatButton1, *FlatButton7, *XP_Button1, *FlatButton8, *FlatButton2;
+    TXP_Url *XP_Url1;
+
+    // Welcome picture.
+    TFlatPanel *FlatPanel2;
+    TDsFramedImage *DsFramedImage1;
+
+    // Training panel.
+    PlainPanel *Panel1;
+    QLabel *Label6, *Label7, *Label4, *Label1;
+    QWidget *MediaPlayer1;
+    TFlatGroupBox *FlatGroupBox1;
+    QLabel *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17, *Label18;
+    TFlatMemo *FlatMemo1;
+    TFlatEdit *FlatEdit2;
+    TFlatButton *FlatButton5;
+    TXP_Button *FlatButton3, *FlatButton4;
+    TFlatListBox *FlatListBox1, *FlatListBox2;
+
+    // Query panel.
+    TFlatPanel *FlatPanel3;
+    QLabel *Label8;
+    TFlatMemo *FlatMemo2;
+
+    // Bank editor panel.
+    TFlatPanel *FlatPanel4;
+    QLabel *Label9, *Label10, *Label19;
+    QListWidget *ListBox7, *ListBox8;
+    TFlatEdit *FlatEdit6, *FlatEdit7;
+    TXP_Button *FlatButton13, *FlatButton14, *FlatButton15, *FlatButton16, *FlatButton17, *FlatButton11,
+        *FlatButton12;
+
+    // About panel.
+    TFlatPanel *FlatPanel5, *FlatPanel7;
+    QLabel *Image2, *Label29;
+    TXP_Url *XP_Url2, *XP_Url3;
+    TFlatMemo *FlatMemo3;
+
+    void FormCreate();
+    void ShowHint();
+    void FlatComboBox1Change();
+    void FlatComboBox2Change();
+    void FlatComboBox3Change();
+    void FlatButton6Click();
+    void FlatButton1Click();
+    void FlatButton2Click();
+    void FlatButton7Click();
+    void FlatButton8Click();
+    void FlatButton16Click();
+    void FlatButton17Click();
+    void XP_Button1Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void applyTabOrder();
+    void connectEvents();
+    void showModelText(TrainingLabel label, const QString &text);
+    void guarded(const std::function<void()> &action);
+    void openRecord();
+    void closeViewer();
+
+    template <class Control>
+    Control *add(QWidget *parent, const char *name, QRect place, const ControlLook &look = {});
+
+    FormServices m_services;
+    TrainingModel m_model;
+    QString m_applicationHint;
+    QHash<QWidget *, int> m_tabOrders;
+};

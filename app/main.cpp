@@ -1,0 +1,21 @@
+#include "app/AppFonts.h"
+#include "app/Form1Unit.h"
+#include "platform/DateSource.h"
+#include "platform/UserDialogs.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    AppFonts::installSubstitutions();
+    QApplication::setApplicationName(kApplicationTitle);
+
+    SystemDateSource dates;
+    QtUserDialogs dialogs(nullptr, kApplicationTitle);
+    TForm1 form(QCoreApplication::applicationDirPath(), {&dialogs, &dates, [] { QCoreApplication::quit(); }});
+    form.move(form.screen()->availableGeometry().center() - form.rect().center());
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,61 @@
+#include "platform/UserDialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+QString errorBoxText(const QString &text)
+{
+    if (!text.isEmpty() && text.back() > u'.')
+        return text + u'.';
+    return text;
+}
+
+QtUserDialogs::QtUserDialogs(QWidget *parent, QString applicationTitle)
+    : m_parent(parent), m_applicationTitle(std::move(applicationTitle))
+{
+}
+
+void QtUserDialogs::errorBox(const QString &text)
+{
+    messageBox(m_applicationTitle, errorBoxText(text), Icon::Error, Buttons::Ok);
+}
+
+UserDialogs::Answer QtUserDialogs::messageBox(const QString &caption, const QString &text, Icon icon,
+                                              Buttons buttons)
+{
+    static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning,
+                                              QMessageBox::Critical};
+    QMessageBox box(icons[int(icon)], caption, text, QMessageBox::NoButton, m_parent);
+    if (buttons == Buttons::Ok) {
+        box.addButton(QMessageBox::Ok);
+        box.exec();
+        return Answer::Ok;
+    }
+    QAbstractButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+QString QtUserDialogs::inputBox(const QString &caption, const QString &prompt, const QString &defaultText)
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, defaultText, &accepted);
+    return accepted ? text : defaultText;
+}
+
+QString QtUserDialogs::openFileName(const QString &startDir, const QString &filterEntry, const QString &pattern)
+{
+    // The entry carries full-width brackets, so the pattern goes in a hidden
+    // ASCII pair for the dialog to filter by.
+    QFileDialog dialog(m_parent, QString(), startDir, filterEntry + QStringLiteral(" (") + pattern + u')');
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The modal boxes the program shows, behind an interface so that tests can
+// script the user's answers.
+class UserDialogs
+{
+public:
+    enum class Icon { Information, Warning, Error };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~UserDialogs() = default;
+
+    // The application's standard error box.
+    virtual void errorBox(const QString &text) = 0;
+    virtual Answer messageBox(const QString &caption, const QString &text, Icon icon, Buttons buttons) = 0;
+    // Cancel returns the default text.
+    virtual QString inputBox(const QString &caption, const QString &prompt, const QString &defaultText) = 0;
+    // An empty result means the user cancelled.
+    virtual QString openFileName(const QString &startDir, const QString &filterEntry, const QString &pattern) = 0;
+};
+
+// The error text as the error box shows it: a full stop is added when the
+// last character sorts after ".".
+QString errorBoxText(const QString &text);
+
+class QtUserDialogs : public UserDialogs
+{
+public:
+    QtUserDialogs(QWidget *parent, QString applicationTitle);
+
+    void errorBox(const QString &text) override;
+    Answer messageBox(const QString &caption, const QString &text, Icon icon, Buttons buttons) override;
+    QString inputBox(const QString &caption, const QString &prompt, const QString &defaultText) override;
+    QString openFileName(const QString &startDir, const QString &filterEntry, const QString &pattern) override;
+
+private:
+    QWidget *m_parent;
+    QString m_applicationTitle;
+};

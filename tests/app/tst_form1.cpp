@@ -1,0 +1,508 @@
+#include "app/AppFonts.h"
+#include "app/Form1Unit.h"
+#include "app/HintLine.h"
+#include "app/PlainPanel.h"
+#include "support/ScriptedDialogs.h"
+#include "training/TextFile.h"
+#include "widgets/deco/DsFramedImage.h"
+#include "widgets/flat/TFlatComboBoxUnit.h"
+#include "widgets/flat/TFlatEditUnit.h"
+#include "widgets/flat/TFlatListBoxUnit.h"
+#include "widgets/flat/TFlatMemoUnit.h"
+#include "widgets/flat/TFlatPanelUnit.h"
+#include "widgets/xp/XP_Button.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Visibility of FlatPanel1, FlatPanel2, FlatPanel3, FlatPanel4, FlatPanel5, Panel1.
+using View = QList<bool>;
+const View kStart{true, true, false, false, false, false};
+const View kQuery{true, false, true, false, false, false};
+const View kEditor{true, false, false, true, false, false};
+const View kAbout{true, false, false, false, true, false};
+const View kEditorFinished{true, false, false, false, false, false};
+const View kTraining{false, false, false, false, false, true};
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void windowFrame();
+    void placesAndTexts_data();
+    void placesAndTexts();
+    void stackingOrderOfClientPanel();
+    void selectionPanelTabOrder();
+    void viewChanges_data();
+    void viewChanges();
+    void queryCaptionAndPanelCanPart();
+    void failedRecordReadKeepsView();
+    void hintsAreInherited_data();
+    void hintsAreInherited();
+    void hintLineWritesOnlyChanges();
+    void enteringTrainingWritesTexts();
+    void incompleteChoiceIsRefused();
+    void modeChangeKeepsShownAmount();
+    void customAmountFromInputBox();
+    void customAmountErrorKeepsText();
+    void typingInAmountBoxClearsChoice();
+    void missingBankShowsErrorAfterSwitch();
+    void exitEndsProgram();
+    void recordPathFixedAtStart();
+
+private:
+    View view() const;
+    void pick(TFlatComboBox *box, int index);
+    void press(QAbstractButton *button);
+    void writeBank(const QString &stem, const QStringList &questions, const QStringList &answers);
+    void runSteps(const QStringList &steps);
+
+    std::unique_ptr<QTemporaryDir> m_appDir;
+    std::unique_ptr<ScriptedDialogs> m_dialogs;
+    std::unique_ptr<FixedDate> m_date;
+    std::unique_ptr<TForm1> m_form;
+    int m_terminations = 0;
+};
+
+void TestForm1::initTestCase()
+{
+    AppFonts::installSubstitutions();
+}
+
+void TestForm1::init()
+{
+    m_appDir = std::make_unique<QTemporaryDir>();
+    QDir(m_appDir->path()).mkdir("data");
+    QDir(m_appDir->path()).mkdir("job");
+    m_dialogs = std::make_unique<ScriptedDialogs>();
+    m_date = std::make_unique<FixedDate>("2026-12-8");
+    m_terminations = 0;
+    m_form = std::make_unique<TForm1>(m_appDir->path(),
+                                      FormServices{m_dialogs.get(), m_date.get(), [this] { ++m_terminations; }});
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+}
+
+void TestForm1::cleanup()
+{
+    m_form.reset();
+}
+
+View TestForm1::view() const
+{
+    const TForm1 &f = *m_form;
+    return {f.FlatPanel1->isVisible(), f.FlatPanel2->isVisible(), f.FlatPanel3->isVisible(),
+            f.FlatPanel4->isVisible(), f.FlatPanel5->isVisible(), f.Panel1->isVisible()};
+}
+
+void TestForm1::pick(TFlatComboBox *box, int index)
+{
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
+void TestForm1::press(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void TestForm1::writeBank(const QString &stem, const QStringList &questions, const QStringList &answers)
+{
+    TextFile::writeLines(m_appDir->filePath("data/" + stem + ".tm"), questions);
+    TextFile::writeLines(m_appDir->filePath("data/" + stem + ".da"), answers);
+}
+
+void TestForm1::windowFrame()
+{
+    QCOMPARE(m_form->size(), QSize(674, 424));
+    QVERIFY(m_form->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Numora－单机版"));
+    QCOMPARE(m_form->Caption(), QStringLiteral("Numora V1.0 －单机版"));
+    QCOMPARE(m_form->Panel2->geometry(), QRect(3, 29, 668, 392));
+    QCOMPARE(m_form->StatusBar1->geometry(), QRect(0, 373, 668, 19));
+    QCOMPARE(m_form->statusHint(), QStringLiteral("欢迎使用！"));
+    QCOMPARE(m_form->StatusPanel0->width(), 100);
+    QCOMPARE(m_form->Timer1->interval(), 1000);
+    QVERIFY(!m_form->Timer1->isActive());
+    QCOMPARE(view(), kStart);
+
+    // The client panel follows the frame; the status bar stays along its bottom.
+    m_form->resize(800, 500);
+    QCOMPARE(m_form->Panel2->geometry(), QRect(3, 29, 794, 468));
+    QCOMPARE(m_form->StatusBar1->geometry(), QRect(0, 449, 794, 19));
+    QCOMPARE(m_form->FlatPanel1->geometry(), QRect(449, 15, 211, 343));
+}
+
+void TestForm1::placesAndTexts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("selection panel") << "FlatPanel1" << "Panel2" << QRect(449, 15, 211, 343) << "" << "登陆系统窗口";
+    QTest::newRow("range box") << "FlatComboBox1" << "FlatPanel1" << QRect(16, 80, 177, 21) << "请选择：" << "选择训练范围";
+    QTest::newRow("amount box") << "FlatComboBox3" << "FlatPanel1" << QRect(18, 176, 121, 21) << "请选择：" << "选择训练的量";
+    QTest::newRow("enter") << "FlatButton1" << "FlatPanel1" << QRect(24, 231, 75, 24) << "登    陆" << "登陆系统";
+    QTest::newRow("query") << "FlatButton7" << "FlatPanel1" << QRect(112, 231, 75, 24) << "查    询" << "查询训练情况";
+    QTest::newRow("exit") << "FlatButton2" << "FlatPanel1" << QRect(112, 295, 75, 24) << "退    出" << "退出系统";
+    QTest::newRow("about button") << "XP_Button1" << "FlatPanel1" << QRect(24, 263, 75, 24) << "软件信息" << "";
+    QTest::newRow("upgrade link") << "XP_Url1" << "FlatPanel1" << QRect(34, 299, 56, 17) << "网络升级" << "通过网络升级软件版本";
+    QTest::newRow("title") << "antLabel1" << "FlatPanel1" << QRect(48, 16, 121, 30) << "登陆窗口" << "";
+    QTest::newRow("range label") << "Label20" << "FlatPanel1" << QRect(15, 67, 55, 17) << "训练范围:" << "";
+    QTest::newRow("welcome picture") << "DsFramedImage1" << "FlatPanel2" << QRect(1, 1, 443, 360) << "" << "欢迎使用！";
+    QTest::newRow("training panel") << "Panel1" << "Panel2" << QRect(3, 4, 661, 362) << "开始训练" << "训练窗口";
+    QTest::newRow("question") << "Label4" << "Panel1" << QRect(264, 160, 369, 29) << "题目" << "出示题目";
+    QTest::newRow("answer field") << "FlatEdit2" << "Panel1" << QRect(360, 216, 89, 35) << "" << "输入答案";
+    QTest::newRow("start") << "FlatButton3" << "Panel1" << QRect(304, 304, 105, 25) << "开始训练" << "";
+    QTest::newRow("end") << "FlatButton4" << "Panel1" << QRect(456, 304, 105, 25) << "结束训练" << "结束训练";
+    QTest::newRow("next") << "FlatButton5" << "Panel1" << QRect(344, 256, 57, 25) << "下一题" << "";
+    QTest::newRow("info group") << "FlatGroupBox1" << "Panel1" << QRect(40, 120, 177, 209) << "信息栏目" << "训练信息";
+    QTest::newRow("info value") << "Label16" << "FlatGroupBox1" << QRect(100, 77, 70, 25) << "Label16" << "";
+    QTest::newRow("query title") << "Label8" << "FlatPanel3" << QRect(96, 16, 257, 25) << "查询窗口" << "";
+    QTest::newRow("query memo") << "FlatMemo2" << "FlatPanel3" << QRect(40, 40, 329, 297) << "" << "训练过程";
+    QTest::newRow("editor panel") << "FlatPanel4" << "Panel2" << QRect(8, 14, 430, 344) << "" << "编制题库窗口";
+    QTest::newRow("question list") << "ListBox7" << "FlatPanel4" << QRect(56, 48, 177, 208) << "" << "题库所有题目";
+    QTest::newRow("times sign") << "FlatButton11" << "FlatPanel4" << QRect(322, 301, 25, 24) << "×" << "添加乘号";
+    QTest::newRow("divide sign") << "FlatButton12" << "FlatPanel4" << QRect(354, 301, 25, 24) << "÷" << "添加除号";
+    QTest::newRow("equals") << "Label19" << "FlatPanel4" << QRect(253, 270, 25, 25) << "=" << "";
+    QTest::newRow("copyright") << "FlatPanel7" << "FlatPanel5" << QRect(3, 3, 226, 165) << "" << "版权申明";
+    QTest::newRow("program title") << "Label29" << "FlatPanel7" << QRect(64, 24, 154, 24) << "Numora－单机版" << "";
+    QTest::newRow("description") << "FlatMemo3" << "FlatPanel5" << QRect(232, 3, 194, 165) << "" << "软件介绍";
+}
+
+void TestForm1::placesAndTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(QRect, place);
+    QFETCH(QString, text);
+    QFETCH(QString, hint);
+    auto *control = m_form->findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->parentWidget()->objectName(), parent);
+    QCOMPARE(control->geometry(), place);
+    QCOMPARE(control->toolTip(), hint);
+    QString shown;
+    if (auto *label = qobject_cast<QLabel *>(control))
+        shown = label->text();
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        shown = button->text();
+    else if (auto *box = qobject_cast<QComboBox *>(control))
+        shown = box->currentText();
+    else if (auto *group = qobject_cast<QGroupBox *>(control))
+        shown = group->title();
+    else if (auto *panel = qobject_cast<PlainPanel *>(control))
+        shown = panel->caption();
+    QCOMPARE(shown, text);
+}
+
+void TestForm1::stackingOrderOfClientPanel()
+{
+    QStringList names;
+    for (QObject *child : m_form->Panel2->children())
+        if (child->isWidgetType())
+            names.append(child->objectName());
+    QCOMPARE(names, (QStringList{"FlatPanel3", "FlatPanel5", "FlatPanel4", "Panel1", "FlatPanel2", "FlatPanel1",
+                                 "StatusBar1"}));
+}
+
+void TestForm1::selectionPanelTabOrder()
+{
+    TForm1 &f = *m_form;
+    const QList<QWidget *> expected{f.FlatComboBox1, f.FlatComboBox2, f.FlatComboBox3, f.FlatButton6, f.FlatButton1,
+                                    f.FlatButton2,   f.FlatButton7,   f.FlatButton8,   f.XP_Button1};
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QWidget *next = expected.at(i - 1)->nextInFocusChain();
+        while (next->focusProxy() == nullptr && !(next->focusPolicy() & Qt::TabFocus))
+            next = next->nextInFocusChain();
+        if (next->parentWidget() == expected.at(i - 1)) // a combo box's own edit
+            next = next->nextInFocusChain();
+        QCOMPARE(next->objectName(), expected.at(i)->objectName());
+    }
+    const QList<QComboBox *> boxes{f.FlatComboBox1, f.FlatComboBox2, f.FlatComboBox3};
+    for (QComboBox *box : boxes)
+        QCOMPARE(box->currentIndex(), -1);
+    QCOMPARE(f.FlatComboBox1->count(), 12);
+    QCOMPARE(f.FlatComboBox1->itemText(8), QStringLiteral("9、万以内四则混合运算  训练"));
+    QCOMPARE(f.FlatComboBox2->itemText(1), QStringLiteral("定量训练（单位：道）"));
+    QCOMPARE(f.FlatComboBox3->count(), 0);
+}
+
+// Steps: "query" (a record is chosen), "query-cancel", "editor", "about",
+// "finish" (confirmed), "cancel", "enter".
+void TestForm1::runSteps(const QStringList &steps)
+{
+    TForm1 &f = *m_form;
+    for (const QString &step : steps) {
+        if (step == "query") {
+            m_dialogs->files.append(m_appDir->filePath("job/a.xl"));
+            press(f.FlatButton7);
+        } else if (step == "query-cancel") {
+            press(f.FlatButton7);
+        } else if (step == "editor") {
+            press(f.FlatButton8);
+        } else if (step == "about") {
+            press(f.XP_Button1);
+        } else if (step == "finish") {
+            m_dialogs->answers.append(UserDialogs::Answer::Yes);
+            press(f.FlatButton16);
+        } else if (step == "cancel") {
+            press(f.FlatButton17);
+        } else if (step == "enter") {
+            pick(f.FlatComboBox1, 0);
+            pick(f.FlatComboBox2, 1);
+            pick(f.FlatComboBox3, 0);
+            press(f.FlatButton1);
+        }
+    }
+}
+
+void TestForm1::viewChanges_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<View>("expected");
+    QTest::addColumn<QString>("queryCaption");
+    QTest::newRow("start") << QStringList() << kStart << "查    询";
+    QTest::newRow("query") << QStringList{"query"} << kQuery << "关      闭";
+    QTest::newRow("query cancelled") << QStringList{"query-cancel"} << kStart << "查    询";
+    QTest::newRow("query closed") << QStringList{"query", "query"} << kStart << "查      询";
+    QTest::newRow("editor") << QStringList{"editor"} << kEditor << "查    询";
+    QTest::newRow("about") << QStringList{"about"} << kAbout << "查    询";
+    QTest::newRow("about twice") << QStringList{"about", "about"} << kAbout << "查    询";
+    QTest::newRow("about then editor") << QStringList{"about", "editor"} << kEditor << "查    询";
+    QTest::newRow("editor finished") << QStringList{"editor", "finish"} << kEditorFinished << "查    询";
+    QTest::newRow("editor cancelled") << QStringList{"editor", "cancel"} << kStart << "查    询";
+    QTest::newRow("query then editor") << QStringList{"query", "editor"} << kEditor << "关      闭";
+    QTest::newRow("query reopened") << QStringList{"query", "query", "query"} << kQuery << "关      闭";
+    QTest::newRow("training from start") << QStringList{"enter"} << kTraining << "查    询";
+    QTest::newRow("training from query") << QStringList{"query", "enter"} << kTraining << "关      闭";
+    QTest::newRow("training from about") << QStringList{"about", "enter"} << kTraining << "查    询";
+}
+
+void TestForm1::viewChanges()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(View, expected);
+    QFETCH(QString, queryCaption);
+    TextFile::writeLines(m_appDir->filePath("job/a.xl"), {"第1题    1+1=2    √"});
+    writeBank("make", {"1+1="}, {"2"});
+    runSteps(steps);
+    QCOMPARE(view(), expected);
+    QCOMPARE(m_form->FlatButton7->text(), queryCaption);
+    QCOMPARE(m_dialogs->errors, QStringList());
+}
+
+void TestForm1::queryCaptionAndPanelCanPart()
+{
+    TextFile::writeLines(m_appDir->filePath("job/a.xl"), {"x"});
+    writeBank("make", {"1+1="}, {"2"});
+    runSteps({"query", "editor", "query"});
+    // The welcome picture covers the editor, which stays visible beneath it.
+    QCOMPARE(view(), (View{true, true, false, true, false, false}));
+    QCOMPARE(m_form->FlatButton7->text(), QStringLiteral("查      询"));
+
+    runSteps({"finish"});
+    QCOMPARE(view(), kStart);
+}
+
+void TestForm1::failedRecordReadKeepsView()
+{
+    m_dialogs->files.append(m_appDir->filePath("job/missing.xl"));
+    press(m_form->FlatButton7);
+    QCOMPARE(m_dialogs->errors, QStringList{"Cannot open file " + m_appDir->filePath("job/missing.xl")});
+    QCOMPARE(m_dialogs->lastStartDir, m_appDir->path() + "/job");
+    QCOMPARE(view(), kStart);
+    QCOMPARE(m_form->Label8->text(), QStringLiteral("missing.xl"));
+    QCOMPARE(m_form->FlatButton7->text(), QStringLiteral("查    询"));
+}
+
+void TestForm1::hintsAreInherited_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("own hint") << "FlatComboBox1" << "选择训练范围";
+    QTest::newRow("label in selection panel") << "Label20" << "登陆系统窗口";
+    QTest::newRow("button without hint") << "XP_Button1" << "登陆系统窗口";
+    QTest::newRow("info label") << "Label12" << "训练信息";
+    QTest::newRow("welcome picture") << "DsFramedImage1" << "欢迎使用！";
+    QTest::newRow("bare client panel") << "Panel2" << "";
+    QTest::newRow("status bar") << "StatusBar1" << "";
+    QTest::newRow("disabled modify") << "FlatButton14" << "修改题目";
+    QTest::newRow("combo box edit") << "FlatComboBox2" << "选择训练方式";
+}
+
+void TestForm1::hintsAreInherited()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, hint);
+    auto *control = m_form->findChild<QWidget *>(name);
+    QVERIFY(control);
+    if (auto *box = qobject_cast<QComboBox *>(control))
+        control = box->lineEdit();
+    QCOMPARE(HintLine::inheritedHint(control), hint);
+}
+
+void TestForm1::hintLineWritesOnlyChanges()
+{
+    TForm1 &f = *m_form;
+    auto centre = [](QWidget *w) { return w->mapToGlobal(w->rect().center()); };
+    f.updateHint(centre(f.Label20));
+    QCOMPARE(f.statusHint(), QStringLiteral("登陆系统窗口"));
+    f.updateHint(centre(f.FlatButton1));
+    QCOMPARE(f.statusHint(), QStringLiteral("登陆系统"));
+    f.updateHint(centre(f.DsFramedImage1));
+    QCOMPARE(f.statusHint(), QStringLiteral("欢迎使用！"));
+    f.updateHint(f.Panel2->mapToGlobal(QPoint(447, 2))); // bare client panel
+    QCOMPARE(f.statusHint(), QString());
+    f.updateHint(f.mapToGlobal(QPoint(-50, -50)));
+    QCOMPARE(f.statusHint(), QString());
+
+    // An unchanged hint is not written again.
+    f.updateHint(centre(f.FlatButton2));
+    f.StatusPanel0->setText("marker");
+    f.updateHint(centre(f.FlatButton2));
+    QCOMPARE(f.statusHint(), QStringLiteral("marker"));
+}
+
+void TestForm1::enteringTrainingWritesTexts()
+{
+    writeBank("202", {"3+4-2=", "9-5+6="}, {"5", "10"});
+    TForm1 &f = *m_form;
+    pick(f.FlatComboBox1, 2);
+    pick(f.FlatComboBox2, 0);
+    pick(f.FlatComboBox3, 0);
+    press(f.FlatButton1);
+    QCOMPARE(m_dialogs->errors, QStringList());
+    QCOMPARE(view(), kTraining);
+    QCOMPARE(f.Label6->text(), QStringLiteral("您正在进行的是  3、20以内二步加减法  训练"));
+    QCOMPARE(f.Label7->text(), QStringLiteral("训练方式：计时    训练时间：60秒"));
+    const QList<QLabel *> info{f.Label11, f.Label12, f.Label13, f.Label14, f.Label15, f.Label16, f.Label17, f.Label18};
+    QStringList texts;
+    for (QLabel *label : info)
+        texts.append(label->text());
+    QCOMPARE(texts, (QStringList{"规定时间：", "剩余时间：", "完成题数：", "正确题数：", "60秒", "60秒", "0道", "0道"}));
+    QCOMPARE(f.Label4->text(), QStringLiteral("题目"));
+    QCOMPARE(f.FlatListBox1->count(), 2);
+    QCOMPARE(f.FlatListBox1->item(1)->text(), QStringLiteral("9-5+6="));
+    QCOMPARE(f.FlatListBox2->item(1)->text(), QStringLiteral("10"));
+    QVERIFY(!f.FlatEdit2->isEnabled());
+    QVERIFY(f.FlatButton3->isEnabled());
+}
+
+void TestForm1::incompleteChoiceIsRefused()
+{
+    TForm1 &f = *m_form;
+    pick(f.FlatComboBox1, 1);
+    pick(f.FlatComboBox2, 1);
+    press(f.FlatButton1);
+    QCOMPARE(m_dialogs->shown.size(), 1);
+    QCOMPARE(m_dialogs->shown.first().caption, QStringLiteral("Error"));
+    QCOMPARE(m_dialogs->shown.first().text, QStringLiteral("训练项目选择是否正确？"));
+    QCOMPARE(m_dialogs->shown.first().icon, UserDialogs::Icon::Error);
+    QCOMPARE(view(), kStart);
+    QCOMPARE(f.Label6->text(), QStringLiteral("Label6"));
+}
+
+void TestForm1::modeChangeKeepsShownAmount()
+{
+    TForm1 &f = *m_form;
+    pick(f.FlatComboBox2, 0);
+    QCOMPARE(f.FlatComboBox3->itemText(5), QStringLiteral("600"));
+    pick(f.FlatComboBox3, 4);
+    pick(f.FlatComboBox2, 1);
+    QCOMPARE(f.FlatComboBox3->count(), 6);
+    QCOMPARE(f.FlatComboBox3->itemText(0), QStringLiteral("10"));
+    QCOMPARE(f.FlatComboBox3->currentText(), QStringLiteral("300"));
+    QCOMPARE(f.model().state().AmountIndex, 4);
+
+    writeBank("1001", {"12+30="}, {"42"});
+    pick(f.FlatComboBox1, 3);
+    press(f.FlatButton1);
+    QCOMPARE(f.Label7->text(), QStringLiteral("训练方式：计题    训练题量：300道"));
+    QCOMPARE(f.Label16->text(), QStringLiteral("300道"));
+}
+
+void TestForm1::customAmountFromInputBox()
+{
+    TForm1 &f = *m_form;
+    press(f.FlatButton6); // cancelled: the default counts
+    QCOMPARE(f.FlatComboBox3->currentText(), QStringLiteral("300"));
+    QCOMPARE(f.model().state().AmountIndex, 300);
+
+    m_dialogs->inputs.append("-5");
+    press(f.FlatButton6);
+    pick(f.FlatComboBox1, 0);
+    pick(f.FlatComboBox2, 0);
+    press(f.FlatButton1);
+    QCOMPARE(m_dialogs->shown.last().text, QStringLiteral("训练项目选择是否正确？"));
+    QCOMPARE(view(), kStart);
+}
+
+void TestForm1::customAmountErrorKeepsText()
+{
+    TForm1 &f = *m_form;
+    m_dialogs->inputs.append("abc");
+    press(f.FlatButton6);
+    QCOMPARE(m_dialogs->errors, QStringList{"'abc' is not a valid integer value"});
+    QCOMPARE(f.FlatComboBox3->currentText(), QStringLiteral("abc"));
+    QCOMPARE(f.model().state().AmountIndex, -1);
+}
+
+void TestForm1::typingInAmountBoxClearsChoice()
+{
+    TForm1 &f = *m_form;
+    pick(f.FlatComboBox2, 0);
+    pick(f.FlatComboBox3, 2);
+    QCOMPARE(f.model().state().AmountIndex, 2);
+    f.FlatComboBox3->lineEdit()->setFocus();
+    QTest::keyClick(f.FlatComboBox3->lineEdit(), Qt::Key_5);
+    QCOMPARE(f.FlatComboBox3->currentText(), QStringLiteral("1805"));
+    QCOMPARE(f.model().state().AmountIndex, -1);
+    QCOMPARE(f.model().state().AmountText, QStringLiteral("1805"));
+}
+
+void TestForm1::missingBankShowsErrorAfterSwitch()
+{
+    TForm1 &f = *m_form;
+    TextFile::writeLines(m_appDir->filePath("data/sz.da"), {"1"});
+    pick(f.FlatComboBox1, 8);
+    pick(f.FlatComboBox2, 1);
+    pick(f.FlatComboBox3, 0);
+    press(f.FlatButton1);
+    QCOMPARE(m_dialogs->errors, QStringList{"Cannot open file " + m_appDir->path() + "/data/sz.tm"});
+    QCOMPARE(view(), kTraining);
+    QCOMPARE(f.Label7->text(), QStringLiteral("训练方式：计题    训练题量：10道"));
+    QCOMPARE(f.FlatListBox2->count(), 1);
+    QCOMPARE(f.FlatListBox1->count(), 0);
+}
+
+void TestForm1::exitEndsProgram()
+{
+    press(m_form->FlatButton2);
+    QCOMPARE(m_terminations, 1);
+}
+
+void TestForm1::recordPathFixedAtStart()
+{
+    QCOMPARE(m_form->model().state().RecordPath, m_appDir->path() + "/job/2026-12-8-第1次.xl");
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

@@ -1,0 +1,122 @@
+#include "training/Errors.h"
+#include "training/TextFile.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestTextFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void splitsLines_data();
+    void splitsLines();
+    void roundTripsGbk();
+    void writesCrLfAfterEveryLine();
+    void invalidBytesBecomeReplacementCharacters();
+    void unencodableCharactersBecomeQuestionMarks();
+    void missingFileCannotBeOpened();
+    void unwritablePathCannotBeCreated();
+    void readsLargeFile();
+};
+
+void TestTextFile::splitsLines_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("empty") << QByteArray() << QStringList();
+    QTest::newRow("crlf") << QByteArray("1+1=\r\n2+2=\r\n3+3=\r\n") << QStringList{"1+1=", "2+2=", "3+3="};
+    QTest::newRow("no final break") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("lone lf") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+    QTest::newRow("lone cr") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("lf cr is two breaks") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+    QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\nb\r\n\r\n") << QStringList{"a", "", "b", ""};
+    QTest::newRow("only a break") << QByteArray("\r\n") << QStringList{""};
+    QTest::newRow("nul ends text") << QByteArray("a\r\nb\0c\r\nd\r\n", 11) << QStringList{"a", "b"};
+    QTest::newRow("blanks kept") << QByteArray(" 12 \r\n") << QStringList{" 12 "};
+}
+
+void TestTextFile::splitsLines()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    QCOMPARE(TextFile::splitLines(bytes), lines);
+}
+
+void TestTextFile::roundTripsGbk()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bank.tm");
+    const QStringList lines{QStringLiteral("×÷训练"), QStringLiteral("3×4=")};
+    TextFile::writeLines(path, lines);
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("\xA1\xC1\xA1\xC2\xD1\xB5\xC1\xB7\r\n" "3\xA1\xC1" "4=\r\n"));
+    QCOMPARE(TextFile::readLines(path), lines);
+}
+
+void TestTextFile::writesCrLfAfterEveryLine()
+{
+    QCOMPARE(TextFile::joinLines({"a", "", "b"}), QByteArray("a\r\n\r\nb\r\n"));
+    QCOMPARE(TextFile::joinLines({}), QByteArray());
+}
+
+void TestTextFile::invalidBytesBecomeReplacementCharacters()
+{
+    const QStringList lines = TextFile::splitLines(QByteArray("\x81\r\n\xFF" "A\r\nok"));
+    QCOMPARE(lines, (QStringList{QString(QChar::ReplacementCharacter), QString(QChar::ReplacementCharacter) + "A", "ok"}));
+}
+
+void TestTextFile::unencodableCharactersBecomeQuestionMarks()
+{
+    QCOMPARE(TextFile::joinLines({QStringLiteral("a😀b")}), QByteArray("a?b\r\n"));
+}
+
+void TestTextFile::missingFileCannotBeOpened()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("missing.da");
+    try {
+        TextFile::readLines(path);
+        QFAIL("no error");
+    } catch (const FileOpenError &error) {
+        QCOMPARE(error.text(), "Cannot open file " + path);
+    }
+    QVERIFY_THROWS_EXCEPTION(FileOpenError, TextFile::readLines(dir.path()));
+}
+
+void TestTextFile::unwritablePathCannotBeCreated()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("no-such-folder/out.xl");
+    try {
+        TextFile::writeLines(path, {"x"});
+        QFAIL("no error");
+    } catch (const FileCreateError &error) {
+        QCOMPARE(error.text(), "Cannot create file " + path);
+    }
+}
+
+void TestTextFile::readsLargeFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("large.tm");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QByteArray line("12\xA1\xC1" "34=\r\n"); // 9 bytes
+    QByteArray block;
+    for (int i = 0; i < 100000; ++i)
+        block += line;
+    for (int i = 0; i < 56; ++i)
+        file.write(block); // about 50 MB
+    file.close();
+
+    const QStringList lines = TextFile::readLines(path);
+    QCOMPARE(lines.size(), 5600000);
+    QCOMPARE(lines.last(), QStringLiteral("12×34="));
+}
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "tst_textfile.moc"

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace Numbers {
+
+// Whole numbers as in answer lines: optional leading blanks, optional sign,
+// decimal digits or hexadecimal after "$", "x" or "0x", nothing after; the
+// value must fit signed 32 bits. Throws ConvertError::integer.
+int toInt(const QString &text);
+
+// Decimal numbers as typed answers: blanks around, optional sign, digits with
+// at most one decimal separator, optional exponent. A lone separator reads
+// as 0. Throws ConvertError::floatingPoint.
+long double toFloat(const QString &text, QChar decimalSeparator = QLatin1Char('.'));
+
+// General number format: 15 significant digits, no trailing zeros, fixed
+// notation from 0.0001 up to 15 integer digits, scientific otherwise.
+QString formatGeneral(long double value, QChar decimalSeparator = QLatin1Char('.'));
+
+// The decimal separator of the user's locale.
+QChar localeDecimalSeparator();
+
+} // namespace Numbers

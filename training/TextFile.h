@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Text files are 8-bit GBK text. Reading splits at CR LF, lone CR or lone LF;
+// a final break adds no empty line and a NUL byte ends the text. Writing ends
+// every line, the last too, with CR LF.
+namespace TextFile {
+
+QStringList splitLines(const QByteArray &bytes);
+QByteArray joinLines(const QStringList &lines);
+
+QString decodeGbk(QByteArrayView bytes);
+QByteArray encodeGbk(QStringView text);
+
+// Throws FileOpenError with the path when the file cannot be read.
+QStringList readLines(const QString &path);
+// Throws FileCreateError with the path when the file cannot be written.
+void writeLines(const QString &path, const QStringList &lines);
+
+} // namespace TextFile

@@ -1,0 +1,6 @@
+#include "widgets/deco/antLabel.h"
+
+TantLabel::TantLabel(QWidget *parent)
+    : QLabel(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "widgets/flat/TFlatButtonUnit.h"
+
+TFlatButton::TFlatButton(QWidget *parent)
+    : QPushButton(parent)
+{
+}

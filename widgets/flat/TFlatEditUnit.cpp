@@ -1,0 +1,6 @@
+#include "widgets/flat/TFlatEditUnit.h"
+
+TFlatEdit::TFlatEdit(QWidget *parent)
+    : QLineEdit(parent)
+{
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A single-line edit drawn flat.
+class TFlatEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TFlatEdit(QWidget *parent = nullptr);
+};

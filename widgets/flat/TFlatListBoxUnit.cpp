@@ -1,0 +1,6 @@
+#include "widgets/flat/TFlatListBoxUnit.h"
+
+TFlatListBox::TFlatListBox(QWidget *parent)
+    : QListWidget(parent)
+{
+}
