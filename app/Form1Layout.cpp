@@ -112,6 +112,7 @@ void TForm1::createControls()
     FlatPanel5 = add<TFlatPanel>(Panel2, "FlatPanel5", {8, 14, 430, 343}, {.hint = "软件信息窗口", .tab = 6, .visible = false});
     FlatPanel7 = add<TFlatPanel>(FlatPanel5, "FlatPanel7", {3, 3, 226, 165}, {.hint = "版权申明", .tab = 0});
     Image2 = add<QLabel>(FlatPanel7, "Image2", {16, 16, 33, 33});
+    Image2->setPixmap(QPixmap(QStringLiteral(":/numora-icon.png")));
     Label29 = add<QLabel>(FlatPanel7, "Label29", {64, 24, 154, 24}, {.text = kApplicationTitle});
     XP_Url2 = add<TXP_Url>(FlatPanel7, "XP_Url2", {28, 112, 179, 17}, {.text = "联系作者：" + kMailAddress});
     XP_Url2->setURL("mailto:" + kMailAddress);
@@ -128,6 +129,8 @@ void TForm1::createControls()
     Label10 = add<QLabel>(FlatPanel4, "Label10", {312, 24, 73, 17}, {.text = "答案", .font = song(16)});
     ListBox7 = add<QListWidget>(FlatPanel4, "ListBox7", {56, 48, 177, 208}, {.hint = "题库所有题目", .tab = 0});
     ListBox8 = add<QListWidget>(FlatPanel4, "ListBox8", {288, 48, 89, 208}, {.hint = "答案", .tab = 1});
+    ListBox7->setFrameShape(QFrame::NoFrame);
+    ListBox8->setFrameShape(QFrame::NoFrame);
     FlatEdit6 = add<TFlatEdit>(FlatPanel4, "FlatEdit6", {56, 270, 177, 22}, {.hint = "当前题目", .font = song(16), .tab = 2});
     Label19 = add<QLabel>(FlatPanel4, "Label19", {253, 270, 25, 25}, {.text = "=", .font = song(19, true)});
     FlatEdit7 = add<TFlatEdit>(FlatPanel4, "FlatEdit7", {288, 270, 89, 22}, {.hint = "当前题目答案", .font = song(16), .tab = 3});

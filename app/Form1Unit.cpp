@@ -20,6 +20,7 @@
 #include <QCursor>
 #include <QEvent>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QStatusBar>
@@ -57,8 +58,10 @@ TForm1::TForm1(const QString &appDir, FormServices services, QWidget *parent)
       m_services(std::move(services)),
       m_model(appDir)
 {
+    Q_INIT_RESOURCE(resources); // the artwork lives in a static library
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kApplicationTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/numora-icon.png")));
     resize(674, 424);
     createControls();
     applyTabOrder();

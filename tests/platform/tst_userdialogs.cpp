@@ -1,0 +1,158 @@
+#include "app/ActionGuard.h"
+#include "platform/UserDialogs.h"
+#include "support/ScriptedDialogs.h"
+#include "training/Errors.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Runs once the next modal box is up.
+void whenModalShows(const std::function<void(QWidget *)> &act)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(modal);
+        }
+    });
+    poll->start(10);
+}
+
+QAbstractButton *buttonWithText(QWidget *box, const QString &text)
+{
+    for (auto *button : box->findChildren<QAbstractButton *>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+
+} // namespace
+
+class TestUserDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void errorTextGetsFullStop_data();
+    void errorTextGetsFullStop();
+    void guardShowsErrorsAndGoesOn();
+    void errorBoxHasTitleAndIcon();
+    void questionAnswersYesOrNo_data();
+    void questionAnswersYesOrNo();
+    void inputBoxCancelReturnsDefault();
+    void inputBoxReturnsTypedText();
+};
+
+void TestUserDialogs::errorTextGetsFullStop_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letter") << "Cannot open file /a/b.da" << "Cannot open file /a/b.da.";
+    QTest::newRow("quote") << "'abc' is not a valid integer value" << "'abc' is not a valid integer value.";
+    QTest::newRow("bracket") << "List index out of bounds (3)" << "List index out of bounds (3)";
+    QTest::newRow("full stop") << "Done." << "Done.";
+    QTest::newRow("chinese") << "训练结束" << "训练结束.";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestUserDialogs::errorTextGetsFullStop()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(errorBoxText(text), shown);
+}
+
+void TestUserDialogs::guardShowsErrorsAndGoesOn()
+{
+    ScriptedDialogs dialogs;
+    int steps = 0;
+    runGuarded(dialogs, [&] {
+        ++steps;
+        throw ListIndexError(4);
+    });
+    runGuarded(dialogs, [&] { ++steps; });
+    runGuarded(dialogs, [] { throw std::runtime_error("out of memory"); });
+    QCOMPARE(steps, 2);
+    QCOMPARE(dialogs.errors, (QStringList{"List index out of bounds (4)", "out of memory"}));
+}
+
+void TestUserDialogs::errorBoxHasTitleAndIcon()
+{
+    QtUserDialogs dialogs(nullptr, QStringLiteral("Numora－单机版"));
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    whenModalShows([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->buttons().size();
+        box->buttons().first()->click();
+    });
+    dialogs.errorBox("Cannot create file /x");
+    QCOMPARE(title, QStringLiteral("Numora－单机版"));
+    QCOMPARE(text, QStringLiteral("Cannot create file /x."));
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(buttons, 1);
+}
+
+void TestUserDialogs::questionAnswersYesOrNo_data()
+{
+    QTest::addColumn<QString>("click");
+    QTest::addColumn<UserDialogs::Answer>("answer");
+    QTest::newRow("yes") << "&Yes" << UserDialogs::Answer::Yes;
+    QTest::newRow("no") << "&No" << UserDialogs::Answer::No;
+}
+
+void TestUserDialogs::questionAnswersYesOrNo()
+{
+    QFETCH(QString, click);
+    QFETCH(UserDialogs::Answer, answer);
+    QtUserDialogs dialogs(nullptr, "title");
+    whenModalShows([&](QWidget *modal) {
+        QAbstractButton *button = buttonWithText(modal, click);
+        QVERIFY(button);
+        button->click();
+    });
+    QCOMPARE(dialogs.messageBox("Warning", "编辑完成吗？", UserDialogs::Icon::Warning, UserDialogs::Buttons::YesNo),
+             answer);
+}
+
+void TestUserDialogs::inputBoxCancelReturnsDefault()
+{
+    QtUserDialogs dialogs(nullptr, "title");
+    QString prompt;
+    whenModalShows([&](QWidget *modal) {
+        auto *input = qobject_cast<QInputDialog *>(modal);
+        prompt = input->labelText();
+        input->findChild<QLineEdit *>()->setText("77");
+        input->reject();
+    });
+    QCOMPARE(dialogs.inputBox("请输入", "提示：训练量为数字！        ", "300"), QStringLiteral("300"));
+    QCOMPARE(prompt, QStringLiteral("提示：训练量为数字！        "));
+}
+
+void TestUserDialogs::inputBoxReturnsTypedText()
+{
+    QtUserDialogs dialogs(nullptr, "title");
+    whenModalShows([&](QWidget *modal) {
+        auto *input = qobject_cast<QInputDialog *>(modal);
+        input->findChild<QLineEdit *>()->setText("45");
+        input->accept();
+    });
+    QCOMPARE(dialogs.inputBox("请输入", "prompt", "300"), QStringLiteral("45"));
+}
+
+QTEST_MAIN(TestUserDialogs)
+#include "tst_userdialogs.moc"

@@ -1,0 +1,47 @@
+// Draws the program icon: a 32 x 32, 16-colour picture of a blue slate with
+// a plus sign and a red tick. Usage: make_icon OUTPUT.png
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+
+namespace {
+
+// The classic 16-colour desktop palette.
+QList<QRgb> sixteenColours()
+{
+    return {qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+            qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+            qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+            qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_icon OUTPUT.png\n");
+        return 2;
+    }
+    QImage icon(32, 32, QImage::Format_RGB32);
+    icon.fill(qRgb(192, 192, 192));
+    QPainter painter(&icon);
+    painter.fillRect(QRect(2, 2, 28, 28), qRgb(0, 0, 128));
+    painter.fillRect(QRect(3, 3, 26, 26), qRgb(0, 0, 255));
+    painter.fillRect(QRect(7, 11, 12, 4), qRgb(255, 255, 255)); // plus
+    painter.fillRect(QRect(11, 7, 4, 12), qRgb(255, 255, 255));
+    QPainterPath tick;
+    tick.moveTo(14, 21);
+    tick.lineTo(18, 26);
+    tick.lineTo(27, 12);
+    painter.setPen(QPen(QColor(255, 0, 0), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawPath(tick);
+    painter.end();
+
+    const QImage indexed = icon.convertToFormat(QImage::Format_Indexed8, sixteenColours(), Qt::ThresholdDither);
+    return indexed.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}
