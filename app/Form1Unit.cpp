@@ -21,6 +21,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QStatusBar>
@@ -56,7 +57,7 @@ QStringList listLines(const QListWidget *list)
 TForm1::TForm1(const QString &appDir, FormServices services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       m_services(std::move(services)),
-      m_model(appDir)
+      m_model(appDir, m_services.sound)
 {
     Q_INIT_RESOURCE(resources); // the artwork lives in a static library
     setObjectName(QStringLiteral("Form1"));
@@ -67,6 +68,7 @@ TForm1::TForm1(const QString &appDir, FormServices services, QWidget *parent)
     applyTabOrder();
     connectEvents();
     Panel2->installEventFilter(this);
+    FlatEdit2->installEventFilter(this);
     FormCreate();
 }
 
@@ -116,6 +118,9 @@ void TForm1::connectEvents()
     bind(FlatButton1, &QPushButton::clicked, &TForm1::FlatButton1Click);
     bind(FlatButton2, &QPushButton::clicked, &TForm1::FlatButton2Click);
     bind(FlatButton4, &QPushButton::clicked, &TForm1::FlatButton2Click);
+    bind(FlatButton3, &QPushButton::clicked, &TForm1::FlatButton5Click);
+    bind(FlatButton5, &QPushButton::clicked, &TForm1::FlatButton5Click);
+    bind(Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
     bind(FlatButton7, &QPushButton::clicked, &TForm1::FlatButton7Click);
     bind(FlatButton8, &QPushButton::clicked, &TForm1::FlatButton8Click);
     bind(FlatButton16, &QPushButton::clicked, &TForm1::FlatButton16Click);
@@ -127,6 +132,10 @@ void TForm1::connectEvents()
             [this](const QStringList &lines) { setListLines(FlatListBox1, lines); });
     connect(&m_model, &TrainingModel::answerLinesChanged, this,
             [this](const QStringList &lines) { setListLines(FlatListBox2, lines); });
+    connect(&m_model, &TrainingModel::processLineAppended, FlatMemo1, &TFlatMemo::appendPlainText);
+    connect(&m_model, &TrainingModel::processLinesChanged, FlatMemo1, &TFlatMemo::setLines);
+    connect(&m_model, &TrainingModel::runViewChanged, this, &TForm1::showRunView);
+    connect(&m_model, &TrainingModel::answerFocusRequested, this, [this] { FlatEdit2->setFocus(); });
 }
 
 void TForm1::guarded(const std::function<void()> &action)
@@ -140,8 +149,32 @@ void TForm1::showModelText(TrainingLabel label, const QString &text)
         target->setText(text);
 }
 
+void TForm1::showRunView(const RunView &view)
+{
+    if (FlatEdit2->text() != view.answerText)
+        FlatEdit2->setText(view.answerText);
+    FlatEdit2->setEnabled(view.answerEnabled);
+    FlatEdit2->setVisible(view.answerVisible);
+    FlatButton3->setEnabled(view.startEnabled);
+    FlatButton4->setEnabled(view.endEnabled);
+    FlatMemo1->setVisible(view.processVisible);
+    if (view.timerRunning != Timer1->isActive()) {
+        if (view.timerRunning)
+            Timer1->start();
+        else
+            Timer1->stop();
+    }
+}
+
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == FlatEdit2 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            FlatEdit2KeyDown(key);
+            return true;
+        }
+    }
     // The status bar runs along the bottom of the client panel.
     if (watched == Panel2 && event->type() == QEvent::Resize)
         StatusBar1->setGeometry(0, Panel2->height() - 19, Panel2->width(), 19);
@@ -212,7 +245,35 @@ void TForm1::FlatButton1Click()
 
 void TForm1::FlatButton2Click()
 {
+    if (!m_model.canEndAtOnce(FlatPanel1->isVisible())) {
+        const auto answer = m_services.dialogs->messageBox(QStringLiteral("Warning"),
+                                                           QStringLiteral("训练还没有结束，真得要退出吗？"),
+                                                           UserDialogs::Icon::Warning, UserDialogs::Buttons::YesNo);
+        if (answer != UserDialogs::Answer::Yes)
+            return;
+        // The user asked to leave: a record that cannot be written is
+        // reported, and the program ends all the same.
+        guarded([this] { m_model.finishRun(); });
+    }
     m_services.terminate();
+}
+
+void TForm1::FlatButton5Click()
+{
+    m_model.answerStep(FlatEdit2->text());
+}
+
+void TForm1::FlatEdit2KeyDown(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        FlatButton5->click();
+}
+
+void TForm1::Timer1Timer()
+{
+    if (m_model.tick())
+        m_services.dialogs->messageBox(QStringLiteral("提示!"), QStringLiteral("训练结束！"),
+                                       UserDialogs::Icon::Information, UserDialogs::Buttons::YesNo);
 }
 
 void TForm1::FlatButton7Click()

@@ -12,6 +12,7 @@
 
 class DateSource;
 class PlainPanel;
+class SoundOutput;
 class QLabel;
 class QListWidget;
 class QStatusBar;
@@ -35,6 +36,7 @@ struct FormServices
 {
     UserDialogs *dialogs = nullptr;
     const DateSource *dates = nullptr;
+    SoundOutput *sound = nullptr;
     std::function<void()> terminate; // ends the program
 };
 
@@ -126,6 +128,9 @@ public:
     void FlatButton6Click();
     void FlatButton1Click();
     void FlatButton2Click();
+    void FlatButton5Click();
+    void FlatEdit2KeyDown(int key);
+    void Timer1Timer();
     void FlatButton7Click();
     void FlatButton8Click();
     void FlatButton16Click();
@@ -140,6 +145,7 @@ private:
     void applyTabOrder();
     void connectEvents();
     void showModelText(TrainingLabel label, const QString &text);
+    void showRunView(const RunView &view);
     void guarded(const std::function<void()> &action);
     void openRecord();
     void closeViewer();

@@ -2,6 +2,7 @@
 #include "app/Form1Unit.h"
 #include "platform/DateSource.h"
 #include "platform/UserDialogs.h"
+#include "platform/WavSound.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -14,7 +15,8 @@ int main(int argc, char *argv[])
 
     SystemDateSource dates;
     QtUserDialogs dialogs(nullptr, kApplicationTitle);
-    TForm1 form(QCoreApplication::applicationDirPath(), {&dialogs, &dates, [] { QCoreApplication::quit(); }});
+    WavSoundOutput sound;
+    TForm1 form(QCoreApplication::applicationDirPath(), {&dialogs, &dates, &sound, [] { QCoreApplication::quit(); }});
     form.move(form.screen()->availableGeometry().center() - form.rect().center());
     form.show();
     return app.exec();

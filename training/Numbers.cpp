@@ -134,6 +134,19 @@ long double toFloat(const QString &text, QChar decimalSeparator)
     return value;
 }
 
+long double answerValue(const QString &line)
+{
+    try {
+        return toInt(line);
+    } catch (const ConvertError &wholeNumberError) {
+        try {
+            return toFloat(line, QLatin1Char('.'));
+        } catch (const ConvertError &) {
+            throw wholeNumberError;
+        }
+    }
+}
+
 QString formatGeneral(long double value, QChar decimalSeparator)
 {
     if (value == 0)

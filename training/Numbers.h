@@ -14,6 +14,11 @@ int toInt(const QString &text);
 // as 0. Throws ConvertError::floatingPoint.
 long double toFloat(const QString &text, QChar decimalSeparator = QLatin1Char('.'));
 
+// An answer line of a bank: a whole number, or else a decimal number with a
+// "." as separator (so that decimal banks can hold answers such as 0.7).
+// Throws ConvertError::integer.
+long double answerValue(const QString &line);
+
 // General number format: 15 significant digits, no trailing zeros, fixed
 // notation from 0.0001 up to 15 integer digits, scientific otherwise.
 QString formatGeneral(long double value, QChar decimalSeparator = QLatin1Char('.'));

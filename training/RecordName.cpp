@@ -11,15 +11,19 @@ QString relativeName(const QString &dateText, int number)
     return QStringLiteral("\\job\\%1-第%2次.xl").arg(date, QString::number(number));
 }
 
-QString firstFree(const QString &appDir,
-                  const std::function<QString()> &todayText,
-                  const std::function<bool(const QString &)> &exists)
+QString path(const QString &appDir, const Choice &choice)
 {
-    int number = 1;
-    QString path = AppPaths::join(appDir, relativeName(todayText(), number));
-    while (exists(path))
-        path = AppPaths::join(appDir, relativeName(todayText(), ++number));
-    return path;
+    return AppPaths::join(appDir, relativeName(choice.dateText, choice.number));
+}
+
+Choice firstFree(const QString &appDir,
+                 const std::function<QString()> &todayText,
+                 const std::function<bool(const QString &)> &exists)
+{
+    Choice choice{todayText(), 1};
+    while (exists(path(appDir, choice)))
+        choice = {todayText(), choice.number + 1};
+    return choice;
 }
 
 } // namespace RecordName

@@ -6,14 +6,22 @@
 
 namespace RecordName {
 
+// A record's name: the date text of the day it was named and its number.
+struct Choice
+{
+    QString dateText;
+    int number = 1;
+};
+
 // "\job\" + date + "-第" + n + "次.xl"; a path separator in the date text
 // becomes "-" so that the name never points into a folder that is missing.
 QString relativeName(const QString &dateText, int number);
+QString path(const QString &appDir, const Choice &choice);
 
 // The first name, numbered from 1, that no file holds yet. The date is read
 // again for every name tried.
-QString firstFree(const QString &appDir,
-                  const std::function<QString()> &todayText,
-                  const std::function<bool(const QString &)> &exists);
+Choice firstFree(const QString &appDir,
+                 const std::function<QString()> &todayText,
+                 const std::function<bool(const QString &)> &exists);
 
 } // namespace RecordName

@@ -1,8 +1,10 @@
 #include "training/TrainingModel.h"
 
 #include "training/AppPaths.h"
+#include "training/Errors.h"
 #include "training/Numbers.h"
-#include "training/RecordName.h"
+#include "training/RecordFile.h"
+#include "training/SoundOutput.h"
 #include "training/TextFile.h"
 #include "training/TrainingCatalogue.h"
 
@@ -41,8 +43,8 @@ QString labelName(TrainingLabel label)
     return QLatin1String(kLabelNames.at(int(label)));
 }
 
-TrainingModel::TrainingModel(QString appDir, QObject *parent)
-    : QObject(parent), m_appDir(std::move(appDir))
+TrainingModel::TrainingModel(QString appDir, SoundOutput *sound, QObject *parent)
+    : QObject(parent), m_appDir(std::move(appDir)), m_sound(sound)
 {
     for (int i = 0; i < kTrainingLabelCount; ++i)
         m_texts[i] = QLatin1String(kLabelNames[i]);
@@ -51,8 +53,9 @@ TrainingModel::TrainingModel(QString appDir, QObject *parent)
 
 void TrainingModel::fixRecordPath(const std::function<QString()> &todayText)
 {
-    m_state.RecordPath = RecordName::firstFree(m_appDir, todayText,
-                                               [](const QString &path) { return QFileInfo::exists(path); });
+    m_record = RecordName::firstFree(m_appDir, todayText,
+                                     [](const QString &path) { return QFileInfo::exists(path); });
+    m_state.RecordPath = RecordName::path(m_appDir, m_record);
 }
 
 void TrainingModel::selectRange(int index)
@@ -111,6 +114,147 @@ void TrainingModel::loadBank()
     setQuestionLines({});
     setAnswerLines(TextFile::readLines(AppPaths::join(m_appDir, range.answerFile)));
     setQuestionLines(TextFile::readLines(AppPaths::join(m_appDir, range.questionFile)));
+}
+
+int TrainingModel::amount() const
+{
+    return Numbers::toInt(m_state.AmountText);
+}
+
+bool TrainingModel::timedMode() const
+{
+    return m_state.ModeIndex == TrainingCatalogue::kTimedMode;
+}
+
+QString TrainingModel::soundPath(bool right, quint32 number) const
+{
+    return AppPaths::join(m_appDir, QStringLiteral("\\sound\\%1%2.wav").arg(QChar(right ? u'z' : u'c')).arg(number));
+}
+
+void TrainingModel::answerStep(const QString &answerText)
+{
+    m_view.answerText = answerText;
+    const int amount = this->amount();
+    if (amount == (timedMode() ? m_state.ElapsedTicks : m_state.AnsweredCount))
+        return; // the amount is used up; the next tick finishes the run
+
+    if (m_view.answerText.isEmpty()) {
+        if (m_view.answerEnabled)
+            return; // an empty answer is ignored
+        updateView([](RunView &v) {
+            v.answerEnabled = true;
+            v.timerRunning = true;
+            v.startEnabled = false;
+            v.answerText = kStartSentinel;
+        });
+        emit answerFocusRequested();
+    }
+
+    m_state.TypedValue = Numbers::toFloat(m_view.answerText, Numbers::localeDecimalSeparator());
+    ++m_state.AnsweredCount;
+    if (timedMode())
+        setText(TrainingLabel::Label17, QString::number(m_state.AnsweredCount) + QStringLiteral("道"));
+    else
+        setText(TrainingLabel::Label16, QString::number(amount - m_state.AnsweredCount) + QStringLiteral("道"));
+
+    const bool right = m_state.TypedValue == m_state.CurrentAnswer;
+    m_sound->play(soundPath(right, m_generator.next(2)));
+
+    const QString line = QStringLiteral("第%1题    ").arg(m_state.AnsweredCount) + text(TrainingLabel::Label4)
+                         + Numbers::formatGeneral(m_state.TypedValue, Numbers::localeDecimalSeparator())
+                         + QStringLiteral("    ") + (right ? QStringLiteral("√") : QStringLiteral("×"));
+    m_processLines.append(line);
+    emit processLineAppended(line);
+
+    if (right)
+        ++m_state.CorrectCount;
+    setText(TrainingLabel::Label18, QString::number(m_state.CorrectCount) + QStringLiteral("道"));
+
+    drawQuestion();
+    updateView([](RunView &v) { v.answerText.clear(); });
+    emit answerFocusRequested();
+}
+
+void TrainingModel::drawQuestion()
+{
+    const int index = int(m_generator.next(quint32(m_questionLines.size())));
+    if (index >= m_questionLines.size())
+        throw ListIndexError(index);
+    setText(TrainingLabel::Label4, m_questionLines.at(index));
+    if (index >= m_answerLines.size())
+        throw ListIndexError(index);
+    m_state.CurrentAnswer = Numbers::answerValue(m_answerLines.at(index));
+}
+
+bool TrainingModel::tick()
+{
+    const int amount = this->amount();
+    ++m_state.ElapsedTicks;
+    bool due;
+    if (timedMode()) {
+        setText(TrainingLabel::Label16, QString::number(amount - m_state.ElapsedTicks) + QStringLiteral("秒"));
+        due = amount - m_state.ElapsedTicks == 0;
+    } else {
+        setText(TrainingLabel::Label17, QString::number(m_state.ElapsedTicks) + QStringLiteral("秒"));
+        due = amount == m_state.AnsweredCount;
+    }
+    if (!due || m_finalised)
+        return false;
+    try {
+        finishRun();
+    } catch (const NumoraError &) {
+        endRunView(); // the run is over even though its record could not be written
+        throw;
+    }
+    endRunView();
+    return true;
+}
+
+bool TrainingModel::canEndAtOnce(bool selectionPanelVisible) const
+{
+    return m_view.startEnabled || selectionPanelVisible || !m_view.timerRunning;
+}
+
+void TrainingModel::finishRun()
+{
+    if (m_finalised)
+        return;
+    m_finalised = true;
+    finaliseProcessList();
+    m_state.RecordPath = RecordFile::create(m_appDir, m_record, m_processLines);
+}
+
+void TrainingModel::finaliseProcessList()
+{
+    // Only the start press's own line goes: were its sound to fail, the first
+    // line would be a real answer.
+    if (!m_processLines.isEmpty() && m_processLines.constFirst().startsWith(QStringLiteral("第0题")))
+        m_processLines.removeFirst();
+    updateView([](RunView &v) { v.processVisible = true; });
+    if (timedMode()) {
+        m_processLines << QStringLiteral("训练时间为：") + m_state.AmountText + QStringLiteral("秒")
+                       << QStringLiteral("完成题数为：%1道").arg(m_state.AnsweredCount);
+    } else {
+        m_processLines << QStringLiteral("训练题数为：") + m_state.AmountText + QStringLiteral("道")
+                       << QStringLiteral("完成时间为：%1秒").arg(m_state.ElapsedTicks);
+    }
+    m_processLines << QStringLiteral("正确题数为：%1道").arg(m_state.CorrectCount);
+    emit processLinesChanged(m_processLines);
+}
+
+void TrainingModel::endRunView()
+{
+    updateView([](RunView &v) {
+        v.answerVisible = false;
+        v.timerRunning = false;
+        v.endEnabled = true;
+    });
+}
+
+void TrainingModel::updateView(const std::function<void(RunView &)> &change)
+{
+    change(m_view);
+    emit runViewChanged(m_view);
 }
 
 QString TrainingModel::text(TrainingLabel label) const

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "training/DrawGenerator.h"
+#include "training/RecordName.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -33,12 +36,30 @@ QString labelName(TrainingLabel label);
 
 // Choosing a run, entering training and the loaded bank. The window shows
 // the texts and lines it announces and feeds it the user's choices.
+class SoundOutput;
+
+// Put into the empty answer field by the start press, so that the start runs
+// through the steps of an answer; no bank answer equals it.
+inline const QString kStartSentinel = QStringLiteral("999999999999");
+
+// What the training panel shows of a run besides its labels.
+struct RunView
+{
+    QString answerText;
+    bool answerEnabled = false;
+    bool answerVisible = true;
+    bool startEnabled = true;
+    bool endEnabled = true;
+    bool processVisible = false;
+    bool timerRunning = false;
+};
+
 class TrainingModel : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit TrainingModel(QString appDir, QObject *parent = nullptr);
+    TrainingModel(QString appDir, SoundOutput *sound, QObject *parent = nullptr);
 
     const QString &appDir() const { return m_appDir; }
     const TrainingState &state() const { return m_state; }
@@ -62,22 +83,54 @@ public:
     // Throws FileOpenError; the lists keep what was loaded before the failure.
     void loadBank();
 
+    // The start press and every submitted answer, with the answer field's
+    // text. Throws ConvertError, ListIndexError or the sound's error; the
+    // steps done before stay done.
+    void answerStep(const QString &answerText);
+    // One second of the run; true when this tick finished it, so that the
+    // closing message is due.
+    bool tick();
+    // Whether "结束训练" ends the program without asking.
+    bool canEndAtOnce(bool selectionPanelVisible) const;
+    // Shows the summary and writes the record, once per run; later calls do
+    // nothing. Throws FileCreateError.
+    void finishRun();
+
     QString text(TrainingLabel label) const;
     const QStringList &questionLines() const { return m_questionLines; }
     const QStringList &answerLines() const { return m_answerLines; }
+    const QStringList &processLines() const { return m_processLines; }
+    const RunView &runView() const { return m_view; }
 
 signals:
     void textChanged(TrainingLabel label, const QString &text);
     void questionLinesChanged(const QStringList &lines);
     void answerLinesChanged(const QStringList &lines);
+    void processLineAppended(const QString &line);
+    void processLinesChanged(const QStringList &lines);
+    void runViewChanged(const RunView &view);
+    void answerFocusRequested();
 
 private:
+    int amount() const;
+    bool timedMode() const;
+    QString soundPath(bool right, quint32 number) const;
+    void drawQuestion();
+    void finaliseProcessList();
+    void endRunView();
     void setText(TrainingLabel label, const QString &text);
     void setQuestionLines(QStringList lines);
     void setAnswerLines(QStringList lines);
+    void updateView(const std::function<void(RunView &)> &change);
 
     QString m_appDir;
+    SoundOutput *m_sound;
     TrainingState m_state;
+    RecordName::Choice m_record;
+    DrawGenerator m_generator;
+    RunView m_view;
+    QStringList m_processLines;
+    bool m_finalised = false;
     std::array<QString, kTrainingLabelCount> m_texts;
     QStringList m_questionLines;
     QStringList m_answerLines;

@@ -2,6 +2,7 @@
 #include "app/Form1Unit.h"
 #include "app/HintLine.h"
 #include "app/PlainPanel.h"
+#include "support/FakeSound.h"
 #include "support/ScriptedDialogs.h"
 #include "training/TextFile.h"
 #include "widgets/deco/DsFramedImage.h"
@@ -13,6 +14,7 @@
 #include "widgets/xp/XP_Button.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -65,6 +67,12 @@ private slots:
     void missingBankShowsErrorAfterSwitch();
     void exitEndsProgram();
     void recordPathFixedAtStart();
+    void runWithStartButtonAndEnter();
+    void tickFinishesRunWithClosingMessage();
+    void endRequest_data();
+    void endRequest();
+    void tickDuringEndQuestionWritesOnce();
+    void failedRecordStillEnds();
 
 private:
     View view() const;
@@ -72,10 +80,13 @@ private:
     void press(QAbstractButton *button);
     void writeBank(const QString &stem, const QStringList &questions, const QStringList &answers);
     void runSteps(const QStringList &steps);
+    void enterCountedRun();
+    void typeAnswer(const QString &text);
 
     std::unique_ptr<QTemporaryDir> m_appDir;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
     std::unique_ptr<FixedDate> m_date;
+    FakeSound m_sound;
     std::unique_ptr<TForm1> m_form;
     int m_terminations = 0;
 };
@@ -94,7 +105,7 @@ void TestForm1::init()
     m_date = std::make_unique<FixedDate>("2026-12-8");
     m_terminations = 0;
     m_form = std::make_unique<TForm1>(m_appDir->path(),
-                                      FormServices{m_dialogs.get(), m_date.get(), [this] { ++m_terminations; }});
+                                      FormServices{m_dialogs.get(), m_date.get(), &m_sound, [this] { ++m_terminations; }});
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 }
@@ -502,6 +513,148 @@ void TestForm1::exitEndsProgram()
 void TestForm1::recordPathFixedAtStart()
 {
     QCOMPARE(m_form->model().state().RecordPath, m_appDir->path() + "/job/2026-12-8-第1次.xl");
+}
+
+void TestForm1::enterCountedRun()
+{
+    writeBank("make", {"1+1=", "2+3="}, {"2", "5"});
+    TForm1 &f = *m_form;
+    pick(f.FlatComboBox1, 0);
+    pick(f.FlatComboBox2, 1);
+    m_dialogs->inputs.append("2");
+    press(f.FlatButton6);
+    press(f.FlatButton1);
+    QCOMPARE(view(), kTraining);
+}
+
+void TestForm1::typeAnswer(const QString &text)
+{
+    QTest::keyClicks(m_form->FlatEdit2, text);
+    QTest::keyClick(m_form->FlatEdit2, Qt::Key_Return);
+}
+
+void TestForm1::runWithStartButtonAndEnter()
+{
+    enterCountedRun();
+    TForm1 &f = *m_form;
+    press(f.FlatButton3);
+    QVERIFY(f.FlatEdit2->isEnabled());
+    QVERIFY(f.FlatEdit2->hasFocus());
+    QVERIFY(!f.FlatButton3->isEnabled());
+    QVERIFY(f.Timer1->isActive());
+    QCOMPARE(f.FlatEdit2->text(), QString());
+    QCOMPARE(f.Label4->text(), QStringLiteral("1+1="));
+
+    QTest::keyClick(f.FlatEdit2, Qt::Key_Return); // empty: ignored
+    QCOMPARE(f.FlatMemo1->lines().size(), 1);
+    typeAnswer("2");
+    QTest::keyClick(f.FlatEdit2, Qt::Key_Enter, Qt::ShiftModifier); // empty again
+    QCOMPARE(f.FlatMemo1->lines(), (QStringList{"第0题    题目999999999999    ×", "第1题    1+1=2    √"}));
+    QCOMPARE(f.Label16->text(), QStringLiteral("1道"));
+    QCOMPARE(f.Label18->text(), QStringLiteral("1道"));
+    QCOMPARE(f.FlatEdit2->text(), QString());
+    QVERIFY(!f.FlatMemo1->isVisible());
+    QCOMPARE(m_sound.names(), (QStringList{"c0", "z1"}));
+
+    typeAnswer("x");
+    QCOMPARE(m_dialogs->errors, QStringList{"'x' is not a valid floating point value"});
+    QCOMPARE(f.FlatEdit2->text(), QStringLiteral("x"));
+}
+
+void TestForm1::tickFinishesRunWithClosingMessage()
+{
+    enterCountedRun();
+    TForm1 &f = *m_form;
+    press(f.FlatButton3);
+    typeAnswer("2");
+    typeAnswer("5");
+    QVERIFY(QMetaObject::invokeMethod(f.Timer1, "timeout"));
+    QVERIFY(!f.Timer1->isActive());
+    QVERIFY(!f.FlatEdit2->isVisible());
+    QVERIFY(f.FlatMemo1->isVisible());
+    QVERIFY(f.FlatButton4->isEnabled());
+    QCOMPARE(f.FlatMemo1->lines().mid(2), (QStringList{"训练题数为：2道", "完成时间为：1秒", "正确题数为：1道"}));
+    QCOMPARE(m_dialogs->shown.size(), 1);
+    QCOMPARE(m_dialogs->shown.first().caption, QStringLiteral("提示!"));
+    QCOMPARE(m_dialogs->shown.first().text, QStringLiteral("训练结束！"));
+    QCOMPARE(m_dialogs->shown.first().buttons, UserDialogs::Buttons::YesNo);
+    QCOMPARE(TextFile::readLines(f.model().state().RecordPath), f.FlatMemo1->lines());
+
+    press(f.FlatButton4); // after the finish: no question
+    QCOMPARE(m_dialogs->shown.size(), 1);
+    QCOMPARE(m_terminations, 1);
+}
+
+void TestForm1::endRequest_data()
+{
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<QList<UserDialogs::Answer>>("answers");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<int>("terminations");
+    QTest::addColumn<bool>("recorded");
+    using A = UserDialogs::Answer;
+    QTest::newRow("before the start") << false << QList<A>() << 0 << 1 << false;
+    QTest::newRow("running, No") << true << QList<A>{A::No} << 1 << 0 << false;
+    QTest::newRow("running, Yes") << true << QList<A>{A::Yes} << 1 << 1 << true;
+}
+
+void TestForm1::endRequest()
+{
+    QFETCH(bool, started);
+    QFETCH(QList<UserDialogs::Answer>, answers);
+    QFETCH(int, questions);
+    QFETCH(int, terminations);
+    QFETCH(bool, recorded);
+    enterCountedRun();
+    TForm1 &f = *m_form;
+    if (started)
+        press(f.FlatButton3);
+    m_dialogs->answers = answers;
+    press(f.FlatButton4);
+    QCOMPARE(m_dialogs->shown.size(), questions);
+    if (questions)
+        QCOMPARE(m_dialogs->shown.first().text, QStringLiteral("训练还没有结束，真得要退出吗？"));
+    QCOMPARE(m_terminations, terminations);
+    QCOMPARE(QFile::exists(f.model().state().RecordPath), recorded);
+    if (recorded)
+        QCOMPARE(TextFile::readLines(f.model().state().RecordPath),
+                 (QStringList{"训练题数为：2道", "完成时间为：0秒", "正确题数为：0道"}));
+    if (!terminations)
+        QCOMPARE(f.Timer1->isActive(), started);
+}
+
+void TestForm1::tickDuringEndQuestionWritesOnce()
+{
+    enterCountedRun();
+    TForm1 &f = *m_form;
+    press(f.FlatButton3);
+    typeAnswer("2");
+    typeAnswer("5");
+    const QString record = f.model().state().RecordPath;
+    // The closing message opens inside the question and takes the first answer.
+    m_dialogs->answers = {UserDialogs::Answer::No, UserDialogs::Answer::Yes};
+    m_dialogs->whileNextBoxOpen = [&] {
+        QVERIFY(QMetaObject::invokeMethod(f.Timer1, "timeout")); // finishes the run under the open question
+        QVERIFY(QFile::remove(record));
+    };
+    press(f.FlatButton4);
+    QCOMPARE(m_dialogs->shown.size(), 2); // the question, then the closing message
+    QVERIFY(!QFile::exists(record));      // Yes did not write it a second time
+    QCOMPARE(m_terminations, 1);
+    QCOMPARE(f.FlatMemo1->lines().size(), 5);
+}
+
+void TestForm1::failedRecordStillEnds()
+{
+    enterCountedRun();
+    TForm1 &f = *m_form;
+    press(f.FlatButton3);
+    QVERIFY(QDir(m_appDir->filePath("job")).removeRecursively());
+    TextFile::writeLines(m_appDir->filePath("job"), {"not a folder"});
+    m_dialogs->answers = {UserDialogs::Answer::Yes};
+    press(f.FlatButton4);
+    QCOMPARE(m_dialogs->errors, QStringList{"Cannot create file " + f.model().state().RecordPath});
+    QCOMPARE(m_terminations, 1);
 }
 
 QTEST_MAIN(TestForm1)

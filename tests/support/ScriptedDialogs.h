@@ -5,6 +5,9 @@
 
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+
 // Records every box shown and answers from a script; an empty script
 // answers No, cancels the input box and the file dialog.
 class ScriptedDialogs : public UserDialogs
@@ -24,12 +27,16 @@ public:
     QStringList inputs;
     QStringList files;
     QString lastStartDir;
+    // Runs while the next message box is open, as events do in a modal loop.
+    std::function<void()> whileNextBoxOpen;
 
     void errorBox(const QString &text) override { errors.append(text); }
 
     Answer messageBox(const QString &caption, const QString &text, Icon icon, Buttons buttons) override
     {
         shown.append({caption, text, icon, buttons});
+        if (auto during = std::exchange(whileNextBoxOpen, nullptr))
+            during();
         if (buttons == Buttons::Ok)
             return Answer::Ok;
         return answers.isEmpty() ? Answer::No : answers.takeFirst();

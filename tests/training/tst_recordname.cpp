@@ -40,9 +40,9 @@ void TestRecordName::picksFirstFreeNumber()
         QFile file(appDir.filePath("job/" + name));
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    const QString path = RecordName::firstFree(appDir.path(), [] { return QStringLiteral("2003-5-12"); },
-                                               [](const QString &p) { return QFile::exists(p); });
-    QCOMPARE(path, appDir.path() + "/job/" + expected);
+    const RecordName::Choice choice = RecordName::firstFree(
+        appDir.path(), [] { return QStringLiteral("2003-5-12"); }, [](const QString &p) { return QFile::exists(p); });
+    QCOMPARE(RecordName::path(appDir.path(), choice), appDir.path() + "/job/" + expected);
 }
 
 void TestRecordName::mendsSeparatorsInDate_data()
@@ -67,10 +67,10 @@ void TestRecordName::readsDateForEveryTry()
     // Midnight passes while the names are tried: the later date counts.
     QStringList dates{"2003-5-12", "2003-5-13"};
     int reads = 0;
-    const QString path = RecordName::firstFree(
+    const RecordName::Choice choice = RecordName::firstFree(
         " /app ", [&] { return dates.at(std::min(reads++, 1)); },
         [](const QString &p) { return p.endsWith("2003-5-12-第1次.xl"); });
-    QCOMPARE(path, QStringLiteral("/app/job/2003-5-13-第2次.xl"));
+    QCOMPARE(RecordName::path(" /app ", choice), QStringLiteral("/app/job/2003-5-13-第2次.xl"));
 }
 
 void TestRecordName::formatsShortDate_data()

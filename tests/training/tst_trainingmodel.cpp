@@ -40,7 +40,7 @@ void TestTrainingModel::init()
 {
     m_appDir = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir(m_appDir->path()).mkdir("data"));
-    m_model = std::make_unique<TrainingModel>(m_appDir->path());
+    m_model = std::make_unique<TrainingModel>(m_appDir->path(), nullptr);
 }
 
 void TestTrainingModel::writeBank(const QString &stem, const QStringList &questions, const QStringList &answers)

@@ -1,0 +1,112 @@
+#include "platform/WavSound.h"
+#include "training/Errors.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sndfile.h>
+
+namespace {
+
+QString soundPath(const QString &name)
+{
+    return QStringLiteral(NUMORA_SOURCE_DIR "/sound/") + name + QStringLiteral(".wav");
+}
+
+// Sign changes per second: a rough pitch.
+double crossingsPerSecond(const DecodedSound &sound)
+{
+    const auto *samples = reinterpret_cast<const short *>(sound.samples.constData());
+    int crossings = 0;
+    for (qint64 i = 1; i < sound.frames; ++i)
+        crossings += (samples[i - 1] < 0) != (samples[i] < 0);
+    return crossings * double(sound.sampleRate) / sound.frames;
+}
+
+QString errorOf(const QString &path)
+{
+    try {
+        decodeWav(path);
+    } catch (const NumoraError &error) {
+        return error.text();
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestWavSound : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void deliveredSoundsAreShort_data();
+    void deliveredSoundsAreShort();
+    void rightSoundsAreBrighterThanWrongOnes();
+    void unplayableFilesAreErrors();
+    void playingWithoutDeviceIsSilent();
+};
+
+void TestWavSound::deliveredSoundsAreShort_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"z0", "z1", "c0", "c1"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestWavSound::deliveredSoundsAreShort()
+{
+    QFETCH(QString, name);
+    const DecodedSound sound = decodeWav(soundPath(name));
+    QCOMPARE(sound.channels, 1);
+    QCOMPARE(sound.sampleRate, 22050);
+    const double seconds = double(sound.frames) / sound.sampleRate;
+    QVERIFY2(seconds >= 0.2 && seconds <= 0.6, qPrintable(QString::number(seconds)));
+    QCOMPARE(sound.samples.size(), sound.frames * 2);
+}
+
+void TestWavSound::rightSoundsAreBrighterThanWrongOnes()
+{
+    const QStringList names{"z0", "z1", "c0", "c1"};
+    QList<QByteArray> seen;
+    for (const QString &name : names)
+        seen.append(decodeWav(soundPath(name)).samples);
+    QCOMPARE(QSet<QByteArray>(seen.begin(), seen.end()).size(), 4);
+    for (const char *right : {"z0", "z1"})
+        for (const char *wrong : {"c0", "c1"})
+            QVERIFY(crossingsPerSecond(decodeWav(soundPath(right))) > 2 * crossingsPerSecond(decodeWav(soundPath(wrong))));
+}
+
+void TestWavSound::unplayableFilesAreErrors()
+{
+    QTemporaryDir dir;
+    QVERIFY(errorOf(dir.filePath("missing.wav")).contains("No such file"));
+
+    QFile garbage(dir.filePath("garbage.wav"));
+    QVERIFY(garbage.open(QIODevice::WriteOnly));
+    garbage.write("RIFF this is no sound at all, only words");
+    garbage.close();
+    QVERIFY(!errorOf(garbage.fileName()).isEmpty());
+
+    SF_INFO info{};
+    info.samplerate = 22050;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE *empty = sf_open(QFile::encodeName(dir.filePath("empty.wav")).constData(), SFM_WRITE, &info);
+    QVERIFY(empty);
+    sf_close(empty);
+    QCOMPARE(errorOf(dir.filePath("empty.wav")), "The sound file " + dir.filePath("empty.wav") + " holds no sound");
+}
+
+void TestWavSound::playingWithoutDeviceIsSilent()
+{
+    WavSoundOutput output;
+    output.play(soundPath("z0"));
+    output.play(soundPath("c1")); // cuts off the first
+    QVERIFY_THROWS_EXCEPTION(NumoraError, output.play(soundPath("nothing")));
+}
+
+QTEST_GUILESS_MAIN(TestWavSound)
+#include "tst_wavsound.moc"

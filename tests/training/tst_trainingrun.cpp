@@ -1,0 +1,461 @@
+#include "support/FakeSound.h"
+#include "training/Errors.h"
+#include "training/TextFile.h"
+#include "training/TrainingModel.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestTrainingRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void drawsSameSequenceEveryLaunch();
+    void startPressCountsAsAnswerZero();
+    void judgesTypedAnswers_data();
+    void judgesTypedAnswers();
+    void emptyAnswerIsIgnored();
+    void timedRunLabelsAndFinish();
+    void countedRunFinishesOneTickAfterLastAnswer();
+    void amountZero_data();
+    void amountZero();
+    void amountTextNotANumberStopsStart();
+    void decimalAnswerLines();
+    void answerLineNotANumber();
+    void emptyQuestionList();
+    void shortAnswerList();
+    void soundErrorEndsStepAfterCounting();
+    void soundErrorAtStartKeepsFirstAnswer();
+    void canEndAtOnce();
+    void finishedOnceOnly();
+    void recordExactBytes();
+    void recordTakesNextFreeNumber();
+    void recordCreatesMissingJobFolder();
+    void recordWriteFailure();
+
+private:
+    void writeBank(const QStringList &questions, const QStringList &answers);
+    void enter(int mode, const QString &amount);
+    void answer(const QString &text) { m_model->answerStep(text); }
+    void start() { answer(QString()); }
+    QByteArray recordBytes() const;
+
+    std::unique_ptr<QTemporaryDir> m_appDir;
+    FakeSound m_sound;
+    std::unique_ptr<TrainingModel> m_model;
+};
+
+void TestTrainingRun::init()
+{
+    m_appDir = std::make_unique<QTemporaryDir>();
+    QDir(m_appDir->path()).mkdir("data");
+    QDir(m_appDir->path()).mkdir("job");
+    m_sound = FakeSound();
+    m_model = std::make_unique<TrainingModel>(m_appDir->path(), &m_sound);
+    m_model->fixRecordPath([] { return QStringLiteral("2026-12-8"); });
+}
+
+void TestTrainingRun::writeBank(const QStringList &questions, const QStringList &answers)
+{
+    TextFile::writeLines(m_appDir->filePath("data/make.tm"), questions);
+    TextFile::writeLines(m_appDir->filePath("data/make.da"), answers);
+}
+
+// Range 0 with the given mode and amount, entered and loaded.
+void TestTrainingRun::enter(int mode, const QString &amount)
+{
+    m_model->selectRange(0);
+    m_model->selectMode(mode);
+    m_model->selectAmount(0, amount);
+    QVERIFY(m_model->choiceComplete());
+    m_model->writeRangeTitle();
+    m_model->writeTrainingTexts();
+    m_model->loadBank();
+}
+
+QByteArray TestTrainingRun::recordBytes() const
+{
+    QFile file(m_model->state().RecordPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// One question per line index, its answer the index itself.
+static void indexBank(int size, QStringList &questions, QStringList &answers)
+{
+    for (int i = 0; i < size; ++i) {
+        questions.append(QStringLiteral("Q%1=").arg(i));
+        answers.append(QString::number(i));
+    }
+}
+
+void TestTrainingRun::drawsSameSequenceEveryLaunch()
+{
+    QStringList questions, answers;
+    indexBank(100, questions, answers);
+    writeBank(questions, answers);
+    enter(1, "10");
+    start();
+    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("Q3="));
+    answer("0");
+    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("Q20="));
+    answer("20");
+    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("Q67="));
+    QCOMPARE(m_sound.names(), (QStringList{"c0", "c1", "z0"}));
+}
+
+void TestTrainingRun::startPressCountsAsAnswerZero()
+{
+    writeBank({"1+1="}, {"2"});
+    enter(0, "60");
+    QSignalSpy focus(m_model.get(), &TrainingModel::answerFocusRequested);
+    start();
+    const RunView &view = m_model->runView();
+    QVERIFY(view.answerEnabled);
+    QVERIFY(view.timerRunning);
+    QVERIFY(!view.startEnabled);
+    QCOMPARE(view.answerText, QString());
+    QVERIFY(focus.count() >= 1);
+    QCOMPARE(m_model->processLines(), QStringList{"第0题    题目999999999999    ×"});
+    QCOMPARE(m_model->state().AnsweredCount, 0);
+    QCOMPARE(m_model->state().CorrectCount, 0);
+    QCOMPARE(m_model->text(TrainingLabel::Label17), QStringLiteral("0道"));
+    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("1+1="));
+
+    // The start button is disabled now; no second start.
+    QVERIFY(!m_model->runView().startEnabled);
+}
+
+void TestTrainingRun::judgesTypedAnswers_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("line"); // empty: a conversion error
+    QTest::newRow("7") << "7" << "第1题    3+4=7    √";
+    QTest::newRow("7.0") << "7.0" << "第1题    3+4=7    √";
+    QTest::newRow("+7") << "+7" << "第1题    3+4=7    √";
+    QTest::newRow("blanks around") << "  7 " << "第1题    3+4=7    √";
+    QTest::newRow("7.5") << "7.5" << "第1题    3+4=7.5    ×";
+    QTest::newRow("08") << "08" << "第1题    3+4=8    ×";
+    QTest::newRow("07a") << "07a" << "";
+    QTest::newRow("blanks only") << "   " << "";
+}
+
+void TestTrainingRun::judgesTypedAnswers()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, line);
+    writeBank({"3+4="}, {"7"});
+    enter(1, "5");
+    start();
+    if (line.isEmpty()) {
+        try {
+            answer(typed);
+            QFAIL("accepted");
+        } catch (const ConvertError &error) {
+            QCOMPARE(error.text(), "'" + typed + "' is not a valid floating point value");
+        }
+        QCOMPARE(m_model->state().AnsweredCount, 0);
+        QCOMPARE(m_model->runView().answerText, typed); // the text stays
+        return;
+    }
+    answer(typed);
+    QCOMPARE(m_model->processLines().last(), line);
+    QCOMPARE(m_model->state().CorrectCount, line.endsWith("√") ? 1 : 0);
+    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("4道"));
+    QCOMPARE(m_model->text(TrainingLabel::Label18), line.endsWith("√") ? QStringLiteral("1道") : QStringLiteral("0道"));
+    QCOMPARE(m_model->runView().answerText, QString());
+}
+
+void TestTrainingRun::emptyAnswerIsIgnored()
+{
+    writeBank({"3+4="}, {"7"});
+    enter(1, "5");
+    start();
+    const QStringList before = m_model->processLines();
+    answer(QString());
+    QCOMPARE(m_model->processLines(), before);
+    QCOMPARE(m_model->state().AnsweredCount, 0);
+    QCOMPARE(m_sound.played.size(), 1);
+}
+
+void TestTrainingRun::timedRunLabelsAndFinish()
+{
+    writeBank({"3+4="}, {"7"});
+    enter(0, "3");
+    start();
+    answer("7");
+    QCOMPARE(m_model->text(TrainingLabel::Label17), QStringLiteral("1道"));
+    QVERIFY(!m_model->tick());
+    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("2秒"));
+    answer("6");
+    QVERIFY(!m_model->tick());
+    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("1秒"));
+    QVERIFY(m_model->tick());
+    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("0秒"));
+
+    const RunView &view = m_model->runView();
+    QVERIFY(!view.timerRunning);
+    QVERIFY(!view.answerVisible);
+    QVERIFY(view.processVisible);
+    QVERIFY(view.endEnabled);
+    QCOMPARE(m_model->processLines(), (QStringList{"第1题    3+4=7    √", "第2题    3+4=6    ×", "训练时间为：3秒",
+                                                   "完成题数为：2道", "正确题数为：1道"}));
+    // The time is used up: further answers are ignored.
+    answer("7");
+    QCOMPARE(m_model->state().AnsweredCount, 2);
+}
+
+void TestTrainingRun::countedRunFinishesOneTickAfterLastAnswer()
+{
+    writeBank({"3+4=", "5+5="}, {"7", "10"});
+    enter(1, "2");
+    start();
+    QVERIFY(!m_model->tick());
+    QCOMPARE(m_model->text(TrainingLabel::Label17), QStringLiteral("1秒"));
+    answer("7");
+    answer("1");
+    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("0道"));
+    QVERIFY(m_model->runView().timerRunning); // a new question is shown still
+    answer("5");                              // ignored by the amount guard
+    QCOMPARE(m_model->state().AnsweredCount, 2);
+    QVERIFY(m_model->tick());
+    QCOMPARE(m_model->processLines().mid(2),
+             (QStringList{"训练题数为：2道", "完成时间为：2秒", "正确题数为：1道"}));
+    QVERIFY(!m_model->runView().timerRunning);
+}
+
+void TestTrainingRun::amountZero_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("timed") << 0;
+    QTest::newRow("counted") << 1;
+}
+
+void TestTrainingRun::amountZero()
+{
+    QFETCH(int, mode);
+    writeBank({"3+4="}, {"7"});
+    enter(mode, "0");
+    start();
+    if (mode == 0) {
+        // The start press is ignored: the time is used up before it begins.
+        QVERIFY(m_model->runView().startEnabled);
+        QVERIFY(!m_model->runView().timerRunning);
+        QVERIFY(m_model->canEndAtOnce(false));
+        return;
+    }
+    QVERIFY(m_model->runView().timerRunning);
+    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("3+4="));
+    QVERIFY(m_model->tick());
+    QCOMPARE(m_model->processLines(), (QStringList{"训练题数为：0道", "完成时间为：1秒", "正确题数为：0道"}));
+}
+
+void TestTrainingRun::amountTextNotANumberStopsStart()
+{
+    writeBank({"3+4="}, {"7"});
+    m_model->selectRange(0);
+    m_model->selectMode(1);
+    m_model->selectAmount(1, "50");
+    QVERIFY_THROWS_EXCEPTION(ConvertError, m_model->enterCustomAmount("abc"));
+    m_model->writeTrainingTexts();
+    m_model->loadBank();
+    QCOMPARE(m_model->text(TrainingLabel::Label15), QStringLiteral("abc道"));
+    try {
+        start();
+        QFAIL("started");
+    } catch (const ConvertError &error) {
+        QCOMPARE(error.text(), QStringLiteral("'abc' is not a valid integer value"));
+    }
+    QVERIFY(m_model->runView().startEnabled);
+    QVERIFY(!m_model->runView().timerRunning);
+}
+
+void TestTrainingRun::decimalAnswerLines()
+{
+    writeBank({"0.3+0.4=", "1.2×0.5="}, {"0.7", "0.6"});
+    enter(1, "5");
+    start(); // draws line 0
+    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("0.3+0.4="));
+    answer("0.70");
+    QCOMPARE(m_model->state().CorrectCount, 1);
+    QCOMPARE(m_model->processLines().last(), QStringLiteral("第1题    0.3+0.4=0.7    √"));
+}
+
+void TestTrainingRun::answerLineNotANumber()
+{
+    writeBank({"1+1=", "2+2="}, {"abc", "4"});
+    enter(1, "5");
+    try {
+        start(); // draws line 0
+        QFAIL("no error");
+    } catch (const ConvertError &error) {
+        QCOMPARE(error.text(), QStringLiteral("'abc' is not a valid integer value"));
+    }
+    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("1+1="));
+    QCOMPARE(double(m_model->state().CurrentAnswer), 0.0);
+    QCOMPARE(m_model->processLines().size(), 1); // the step's line was written
+}
+
+void TestTrainingRun::emptyQuestionList()
+{
+    TextFile::writeLines(m_appDir->filePath("data/make.da"), {"1"});
+    m_model->selectRange(0);
+    m_model->selectMode(1);
+    m_model->selectAmount(0, "10");
+    QVERIFY_THROWS_EXCEPTION(FileOpenError, m_model->loadBank());
+    try {
+        start();
+        QFAIL("no error");
+    } catch (const ListIndexError &error) {
+        QCOMPARE(error.text(), QStringLiteral("List index out of bounds (0)"));
+    }
+    QCOMPARE(m_model->processLines().size(), 1);
+}
+
+void TestTrainingRun::shortAnswerList()
+{
+    QStringList questions, answers;
+    indexBank(100, questions, answers);
+    writeBank(questions, answers.mid(0, 3));
+    enter(1, "10");
+    try {
+        start(); // draws line 3, which has no answer
+        QFAIL("no error");
+    } catch (const ListIndexError &error) {
+        QCOMPARE(error.text(), QStringLiteral("List index out of bounds (3)"));
+    }
+    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("Q3="));
+}
+
+void TestTrainingRun::soundErrorEndsStepAfterCounting()
+{
+    writeBank({"3+4="}, {"7"});
+    enter(1, "5");
+    start();
+    m_sound.failure = "System error : No such file or directory.";
+    try {
+        answer("7");
+        QFAIL("no error");
+    } catch (const NumoraError &error) {
+        QCOMPARE(error.text(), m_sound.failure);
+    }
+    QCOMPARE(m_model->state().AnsweredCount, 1);
+    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("4道"));
+    QCOMPARE(m_model->state().CorrectCount, 0);
+    QCOMPARE(m_model->processLines().size(), 1);
+    QCOMPARE(m_model->runView().answerText, QStringLiteral("7"));
+}
+
+void TestTrainingRun::soundErrorAtStartKeepsFirstAnswer()
+{
+    writeBank({"3+4="}, {"7"});
+    enter(1, "1");
+    m_sound.failure = "no sound";
+    QVERIFY_THROWS_EXCEPTION(NumoraError, start());
+    m_sound.failure.clear();
+    // The sentinel stayed in the field; the next press judges it, then the answer.
+    answer(m_model->runView().answerText);
+    QCOMPARE(m_model->processLines(), QStringList{"第1题    题目999999999999    ×"});
+    QVERIFY(m_model->tick());
+    QCOMPARE(m_model->processLines().first(), QStringLiteral("第1题    题目999999999999    ×"));
+}
+
+void TestTrainingRun::canEndAtOnce()
+{
+    writeBank({"3+4="}, {"7"});
+    enter(1, "1");
+    QVERIFY(m_model->canEndAtOnce(false)); // before the start press
+    start();
+    QVERIFY(!m_model->canEndAtOnce(false)); // running
+    QVERIFY(m_model->canEndAtOnce(true));   // the selection panel is up
+    answer("7");
+    QVERIFY(m_model->tick());
+    QVERIFY(m_model->canEndAtOnce(false)); // finished
+}
+
+void TestTrainingRun::finishedOnceOnly()
+{
+    writeBank({"3+4="}, {"7"});
+    enter(1, "1");
+    start();
+    answer("7");
+    QVERIFY(m_model->tick()); // finishes while a question is open
+    const QByteArray written = recordBytes();
+    QFile::remove(m_model->state().RecordPath);
+    m_model->finishRun(); // the question's Yes
+    QVERIFY(!QFile::exists(m_model->state().RecordPath));
+    QCOMPARE(m_model->processLines().size(), 4);
+    QVERIFY(!written.isEmpty());
+}
+
+void TestTrainingRun::recordExactBytes()
+{
+    writeBank({"3×4="}, {"12"});
+    enter(1, "10");
+    start();
+    answer("12");
+    answer("1.5");
+    for (int i = 0; i < 25; ++i)
+        m_model->tick();
+    m_model->finishRun(); // "结束训练" and Yes
+    QCOMPARE(m_model->state().RecordPath, m_appDir->path() + "/job/2026-12-8-第1次.xl");
+    QCOMPARE(recordBytes(), QByteArray("\xB5\xDA" "1\xCC\xE2    3\xA1\xC1" "4=12    \xA1\xCC\r\n"
+                                       "\xB5\xDA" "2\xCC\xE2    3\xA1\xC1" "4=1.5    \xA1\xC1\r\n"
+                                       "\xD1\xB5\xC1\xB7\xCC\xE2\xCA\xFD\xCE\xAA\xA3\xBA" "10\xB5\xC0\r\n"
+                                       "\xCD\xEA\xB3\xC9\xCA\xB1\xBC\xE4\xCE\xAA\xA3\xBA" "25\xC3\xEB\r\n"
+                                       "\xD5\xFD\xC8\xB7\xCC\xE2\xCA\xFD\xCE\xAA\xA3\xBA" "1\xB5\xC0\r\n"));
+}
+
+void TestTrainingRun::recordTakesNextFreeNumber()
+{
+    writeBank({"3+4="}, {"7"});
+    enter(1, "1");
+    start();
+    // Another copy wrote number 1 since this one started.
+    TextFile::writeLines(m_appDir->filePath("job/2026-12-8-第1次.xl"), {"theirs"});
+    m_model->finishRun();
+    QCOMPARE(m_model->state().RecordPath, m_appDir->path() + "/job/2026-12-8-第2次.xl");
+    QCOMPARE(TextFile::readLines(m_appDir->filePath("job/2026-12-8-第1次.xl")), QStringList{"theirs"});
+    QCOMPARE(TextFile::readLines(m_model->state().RecordPath).size(), 3);
+}
+
+void TestTrainingRun::recordCreatesMissingJobFolder()
+{
+    writeBank({"3+4="}, {"7"});
+    enter(0, "1");
+    start();
+    QVERIFY(QDir(m_appDir->filePath("job")).removeRecursively());
+    QVERIFY(m_model->tick());
+    QCOMPARE(TextFile::readLines(m_model->state().RecordPath).size(), 3);
+}
+
+void TestTrainingRun::recordWriteFailure()
+{
+    writeBank({"3+4="}, {"7"});
+    enter(1, "1");
+    start();
+    answer("7");
+    // A plain file where the job folder belongs: nothing can be created there.
+    QVERIFY(QDir(m_appDir->filePath("job")).removeRecursively());
+    TextFile::writeLines(m_appDir->filePath("job"), {"not a folder"});
+    try {
+        m_model->tick();
+        QFAIL("written");
+    } catch (const FileCreateError &error) {
+        QCOMPARE(error.text(), "Cannot create file " + m_appDir->path() + "/job/2026-12-8-第1次.xl");
+    }
+    QCOMPARE(m_model->processLines().first(), QStringLiteral("第1题    3+4=7    √"));
+    QVERIFY(!m_model->runView().timerRunning);
+    QVERIFY(m_model->canEndAtOnce(false));
+    QVERIFY(!m_model->tick());
+    m_model->finishRun();
+    QCOMPARE(m_model->processLines().size(), 4); // no further line removed
+}
+
+QTEST_GUILESS_MAIN(TestTrainingRun)
+#include "tst_trainingrun.moc"

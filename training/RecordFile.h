@@ -1,0 +1,15 @@
+#pragma once
+
+#include "training/RecordName.h"
+
+#include <QStringList>
+
+namespace RecordFile {
+
+// Writes a training record as a new file under the chosen name, or under the
+// next free number when another launch has taken that name since. Creates
+// the job folder when it is missing. Returns the path written; throws
+// FileCreateError, leaving no partial file behind.
+QString create(const QString &appDir, RecordName::Choice choice, const QStringList &lines);
+
+} // namespace RecordFile
