@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# A person trains a counted run of 10 questions in range 2 with mouse and
+# keyboard; the record written at the finish is then checked.
+# Usage: training_run.sh PATH/TO/numora
+source "$(dirname "$0")/xsession.sh"
+
+folder=$(make_program_folder)
+start_x
+start_program "$folder/numora"
+
+# Selection panel at (449, 15) in the client panel.
+click_client $((449 + 16 + 40)) $((15 + 80 + 10))   # range box
+press_keys Down Down                                # 2、20以内一步加减法  训练
+click_client $((449 + 16 + 40)) $((15 + 128 + 10))  # mode box
+press_keys Down Down                                # 定量训练（单位：道）
+click_client $((449 + 18 + 40)) $((15 + 176 + 10))  # amount box
+press_keys Down                                     # 10
+click_client $((449 + 24 + 37)) $((15 + 231 + 12))  # 登    陆
+click_client $((3 + 304 + 52)) $((4 + 304 + 12))    # 开始训练
+
+# The program's draws are the same at every launch: a sound number, then a
+# question, for the start press and for every answer.
+questions=$(iconv -f GBK -t UTF-8 "$folder/data/201.tm" | wc -l)
+state=0
+draw() { # bound
+  state=$(( (state * 134775813 + 1) & 0xFFFFFFFF ))
+  drawn=$(( (state * $1) >> 32 ))
+}
+draw 2
+draw "$questions"
+expected=()
+right=0
+for number in $(seq 1 10); do
+  line=$((drawn + 1))
+  question=$(bank_line "$folder/data/201.tm" "$line")
+  answer=$(bank_line "$folder/data/201.da" "$line")
+  if (( number % 4 == 0 )); then
+    typed=$((answer + 1)); mark="×"
+  else
+    typed=$answer; mark="√"; right=$((right + 1))
+  fi
+  type_text "$typed"
+  press_keys Return
+  expected+=("第${number}题    ${question}${typed}    ${mark}")
+  draw 2
+  draw "$questions"
+done
+
+record="$folder/job/$(date +%Y-%-m-%-d)-第1次.xl"
+for _ in $(seq 50); do [ -f "$record" ] && break; sleep 0.1; done
+[ -f "$record" ] || fail "no record at $record; job holds: $(ls "$folder/job")"
+sleep 0.3
+
+mapfile -t lines < <(iconv -f GBK -t UTF-8 "$record" | tr -d '\r')
+[ "${#lines[@]}" -eq 13 ] || fail "the record has ${#lines[@]} lines, not 13"
+for i in $(seq 0 9); do
+  [ "${lines[$i]}" = "${expected[$i]}" ] || fail "line $((i + 1)) is '${lines[$i]}', not '${expected[$i]}'"
+done
+[ "${lines[10]}" = "训练题数为：10道" ] || fail "summary line 1: ${lines[10]}"
+[[ "${lines[11]}" =~ ^完成时间为：[0-9]+秒$ ]] || fail "summary line 2: ${lines[11]}"
+[ "${lines[12]}" = "正确题数为：${right}道" ] || fail "summary line 3: ${lines[12]}"
+[ "$(tail -c 2 "$record" | od -An -tx1 | tr -d ' \n')" = "0d0a" ] || fail "the last line does not end with CR LF"
+[ "$(grep -c $'\r$' "$record")" -eq 13 ] || fail "not every line ends with CR LF"
+
+# The closing message, then "结束训练" ends the program at once.
+press_keys Return
+click_client $((3 + 456 + 52)) $((4 + 304 + 12))
+for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "the program did not end"
+wait "$app_pid" || fail "the program ended with an error"
+app_pid=""
+echo "PASS: a counted run of 10 questions was trained and recorded"

@@ -1,0 +1,74 @@
+# Shared by the end-to-end tests: a private X server, a fresh copy of the
+# program folder, and clicks at places relative to the program's window.
+# Source it with the path of the built program as $1.
+
+set -euo pipefail
+
+program_build=$(realpath "$1")
+work=$(mktemp -d)
+app_pid=""
+xvfb_pid=""
+
+finish() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap finish EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# A fresh program folder, so the build tree's job folder is never touched.
+make_program_folder() {
+  local folder=$work/numora
+  mkdir -p "$folder/job"
+  cp "$program_build" "$folder/"
+  cp -r "$(dirname "$program_build")/data" "$(dirname "$program_build")/sound" "$folder/"
+  echo "$folder"
+}
+
+start_x() {
+  exec 5>"$work/display"
+  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+  export DISPLAY=":$(head -n 1 "$work/display")"
+  unset QT_QPA_PLATFORM
+}
+
+# Starts the program and notes its window's top-left corner in wx, wy.
+start_program() {
+  LC_ALL=C.UTF-8 "$1" >"$work/program.log" 2>&1 &
+  app_pid=$!
+  local window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name 'Numora' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "the window did not appear"
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  wx=$X
+  wy=$Y
+  sleep 0.5
+}
+
+# Clicks at a point given relative to the client panel.
+click_client() {
+  xdotool mousemove $((wx + 3 + $1)) $((wy + 29 + $2)) click 1
+  sleep 0.3
+}
+
+press_keys() {
+  xdotool key --delay 60 "$@"
+  sleep 0.2
+}
+
+type_text() {
+  xdotool type --delay 60 "$1"
+  sleep 0.1
+}
+
+# The nth line of a GBK file as UTF-8, without its line end.
+bank_line() {
+  iconv -f GBK -t UTF-8 "$1" | sed -n "$2p" | tr -d '\r'
+}
