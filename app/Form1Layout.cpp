@@ -19,7 +19,7 @@
 #include "widgets/xp/XP_Url.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -127,10 +127,14 @@ void TForm1::createControls()
     FlatPanel4 = add<TFlatPanel>(Panel2, "FlatPanel4", {8, 14, 430, 344}, {.hint = "编制题库窗口", .tab = 3, .visible = false});
     Label9 = add<QLabel>(FlatPanel4, "Label9", {128, 24, 73, 17}, {.text = "题目", .font = song(16)});
     Label10 = add<QLabel>(FlatPanel4, "Label10", {312, 24, 73, 17}, {.text = "答案", .font = song(16)});
-    ListBox7 = add<QListWidget>(FlatPanel4, "ListBox7", {56, 48, 177, 208}, {.hint = "题库所有题目", .tab = 0});
-    ListBox8 = add<QListWidget>(FlatPanel4, "ListBox8", {288, 48, 89, 208}, {.hint = "答案", .tab = 1});
-    ListBox7->setFrameShape(QFrame::NoFrame);
-    ListBox8->setFrameShape(QFrame::NoFrame);
+    ListBox7 = add<QListView>(FlatPanel4, "ListBox7", {56, 48, 177, 208}, {.hint = "题库所有题目", .tab = 0});
+    ListBox8 = add<QListView>(FlatPanel4, "ListBox8", {288, 48, 89, 208}, {.hint = "答案", .tab = 1});
+    for (QListView *list : {ListBox7, ListBox8}) {
+        list->setFrameShape(QFrame::NoFrame);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    }
+    ListBox7->setModel(m_editor.questions());
+    ListBox8->setModel(m_editor.answers());
     FlatEdit6 = add<TFlatEdit>(FlatPanel4, "FlatEdit6", {56, 270, 177, 22}, {.hint = "当前题目", .font = song(16), .tab = 2});
     Label19 = add<QLabel>(FlatPanel4, "Label19", {253, 270, 25, 25}, {.text = "=", .font = song(19, true)});
     FlatEdit7 = add<TFlatEdit>(FlatPanel4, "FlatEdit7", {288, 270, 89, 22}, {.hint = "当前题目答案", .font = song(16), .tab = 3});

@@ -23,6 +23,8 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QApplication>
+#include <QListView>
 #include <QListWidget>
 #include <QStatusBar>
 #include <QTimer>
@@ -35,8 +37,6 @@ namespace {
 
 const QString kQueryAgainCaption = QStringLiteral("查      询");
 const QString kCloseCaption = QStringLiteral("关      闭");
-const QString kCustomQuestions = QStringLiteral("\\data\\make.tm");
-const QString kCustomAnswers = QStringLiteral("\\data\\make.da");
 
 void setListLines(QListWidget *list, const QStringList &lines)
 {
@@ -44,20 +44,13 @@ void setListLines(QListWidget *list, const QStringList &lines)
     list->addItems(lines);
 }
 
-QStringList listLines(const QListWidget *list)
-{
-    QStringList lines;
-    for (int row = 0; row < list->count(); ++row)
-        lines.append(list->item(row)->text());
-    return lines;
-}
-
 } // namespace
 
 TForm1::TForm1(const QString &appDir, FormServices services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       m_services(std::move(services)),
-      m_model(appDir, m_services.sound)
+      m_model(appDir, m_services.sound),
+      m_editor(appDir)
 {
     Q_INIT_RESOURCE(resources); // the artwork lives in a static library
     setObjectName(QStringLiteral("Form1"));
@@ -123,9 +116,21 @@ void TForm1::connectEvents()
     bind(Timer1, &QTimer::timeout, &TForm1::Timer1Timer);
     bind(FlatButton7, &QPushButton::clicked, &TForm1::FlatButton7Click);
     bind(FlatButton8, &QPushButton::clicked, &TForm1::FlatButton8Click);
+    bind(FlatButton11, &QPushButton::clicked, &TForm1::FlatButton11Click);
+    bind(FlatButton12, &QPushButton::clicked, &TForm1::FlatButton12Click);
+    bind(FlatButton13, &QPushButton::clicked, &TForm1::FlatButton13Click);
+    bind(FlatButton14, &QPushButton::clicked, &TForm1::FlatButton14Click);
+    bind(FlatButton15, &QPushButton::clicked, &TForm1::FlatButton15Click);
     bind(FlatButton16, &QPushButton::clicked, &TForm1::FlatButton16Click);
     bind(FlatButton17, &QPushButton::clicked, &TForm1::FlatButton17Click);
     bind(XP_Button1, &QPushButton::clicked, &TForm1::XP_Button1Click);
+
+    connectEditorList(ListBox7, &TForm1::ListBox7Click);
+    connectEditorList(ListBox8, &TForm1::ListBox8Click);
+    connect(&m_editor, &BankEditor::questionFieldChanged, FlatEdit6, &QLineEdit::setText);
+    connect(&m_editor, &BankEditor::answerFieldChanged, FlatEdit7, &QLineEdit::setText);
+    connect(&m_editor, &BankEditor::rowPickedChanged, FlatButton14, &QWidget::setEnabled);
+    connect(&m_editor, &BankEditor::rowPickedChanged, FlatButton15, &QWidget::setEnabled);
 
     connect(&m_model, &TrainingModel::textChanged, this, &TForm1::showModelText);
     connect(&m_model, &TrainingModel::questionLinesChanged, this,
@@ -138,9 +143,24 @@ void TForm1::connectEvents()
     connect(&m_model, &TrainingModel::answerFocusRequested, this, [this] { FlatEdit2->setFocus(); });
 }
 
+void TForm1::connectEditorList(QListView *list, void (TForm1::*handler)())
+{
+    // A row is picked by a click, or by the arrow keys; a current row that
+    // moves because a handler changed the list is no pick.
+    auto pick = [this, handler] { guarded([this, handler] { (this->*handler)(); }); };
+    connect(list, &QAbstractItemView::clicked, this, pick);
+    connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this, pick](const QModelIndex &current) {
+        if (!m_handling && current.isValid() && QApplication::mouseButtons() == Qt::NoButton)
+            pick();
+    });
+}
+
 void TForm1::guarded(const std::function<void()> &action)
 {
+    const bool outer = !std::exchange(m_handling, true);
     runGuarded(*m_services.dialogs, action);
+    if (outer)
+        m_handling = false;
 }
 
 void TForm1::showModelText(TrainingLabel label, const QString &text)
@@ -314,10 +334,42 @@ void TForm1::FlatButton8Click()
     FlatPanel3->hide();
     FlatPanel4->show();
     FlatPanel5->hide();
-    ListBox7->clear();
-    ListBox8->clear();
-    setListLines(ListBox7, TextFile::readLines(AppPaths::join(m_model.appDir(), kCustomQuestions)));
-    setListLines(ListBox8, TextFile::readLines(AppPaths::join(m_model.appDir(), kCustomAnswers)));
+    m_editor.open();
+}
+
+void TForm1::ListBox7Click()
+{
+    m_editor.pickQuestionRow(ListBox7->currentIndex().row());
+}
+
+void TForm1::ListBox8Click()
+{
+    m_editor.pickAnswerRow(ListBox8->currentIndex().row());
+}
+
+void TForm1::FlatButton11Click()
+{
+    FlatEdit6->setText(FlatEdit6->text() + QStringLiteral("×"));
+}
+
+void TForm1::FlatButton12Click()
+{
+    FlatEdit6->setText(FlatEdit6->text() + QStringLiteral("÷"));
+}
+
+void TForm1::FlatButton13Click()
+{
+    m_editor.add(FlatEdit6->text(), FlatEdit7->text());
+}
+
+void TForm1::FlatButton14Click()
+{
+    m_editor.modify(FlatEdit6->text(), FlatEdit7->text());
+}
+
+void TForm1::FlatButton15Click()
+{
+    m_editor.removeRememberedRow();
 }
 
 void TForm1::FlatButton16Click()
@@ -326,8 +378,7 @@ void TForm1::FlatButton16Click()
                                                        UserDialogs::Icon::Warning, UserDialogs::Buttons::YesNo);
     if (answer != UserDialogs::Answer::Yes)
         return;
-    TextFile::writeLines(AppPaths::join(m_model.appDir(), kCustomQuestions), listLines(ListBox7));
-    TextFile::writeLines(AppPaths::join(m_model.appDir(), kCustomAnswers), listLines(ListBox8));
+    m_editor.save();
     FlatPanel4->hide();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "training/BankEditor.h"
 #include "training/TrainingModel.h"
 
 #include <QColor>
@@ -14,7 +15,7 @@ class DateSource;
 class PlainPanel;
 class SoundOutput;
 class QLabel;
-class QListWidget;
+class QListView;
 class QStatusBar;
 class QTimer;
 class TDsFramedImage;
@@ -65,6 +66,7 @@ public:
 
     QString Caption() const;
     TrainingModel &model() { return m_model; }
+    BankEditor &editor() { return m_editor; }
     QString statusHint() const;
 
     // The idle step of the hint line for a pointer at this screen point.
@@ -109,7 +111,7 @@ public:
     // Bank editor panel.
     TFlatPanel *FlatPanel4;
     QLabel *Label9, *Label10, *Label19;
-    QListWidget *ListBox7, *ListBox8;
+    QListView *ListBox7, *ListBox8;
     TFlatEdit *FlatEdit6, *FlatEdit7;
     TXP_Button *FlatButton13, *FlatButton14, *FlatButton15, *FlatButton16, *FlatButton17, *FlatButton11,
         *FlatButton12;
@@ -133,6 +135,13 @@ public:
     void Timer1Timer();
     void FlatButton7Click();
     void FlatButton8Click();
+    void ListBox7Click();
+    void ListBox8Click();
+    void FlatButton11Click();
+    void FlatButton12Click();
+    void FlatButton13Click();
+    void FlatButton14Click();
+    void FlatButton15Click();
     void FlatButton16Click();
     void FlatButton17Click();
     void XP_Button1Click();
@@ -149,12 +158,15 @@ private:
     void guarded(const std::function<void()> &action);
     void openRecord();
     void closeViewer();
+    void connectEditorList(QListView *list, void (TForm1::*handler)());
 
     template <class Control>
     Control *add(QWidget *parent, const char *name, QRect place, const ControlLook &look = {});
 
     FormServices m_services;
     TrainingModel m_model;
+    BankEditor m_editor;
+    bool m_handling = false; // a handler runs: selection changes are its own
     QString m_applicationHint;
     QHash<QWidget *, int> m_tabOrders;
 };

@@ -3,6 +3,7 @@
 #include "training/Errors.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -79,11 +80,13 @@ QStringList readLines(const QString &path)
 
 void writeLines(const QString &path, const QStringList &lines)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Written beside the old file and renamed over it, so that a failed or
+    // interrupted write never leaves half a file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
         throw FileCreateError(path);
     const QByteArray bytes = joinLines(lines);
-    if (file.write(bytes) != bytes.size() || !file.flush())
+    if (file.write(bytes) != bytes.size() || !file.commit())
         throw FileCreateError(path);
 }
 

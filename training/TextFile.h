@@ -17,7 +17,8 @@ QByteArray encodeGbk(QStringView text);
 
 // Throws FileOpenError with the path when the file cannot be read.
 QStringList readLines(const QString &path);
-// Throws FileCreateError with the path when the file cannot be written.
+// Replaces the file whole; throws FileCreateError with the path when it
+// cannot be written, leaving the old file as it was.
 void writeLines(const QString &path, const QStringList &lines);
 
 } // namespace TextFile

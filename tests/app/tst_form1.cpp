@@ -2,8 +2,7 @@
 #include "app/Form1Unit.h"
 #include "app/HintLine.h"
 #include "app/PlainPanel.h"
-#include "support/FakeSound.h"
-#include "support/ScriptedDialogs.h"
+#include "support/FormFixture.h"
 #include "training/TextFile.h"
 #include "widgets/deco/DsFramedImage.h"
 #include "widgets/flat/TFlatComboBoxUnit.h"
@@ -76,19 +75,21 @@ private slots:
 
 private:
     View view() const;
-    void pick(TFlatComboBox *box, int index);
-    void press(QAbstractButton *button);
-    void writeBank(const QString &stem, const QStringList &questions, const QStringList &answers);
+    static void pick(TFlatComboBox *box, int index) { FormFixture::pick(box, index); }
+    static void press(QAbstractButton *button) { FormFixture::press(button); }
+    void writeBank(const QString &stem, const QStringList &questions, const QStringList &answers)
+    {
+        m_fixture->writeBank(stem, questions, answers);
+    }
     void runSteps(const QStringList &steps);
     void enterCountedRun();
     void typeAnswer(const QString &text);
 
-    std::unique_ptr<QTemporaryDir> m_appDir;
-    std::unique_ptr<ScriptedDialogs> m_dialogs;
-    std::unique_ptr<FixedDate> m_date;
-    FakeSound m_sound;
-    std::unique_ptr<TForm1> m_form;
-    int m_terminations = 0;
+    std::unique_ptr<FormFixture> m_fixture;
+    TForm1 *m_form = nullptr;
+    ScriptedDialogs *m_dialogs = nullptr;
+    FakeSound *m_sound = nullptr;
+    QTemporaryDir *m_appDir = nullptr;
 };
 
 void TestForm1::initTestCase()
@@ -98,21 +99,17 @@ void TestForm1::initTestCase()
 
 void TestForm1::init()
 {
-    m_appDir = std::make_unique<QTemporaryDir>();
-    QDir(m_appDir->path()).mkdir("data");
-    QDir(m_appDir->path()).mkdir("job");
-    m_dialogs = std::make_unique<ScriptedDialogs>();
-    m_date = std::make_unique<FixedDate>("2026-12-8");
-    m_terminations = 0;
-    m_form = std::make_unique<TForm1>(m_appDir->path(),
-                                      FormServices{m_dialogs.get(), m_date.get(), &m_sound, [this] { ++m_terminations; }});
-    m_form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    m_fixture = std::make_unique<FormFixture>();
+    QVERIFY(m_fixture->show());
+    m_form = m_fixture->form.get();
+    m_dialogs = &m_fixture->dialogs;
+    m_sound = &m_fixture->sound;
+    m_appDir = &m_fixture->appDir;
 }
 
 void TestForm1::cleanup()
 {
-    m_form.reset();
+    m_fixture.reset();
 }
 
 View TestForm1::view() const
@@ -122,22 +119,6 @@ View TestForm1::view() const
             f.FlatPanel4->isVisible(), f.FlatPanel5->isVisible(), f.Panel1->isVisible()};
 }
 
-void TestForm1::pick(TFlatComboBox *box, int index)
-{
-    box->setCurrentIndex(index);
-    emit box->activated(index);
-}
-
-void TestForm1::press(QAbstractButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-void TestForm1::writeBank(const QString &stem, const QStringList &questions, const QStringList &answers)
-{
-    TextFile::writeLines(m_appDir->filePath("data/" + stem + ".tm"), questions);
-    TextFile::writeLines(m_appDir->filePath("data/" + stem + ".da"), answers);
-}
 
 void TestForm1::windowFrame()
 {
@@ -507,7 +488,7 @@ void TestForm1::missingBankShowsErrorAfterSwitch()
 void TestForm1::exitEndsProgram()
 {
     press(m_form->FlatButton2);
-    QCOMPARE(m_terminations, 1);
+    QCOMPARE(m_fixture->terminations, 1);
 }
 
 void TestForm1::recordPathFixedAtStart()
@@ -554,7 +535,7 @@ void TestForm1::runWithStartButtonAndEnter()
     QCOMPARE(f.Label18->text(), QStringLiteral("1道"));
     QCOMPARE(f.FlatEdit2->text(), QString());
     QVERIFY(!f.FlatMemo1->isVisible());
-    QCOMPARE(m_sound.names(), (QStringList{"c0", "z1"}));
+    QCOMPARE(m_sound->names(), (QStringList{"c0", "z1"}));
 
     typeAnswer("x");
     QCOMPARE(m_dialogs->errors, QStringList{"'x' is not a valid floating point value"});
@@ -582,7 +563,7 @@ void TestForm1::tickFinishesRunWithClosingMessage()
 
     press(f.FlatButton4); // after the finish: no question
     QCOMPARE(m_dialogs->shown.size(), 1);
-    QCOMPARE(m_terminations, 1);
+    QCOMPARE(m_fixture->terminations, 1);
 }
 
 void TestForm1::endRequest_data()
@@ -614,7 +595,7 @@ void TestForm1::endRequest()
     QCOMPARE(m_dialogs->shown.size(), questions);
     if (questions)
         QCOMPARE(m_dialogs->shown.first().text, QStringLiteral("训练还没有结束，真得要退出吗？"));
-    QCOMPARE(m_terminations, terminations);
+    QCOMPARE(m_fixture->terminations, terminations);
     QCOMPARE(QFile::exists(f.model().state().RecordPath), recorded);
     if (recorded)
         QCOMPARE(TextFile::readLines(f.model().state().RecordPath),
@@ -640,7 +621,7 @@ void TestForm1::tickDuringEndQuestionWritesOnce()
     press(f.FlatButton4);
     QCOMPARE(m_dialogs->shown.size(), 2); // the question, then the closing message
     QVERIFY(!QFile::exists(record));      // Yes did not write it a second time
-    QCOMPARE(m_terminations, 1);
+    QCOMPARE(m_fixture->terminations, 1);
     QCOMPARE(f.FlatMemo1->lines().size(), 5);
 }
 
@@ -654,7 +635,7 @@ void TestForm1::failedRecordStillEnds()
     m_dialogs->answers = {UserDialogs::Answer::Yes};
     press(f.FlatButton4);
     QCOMPARE(m_dialogs->errors, QStringList{"Cannot create file " + f.model().state().RecordPath});
-    QCOMPARE(m_terminations, 1);
+    QCOMPARE(m_fixture->terminations, 1);
 }
 
 QTEST_MAIN(TestForm1)

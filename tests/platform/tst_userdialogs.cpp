@@ -4,7 +4,12 @@
 #include "training/Errors.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -51,6 +56,7 @@ private slots:
     void questionAnswersYesOrNo();
     void inputBoxCancelReturnsDefault();
     void inputBoxReturnsTypedText();
+    void fileDialogShowsOneFilterEntry();
 };
 
 void TestUserDialogs::errorTextGetsFullStop_data()
@@ -152,6 +158,32 @@ void TestUserDialogs::inputBoxReturnsTypedText()
         input->accept();
     });
     QCOMPARE(dialogs.inputBox("请输入", "prompt", "300"), QStringLiteral("45"));
+}
+
+void TestUserDialogs::fileDialogShowsOneFilterEntry()
+{
+    QTemporaryDir dir;
+    QFile record(dir.filePath("2026-12-8-第1次.xl"));
+    QVERIFY(record.open(QIODevice::WriteOnly));
+    record.close();
+    QtUserDialogs dialogs(nullptr, "title");
+    QStringList entries;
+    QString folder;
+    whenModalShows([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        auto *types = dialog->findChild<QComboBox *>("fileTypeCombo");
+        QVERIFY(types);
+        for (int i = 0; i < types->count(); ++i)
+            entries.append(types->itemText(i));
+        folder = dialog->directory().absolutePath();
+        dialog->selectFile(record.fileName());
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const QString chosen = dialogs.openFileName(dir.path(), QStringLiteral("训练成绩文件（*.xl）"), "*.xl");
+    QCOMPARE(entries, QStringList{QStringLiteral("训练成绩文件（*.xl）")});
+    QCOMPARE(folder, QDir(dir.path()).absolutePath());
+    QCOMPARE(chosen, record.fileName());
 }
 
 QTEST_MAIN(TestUserDialogs)

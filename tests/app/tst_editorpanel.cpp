@@ -1,0 +1,190 @@
+#include "support/FormFixture.h"
+#include "widgets/flat/TFlatEditUnit.h"
+#include "widgets/flat/TFlatPanelUnit.h"
+#include "widgets/xp/XP_Button.h"
+
+#include <QListView>
+#include <QStringListModel>
+
+class TestEditorPanel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { m_fixture.reset(); }
+
+    void opensWithFileRows();
+    void signButtonsAppendToQuestion();
+    void clickingRowFillsFieldsAndEnablesButtons();
+    void arrowKeysPickRows();
+    void deleteKeepsFieldsWhileCurrentRowMoves();
+    void stateSurvivesReopening();
+    void finishNoKeepsFiles();
+    void finishYesWritesAndHides();
+    void cancelWritesNothing();
+    void unequalFilesReportMissingPartner();
+    void missingFileShowsErrorInOpenEditor();
+
+private:
+    TForm1 &form() { return *m_fixture->form; }
+    QStringList rows(QListView *list) { return qobject_cast<QStringListModel *>(list->model())->stringList(); }
+    void clickRow(QListView *list, int row)
+    {
+        const QModelIndex index = list->model()->index(row, 0);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    }
+    void open() { FormFixture::press(form().FlatButton8); }
+
+    std::unique_ptr<FormFixture> m_fixture;
+};
+
+void TestEditorPanel::init()
+{
+    m_fixture = std::make_unique<FormFixture>();
+    m_fixture->writeBank("make", {"1+1=", "2×3=", "8÷4="}, {"2", "6", "2"});
+    QVERIFY(m_fixture->show());
+}
+
+void TestEditorPanel::opensWithFileRows()
+{
+    open();
+    QVERIFY(form().FlatPanel4->isVisible());
+    QCOMPARE(rows(form().ListBox7), (QStringList{"1+1=", "2×3=", "8÷4="}));
+    QCOMPARE(rows(form().ListBox8), (QStringList{"2", "6", "2"}));
+    QVERIFY(!form().FlatButton14->isEnabled());
+    QVERIFY(!form().FlatButton15->isEnabled());
+}
+
+void TestEditorPanel::signButtonsAppendToQuestion()
+{
+    open();
+    FormFixture::press(form().FlatButton11);
+    FormFixture::press(form().FlatButton12);
+    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("×÷"));
+    form().FlatEdit6->setText("12");
+    form().FlatEdit6->setCursorPosition(0); // the sign goes at the end all the same
+    FormFixture::press(form().FlatButton11);
+    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("12×"));
+}
+
+void TestEditorPanel::clickingRowFillsFieldsAndEnablesButtons()
+{
+    open();
+    clickRow(form().ListBox8, 1);
+    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("2×3="));
+    QCOMPARE(form().FlatEdit7->text(), QStringLiteral("6"));
+    QVERIFY(form().FlatButton14->isEnabled());
+    QVERIFY(form().FlatButton15->isEnabled());
+    QCOMPARE(form().ListBox7->currentIndex().row(), -1); // the other list's highlight stays
+
+    form().FlatEdit6->setText("edited");
+    clickRow(form().ListBox8, 1); // the same row again restores the fields
+    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("2×3="));
+    QCOMPARE(m_fixture->dialogs.errors, QStringList());
+}
+
+void TestEditorPanel::arrowKeysPickRows()
+{
+    open();
+    clickRow(form().ListBox7, 0);
+    QTest::keyClick(form().ListBox7, Qt::Key_Down);
+    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("2×3="));
+    QCOMPARE(form().editor().rememberedRow(), 1);
+}
+
+void TestEditorPanel::deleteKeepsFieldsWhileCurrentRowMoves()
+{
+    open();
+    clickRow(form().ListBox7, 1);
+    FormFixture::press(form().FlatButton15);
+    QCOMPARE(rows(form().ListBox7), (QStringList{"1+1=", "8÷4="}));
+    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("2×3="));
+    QCOMPARE(form().FlatEdit7->text(), QStringLiteral("6"));
+
+    form().FlatEdit6->setText("5×5=");
+    form().FlatEdit7->setText("25");
+    FormFixture::press(form().FlatButton14); // modifies the row that moved up
+    QCOMPARE(rows(form().ListBox7), (QStringList{"1+1=", "5×5="}));
+    QCOMPARE(rows(form().ListBox8), (QStringList{"2", "25"}));
+    FormFixture::press(form().FlatButton13);
+    QCOMPARE(rows(form().ListBox7).last(), QStringLiteral("5×5="));
+    QCOMPARE(m_fixture->dialogs.errors, QStringList());
+}
+
+void TestEditorPanel::stateSurvivesReopening()
+{
+    open();
+    clickRow(form().ListBox7, 2);
+    FormFixture::press(form().FlatButton17);
+    QVERIFY(form().FlatPanel2->isVisible());
+    open();
+    QVERIFY(form().FlatButton14->isEnabled());
+    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("8÷4="));
+    QCOMPARE(form().editor().rememberedRow(), 2);
+}
+
+void TestEditorPanel::finishNoKeepsFiles()
+{
+    open();
+    form().FlatEdit6->setText("9-9=");
+    form().FlatEdit7->setText("0");
+    FormFixture::press(form().FlatButton13);
+    m_fixture->dialogs.answers = {UserDialogs::Answer::No};
+    FormFixture::press(form().FlatButton16);
+    QCOMPARE(m_fixture->dialogs.shown.last().caption, QStringLiteral("Warning"));
+    QCOMPARE(m_fixture->dialogs.shown.last().text, QStringLiteral("编辑完成吗？"));
+    QCOMPARE(m_fixture->dialogs.shown.last().icon, UserDialogs::Icon::Warning);
+    QVERIFY(form().FlatPanel4->isVisible());
+    QCOMPARE(TextFile::readLines(m_fixture->path("data/make.tm")).size(), 3);
+}
+
+void TestEditorPanel::finishYesWritesAndHides()
+{
+    open();
+    form().FlatEdit6->setText("9-9=");
+    form().FlatEdit7->setText("0");
+    FormFixture::press(form().FlatButton13);
+    m_fixture->dialogs.answers = {UserDialogs::Answer::Yes};
+    FormFixture::press(form().FlatButton16);
+    QVERIFY(!form().FlatPanel4->isVisible());
+    QVERIFY(!form().FlatPanel2->isVisible());
+    QCOMPARE(TextFile::readLines(m_fixture->path("data/make.tm")), (QStringList{"1+1=", "2×3=", "8÷4=", "9-9="}));
+    QCOMPARE(TextFile::readLines(m_fixture->path("data/make.da")), (QStringList{"2", "6", "2", "0"}));
+}
+
+void TestEditorPanel::cancelWritesNothing()
+{
+    open();
+    clickRow(form().ListBox7, 0);
+    FormFixture::press(form().FlatButton15);
+    FormFixture::press(form().FlatButton17);
+    QCOMPARE(TextFile::readLines(m_fixture->path("data/make.tm")).size(), 3);
+    open();
+    QCOMPARE(rows(form().ListBox7).size(), 3);
+    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("1+1="));
+}
+
+void TestEditorPanel::unequalFilesReportMissingPartner()
+{
+    m_fixture->writeBank("make", {"1+1=", "2×3=", "8÷4=", "4-1="}, {"2", "6", "2"});
+    open();
+    clickRow(form().ListBox7, 3);
+    QCOMPARE(m_fixture->dialogs.errors, QStringList{"List index out of bounds (3)"});
+    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("4-1="));
+    QCOMPARE(form().FlatEdit7->text(), QString());
+    QVERIFY(!form().FlatButton14->isEnabled());
+}
+
+void TestEditorPanel::missingFileShowsErrorInOpenEditor()
+{
+    QFile::remove(m_fixture->path("data/make.da"));
+    open();
+    QCOMPARE(m_fixture->dialogs.errors, QStringList{"Cannot open file " + m_fixture->path("data/make.da")});
+    QVERIFY(form().FlatPanel4->isVisible());
+    QCOMPARE(rows(form().ListBox7).size(), 3);
+    QCOMPARE(rows(form().ListBox8).size(), 0);
+}
+
+QTEST_MAIN(TestEditorPanel)
+#include "tst_editorpanel.moc"

@@ -1,0 +1,116 @@
+#include "support/FormFixture.h"
+#include "widgets/flat/TFlatMemoUnit.h"
+#include "widgets/flat/TFlatPanelUnit.h"
+#include "widgets/xp/XP_Button.h"
+
+#include <QFile>
+#include <QLabel>
+
+class TestRecordViewer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { m_fixture.reset(); }
+
+    void cancelLeavesEverything();
+    void showsRecordLineByLine_data();
+    void showsRecordLineByLine();
+    void openCloseOpenAnother();
+    void unreadableFileEmptiesMemo();
+
+private:
+    TForm1 &form() { return *m_fixture->form; }
+    void writeRaw(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(m_fixture->path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    void query(const QString &chosen)
+    {
+        if (!chosen.isEmpty())
+            m_fixture->dialogs.files.append(chosen);
+        FormFixture::press(form().FlatButton7);
+    }
+
+    std::unique_ptr<FormFixture> m_fixture;
+};
+
+void TestRecordViewer::init()
+{
+    m_fixture = std::make_unique<FormFixture>();
+    QVERIFY(m_fixture->show());
+}
+
+void TestRecordViewer::cancelLeavesEverything()
+{
+    query(QString());
+    QCOMPARE(m_fixture->dialogs.lastStartDir, m_fixture->path("job"));
+    QCOMPARE(form().FlatButton7->text(), QStringLiteral("查    询"));
+    QVERIFY(form().FlatPanel2->isVisible());
+    QVERIFY(!form().FlatPanel3->isVisible());
+    QCOMPARE(form().Label8->text(), QStringLiteral("查询窗口"));
+}
+
+void TestRecordViewer::showsRecordLineByLine_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    const QStringList record{"第1题    3×4=12    √", "训练时间为：60秒"};
+    QTest::newRow("record") << "job/2026-12-8-第1次.xl"
+                            << QByteArray("\xB5\xDA" "1\xCC\xE2    3\xA1\xC1" "4=12    \xA1\xCC\r\n"
+                                          "\xD1\xB5\xC1\xB7\xCA\xB1\xBC\xE4\xCE\xAA\xA3\xBA" "60\xC3\xEB\r\n")
+                            << record;
+    QTest::newRow("lone lf") << "job/lf.xl"
+                             << QByteArray("\xB5\xDA" "1\xCC\xE2    3\xA1\xC1" "4=12    \xA1\xCC\n"
+                                           "\xD1\xB5\xC1\xB7\xCA\xB1\xBC\xE4\xCE\xAA\xA3\xBA" "60\xC3\xEB\n")
+                             << record;
+    QTest::newRow("not a record, outside the job folder") << "notes.txt" << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
+}
+
+void TestRecordViewer::showsRecordLineByLine()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    writeRaw(name, bytes);
+    query(m_fixture->path(name));
+    QCOMPARE(form().FlatMemo2->lines(), lines);
+    QCOMPARE(form().Label8->text(), name.section(u'/', -1));
+    QCOMPARE(form().FlatButton7->text(), QStringLiteral("关      闭"));
+    QVERIFY(form().FlatPanel3->isVisible());
+}
+
+void TestRecordViewer::openCloseOpenAnother()
+{
+    writeRaw("job/a.xl", "first\r\nrecord\r\n");
+    writeRaw("job/b.xl", "second\r\n");
+    query(m_fixture->path("job/a.xl"));
+    query(QString()); // closes
+    QVERIFY(!form().FlatPanel3->isVisible());
+    QVERIFY(form().FlatPanel2->isVisible());
+    QCOMPARE(form().FlatButton7->text(), QStringLiteral("查      询"));
+    QCOMPARE(form().FlatMemo2->lines(), (QStringList{"first", "record"})); // kept until the next record
+    query(m_fixture->path("job/b.xl"));
+    QCOMPARE(form().FlatMemo2->lines(), QStringList{"second"});
+    QCOMPARE(form().Label8->text(), QStringLiteral("b.xl"));
+}
+
+void TestRecordViewer::unreadableFileEmptiesMemo()
+{
+    writeRaw("job/a.xl", "first\r\n");
+    query(m_fixture->path("job/a.xl"));
+    query(QString());
+    query(m_fixture->path("job/typed-name.xl"));
+    QCOMPARE(m_fixture->dialogs.errors, QStringList{"Cannot open file " + m_fixture->path("job/typed-name.xl")});
+    QCOMPARE(form().FlatMemo2->lines(), QStringList());
+    QCOMPARE(form().Label8->text(), QStringLiteral("typed-name.xl"));
+    QCOMPARE(form().FlatButton7->text(), QStringLiteral("查      询"));
+    QVERIFY(form().FlatPanel2->isVisible());
+}
+
+QTEST_MAIN(TestRecordViewer)
+#include "tst_recordviewer.moc"

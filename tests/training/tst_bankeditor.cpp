@@ -1,0 +1,225 @@
+#include "training/BankEditor.h"
+#include "training/Errors.h"
+#include "training/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestBankEditor : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void opensBothFilesRowByRow();
+    void openFailures_data();
+    void openFailures();
+    void pickCopiesRowIntoFields();
+    void pickWithoutPartnerRow_data();
+    void pickWithoutPartnerRow();
+    void addAppendsAtEndAsTyped();
+    void modifyWritesRememberedRow();
+    void modifyPastEndChangesNothing();
+    void deleteTwiceRemovesMovedUpRow();
+    void deletePastEndRemovesNothing();
+    void saveWritesBothFilesWhole();
+    void saveFailureAfterQuestionsWritten();
+
+private:
+    QStringList fileLines(const QString &name) const { return TextFile::readLines(m_dir->filePath("data/" + name)); }
+    QStringList questions() { return m_editor->questions()->stringList(); }
+    QStringList answers() { return m_editor->answers()->stringList(); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<BankEditor> m_editor;
+    QString m_questionField;
+    QString m_answerField;
+};
+
+void TestBankEditor::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QDir(m_dir->path()).mkdir("data");
+    TextFile::writeLines(m_dir->filePath("data/make.tm"), {"1+1=", "2×3=", "8÷4="});
+    TextFile::writeLines(m_dir->filePath("data/make.da"), {"2", "6", "2"});
+    m_editor = std::make_unique<BankEditor>(m_dir->path());
+    m_questionField = m_answerField = "untouched";
+    connect(m_editor.get(), &BankEditor::questionFieldChanged, this, [this](const QString &t) { m_questionField = t; });
+    connect(m_editor.get(), &BankEditor::answerFieldChanged, this, [this](const QString &t) { m_answerField = t; });
+}
+
+void TestBankEditor::opensBothFilesRowByRow()
+{
+    m_editor->open();
+    QCOMPARE(questions(), (QStringList{"1+1=", "2×3=", "8÷4="}));
+    QCOMPARE(answers(), (QStringList{"2", "6", "2"}));
+    m_editor->add("x", "y");
+    m_editor->open(); // reloads from the files
+    QCOMPARE(questions().size(), 3);
+}
+
+void TestBankEditor::openFailures_data()
+{
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<int>("questionRows");
+    QTest::newRow("question file") << "make.tm" << 0;
+    QTest::newRow("answer file") << "make.da" << 3;
+}
+
+void TestBankEditor::openFailures()
+{
+    QFETCH(QString, missing);
+    QFETCH(int, questionRows);
+    m_editor->open();
+    QVERIFY(QFile::remove(m_dir->filePath("data/" + missing)));
+    try {
+        m_editor->open();
+        QFAIL("opened");
+    } catch (const FileOpenError &error) {
+        QCOMPARE(error.text(), "Cannot open file " + m_dir->path() + "/data/" + missing);
+    }
+    QCOMPARE(questions().size(), questionRows);
+    QCOMPARE(answers().size(), 0);
+}
+
+void TestBankEditor::pickCopiesRowIntoFields()
+{
+    m_editor->open();
+    QSignalSpy picked(m_editor.get(), &BankEditor::rowPickedChanged);
+    m_editor->pickAnswerRow(1);
+    QCOMPARE(m_questionField, QStringLiteral("2×3="));
+    QCOMPARE(m_answerField, QStringLiteral("6"));
+    QCOMPARE(m_editor->rememberedRow(), 1);
+    QVERIFY(m_editor->rowPicked());
+    m_editor->pickQuestionRow(2);
+    QCOMPARE(m_questionField, QStringLiteral("8÷4="));
+    QCOMPARE(picked.count(), 1);
+}
+
+void TestBankEditor::pickWithoutPartnerRow_data()
+{
+    QTest::addColumn<bool>("questionsLonger");
+    QTest::addColumn<QString>("questionField");
+    QTest::newRow("question list longer") << true << "4-1=";
+    QTest::newRow("answer list longer") << false << "untouched";
+}
+
+void TestBankEditor::pickWithoutPartnerRow()
+{
+    QFETCH(bool, questionsLonger);
+    QFETCH(QString, questionField);
+    if (questionsLonger)
+        TextFile::writeLines(m_dir->filePath("data/make.tm"), {"1+1=", "2×3=", "8÷4=", "4-1="});
+    else
+        TextFile::writeLines(m_dir->filePath("data/make.da"), {"2", "6", "2", "3"});
+    m_editor->open();
+    try {
+        if (questionsLonger)
+            m_editor->pickQuestionRow(3);
+        else
+            m_editor->pickAnswerRow(3);
+        QFAIL("picked");
+    } catch (const ListIndexError &error) {
+        QCOMPARE(error.text(), QStringLiteral("List index out of bounds (3)"));
+    }
+    QCOMPARE(m_editor->rememberedRow(), 3);
+    QCOMPARE(m_questionField, questionField);
+    QCOMPARE(m_answerField, QStringLiteral("untouched"));
+    QVERIFY(!m_editor->rowPicked());
+}
+
+void TestBankEditor::addAppendsAtEndAsTyped()
+{
+    m_editor->open();
+    m_editor->pickQuestionRow(1);
+    m_editor->add("", "");
+    m_editor->add("5×5=", "twenty-five");
+    m_editor->add("5×5=", "twenty-five");
+    QCOMPARE(questions(), (QStringList{"1+1=", "2×3=", "8÷4=", "", "5×5=", "5×5="}));
+    QCOMPARE(answers(), (QStringList{"2", "6", "2", "", "twenty-five", "twenty-five"}));
+    QCOMPARE(m_editor->rememberedRow(), 1);
+}
+
+void TestBankEditor::modifyWritesRememberedRow()
+{
+    m_editor->open();
+    m_editor->pickQuestionRow(1);
+    m_editor->modify("3×3=", "9");
+    QCOMPARE(questions(), (QStringList{"1+1=", "3×3=", "8÷4="}));
+    QCOMPARE(answers(), (QStringList{"2", "9", "2"}));
+}
+
+void TestBankEditor::modifyPastEndChangesNothing()
+{
+    TextFile::writeLines(m_dir->filePath("data/make.tm"), {"1+1=", "2×3=", "8÷4=", "4-1="});
+    m_editor->open();
+    QVERIFY_THROWS_EXCEPTION(ListIndexError, m_editor->pickQuestionRow(3));
+    m_editor->modify("x", "y"); // row 3 has no answer: the lists stay as they are
+    QCOMPARE(questions().last(), QStringLiteral("4-1="));
+    QCOMPARE(answers().size(), 3);
+
+    m_editor->open();
+    m_editor->pickQuestionRow(2);
+    m_editor->removeRememberedRow();
+    m_editor->modify("x", "y");
+    QCOMPARE(questions(), (QStringList{"1+1=", "2×3=", "4-1="}));
+    QCOMPARE(answers(), (QStringList{"2", "6"}));
+}
+
+void TestBankEditor::deleteTwiceRemovesMovedUpRow()
+{
+    m_editor->open();
+    m_editor->pickQuestionRow(0);
+    m_editor->removeRememberedRow();
+    QCOMPARE(m_questionField, QStringLiteral("1+1=")); // the fields stay
+    m_editor->removeRememberedRow();
+    QCOMPARE(questions(), QStringList{"8÷4="});
+    QCOMPARE(answers(), QStringList{"2"});
+    QCOMPARE(m_editor->rememberedRow(), 0);
+    QVERIFY(m_editor->rowPicked());
+}
+
+void TestBankEditor::deletePastEndRemovesNothing()
+{
+    m_editor->open();
+    m_editor->pickQuestionRow(2);
+    m_editor->removeRememberedRow();
+    m_editor->removeRememberedRow();
+    QCOMPARE(questions(), (QStringList{"1+1=", "2×3="}));
+    QCOMPARE(answers(), (QStringList{"2", "6"}));
+    QVERIFY(m_editor->rowPicked());
+}
+
+void TestBankEditor::saveWritesBothFilesWhole()
+{
+    m_editor->open();
+    m_editor->add("", "");
+    m_editor->add("9÷3=", "3");
+    m_editor->save();
+    QFile questionFile(m_dir->filePath("data/make.tm"));
+    QVERIFY(questionFile.open(QIODevice::ReadOnly));
+    QCOMPARE(questionFile.readAll(), QByteArray("1+1=\r\n2\xA1\xC1" "3=\r\n8\xA1\xC2" "4=\r\n\r\n9\xA1\xC2" "3=\r\n"));
+    QCOMPARE(fileLines("make.da"), (QStringList{"2", "6", "2", "", "3"}));
+    QCOMPARE(QDir(m_dir->filePath("data")).entryList(QDir::Files).size(), 2); // no temporary files left
+}
+
+void TestBankEditor::saveFailureAfterQuestionsWritten()
+{
+    m_editor->open();
+    m_editor->add("7×7=", "49");
+    QVERIFY(QFile::remove(m_dir->filePath("data/make.da")));
+    QVERIFY(QDir(m_dir->filePath("data")).mkdir("make.da")); // nothing can be written there
+    try {
+        m_editor->save();
+        QFAIL("saved");
+    } catch (const FileCreateError &error) {
+        QCOMPARE(error.text(), "Cannot create file " + m_dir->path() + "/data/make.da");
+    }
+    QCOMPARE(fileLines("make.tm").last(), QStringLiteral("7×7="));
+}
+
+QTEST_GUILESS_MAIN(TestBankEditor)
+#include "tst_bankeditor.moc"

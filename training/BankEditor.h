@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QStringListModel>
+
+// The custom bank editor: the question and answer lists kept row by row in
+// step, the remembered row that Modify and Delete act on, and the two fields
+// that Add and Modify write.
+class BankEditor : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit BankEditor(QString appDir, QObject *parent = nullptr);
+
+    QStringListModel *questions() { return &m_questions; }
+    QStringListModel *answers() { return &m_answers; }
+    int rememberedRow() const { return m_rememberedRow; }
+    bool rowPicked() const { return m_rowPicked; }
+
+    // Empties both lists, then loads the question file and the answer file.
+    // Throws FileOpenError; what was loaded before the failure stays.
+    void open();
+    // A row picked in the question list (or the answer list). Throws
+    // ListIndexError when the other list has no such row.
+    void pickQuestionRow(int row);
+    void pickAnswerRow(int row);
+    void add(const QString &question, const QString &answer);
+    // Does nothing when the remembered row no longer exists in both lists.
+    void modify(const QString &question, const QString &answer);
+    void removeRememberedRow();
+    // Writes both files whole, questions first. Throws FileCreateError.
+    void save() const;
+
+signals:
+    void questionFieldChanged(const QString &text);
+    void answerFieldChanged(const QString &text);
+    void rowPickedChanged(bool picked);
+
+private:
+    void pick(int row, const QStringListModel &picked, const QStringListModel &other, bool pickedIsQuestions);
+    QString questionPath() const;
+    QString answerPath() const;
+
+    QString m_appDir;
+    QStringListModel m_questions;
+    QStringListModel m_answers;
+    int m_rememberedRow = 0;
+    bool m_rowPicked = false;
+};
