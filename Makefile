@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test screenshot clean
+.PHONY: deps build run test screenshot assets clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -18,6 +18,13 @@ test: build
 
 screenshot: build
 	bash scripts/screenshot.sh $(BUILD)/numora docs/screenshot.png
+
+# Regenerates our own banks, sounds and icon; the results are committed.
+assets: build
+	cmake --build $(BUILD) --target make_banks make_sounds make_icon -j$(JOBS)
+	$(BUILD)/tools/make_banks data
+	$(BUILD)/tools/make_sounds sound
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_icon resources/numora-icon.png
 
 clean:
 	rm -rf $(BUILD)
