@@ -214,4 +214,23 @@ void TForm1::createControls()
     Timer1->setInterval(1000);
 
     XP_Form1->setClientPanel(Panel2);
+    lowerGraphicControls(this);
+}
+
+void TForm1::lowerGraphicControls(QWidget *container)
+{
+    // Labels and pictures paint on their parent's surface, so every windowed
+    // sibling covers them; their order among themselves stays.
+    QList<QWidget *> graphic;
+    for (QObject *child : container->children()) {
+        auto *w = qobject_cast<QWidget *>(child);
+        if (!w)
+            continue;
+        if (qobject_cast<QLabel *>(w) || qobject_cast<TDsFramedImage *>(w) || qobject_cast<TXP_Form *>(w))
+            graphic.append(w);
+        else
+            lowerGraphicControls(w);
+    }
+    for (auto it = graphic.rbegin(); it != graphic.rend(); ++it)
+        (*it)->lower();
 }

@@ -152,6 +152,7 @@ protected:
 private:
     void createControls();
     void applyTabOrder();
+    static void lowerGraphicControls(QWidget *container);
     void connectEvents();
     void showModelText(TrainingLabel label, const QString &text);
     void showRunView(const RunView &view);
