@@ -25,7 +25,6 @@
 #include <QLabel>
 #include <QApplication>
 #include <QListView>
-#include <QListWidget>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -38,11 +37,6 @@ namespace {
 const QString kQueryAgainCaption = QStringLiteral("查      询");
 const QString kCloseCaption = QStringLiteral("关      闭");
 
-void setListLines(QListWidget *list, const QStringList &lines)
-{
-    list->clear();
-    list->addItems(lines);
-}
 
 } // namespace
 
@@ -133,10 +127,8 @@ void TForm1::connectEvents()
     connect(&m_editor, &BankEditor::rowPickedChanged, FlatButton15, &QWidget::setEnabled);
 
     connect(&m_model, &TrainingModel::textChanged, this, &TForm1::showModelText);
-    connect(&m_model, &TrainingModel::questionLinesChanged, this,
-            [this](const QStringList &lines) { setListLines(FlatListBox1, lines); });
-    connect(&m_model, &TrainingModel::answerLinesChanged, this,
-            [this](const QStringList &lines) { setListLines(FlatListBox2, lines); });
+    connect(&m_model, &TrainingModel::questionLinesChanged, FlatListBox1, &TFlatListBox::setItems);
+    connect(&m_model, &TrainingModel::answerLinesChanged, FlatListBox2, &TFlatListBox::setItems);
     connect(&m_model, &TrainingModel::processLineAppended, FlatMemo1, &TFlatMemo::appendPlainText);
     connect(&m_model, &TrainingModel::processLinesChanged, FlatMemo1, &TFlatMemo::setLines);
     connect(&m_model, &TrainingModel::runViewChanged, this, &TForm1::showRunView);

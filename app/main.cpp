@@ -17,6 +17,7 @@ int main(int argc, char *argv[])
     QtUserDialogs dialogs(nullptr, kApplicationTitle);
     WavSoundOutput sound;
     TForm1 form(QCoreApplication::applicationDirPath(), {&dialogs, &dates, &sound, [] { QCoreApplication::quit(); }});
+    dialogs.setParentWindow(&form);
     form.move(form.screen()->availableGeometry().center() - form.rect().center());
     form.show();
     return app.exec();

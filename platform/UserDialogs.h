@@ -33,6 +33,9 @@ class QtUserDialogs : public UserDialogs
 public:
     QtUserDialogs(QWidget *parent, QString applicationTitle);
 
+    // The window the boxes are centred over and belong to.
+    void setParentWindow(QWidget *parent) { m_parent = parent; }
+
     void errorBox(const QString &text) override;
     Answer messageBox(const QString &caption, const QString &text, Icon icon, Buttons buttons) override;
     QString inputBox(const QString &caption, const QString &prompt, const QString &defaultText) override;

@@ -392,8 +392,8 @@ void TestForm1::enteringTrainingWritesTexts()
     QCOMPARE(texts, (QStringList{"规定时间：", "剩余时间：", "完成题数：", "正确题数：", "60秒", "60秒", "0道", "0道"}));
     QCOMPARE(f.Label4->text(), QStringLiteral("题目"));
     QCOMPARE(f.FlatListBox1->count(), 2);
-    QCOMPARE(f.FlatListBox1->item(1)->text(), QStringLiteral("9-5+6="));
-    QCOMPARE(f.FlatListBox2->item(1)->text(), QStringLiteral("10"));
+    QCOMPARE(f.FlatListBox1->items().at(1), QStringLiteral("9-5+6="));
+    QCOMPARE(f.FlatListBox2->items().at(1), QStringLiteral("10"));
     QVERIFY(!f.FlatEdit2->isEnabled());
     QVERIFY(f.FlatButton3->isEnabled());
 }

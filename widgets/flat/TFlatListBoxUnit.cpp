@@ -1,6 +1,13 @@
 #include "widgets/flat/TFlatListBoxUnit.h"
 
 TFlatListBox::TFlatListBox(QWidget *parent)
-    : QListWidget(parent)
+    : QListView(parent)
 {
+    setModel(&m_items);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void TFlatListBox::setItems(const QStringList &items)
+{
+    m_items.setStringList(items);
 }
