@@ -48,11 +48,6 @@ click_client $((3 + 304 + 52)) $((4 + 304 + 12))     # 开始训练
 
 questions=("6×7=" "56÷8=")
 answers=(42 7)
-state=0
-draw() {
-  state=$(( (state * 134775813 + 1) & 0xFFFFFFFF ))
-  drawn=$(( (state * $1) >> 32 ))
-}
 draw 2; draw 2
 expected=()
 for number in 1 2 3; do

@@ -18,14 +18,8 @@ press_keys Down                                     # 10
 click_client $((449 + 24 + 37)) $((15 + 231 + 12))  # 登    陆
 click_client $((3 + 304 + 52)) $((4 + 304 + 12))    # 开始训练
 
-# The program's draws are the same at every launch: a sound number, then a
-# question, for the start press and for every answer.
+# A sound number, then a question, for the start press and every answer.
 questions=$(iconv -f GBK -t UTF-8 "$folder/data/201.tm" | wc -l)
-state=0
-draw() { # bound
-  state=$(( (state * 134775813 + 1) & 0xFFFFFFFF ))
-  drawn=$(( (state * $1) >> 32 ))
-}
 draw 2
 draw "$questions"
 expected=()

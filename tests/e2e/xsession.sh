@@ -68,6 +68,14 @@ type_text() {
   sleep 0.1
 }
 
+# The program's draw generator: 0 at every launch, so the test knows what
+# the program will ask. draw BOUND leaves the drawn number in $drawn.
+state=0
+draw() {
+  state=$(( (state * 134775813 + 1) & 0xFFFFFFFF ))
+  drawn=$(( (state * $1) >> 32 ))
+}
+
 # The nth line of a GBK file as UTF-8, without its line end.
 bank_line() {
   iconv -f GBK -t UTF-8 "$1" | sed -n "$2p" | tr -d '\r'
