@@ -17,13 +17,13 @@
 #include "widgets/xp/XP_Button.h"
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QApplication>
 #include <QListView>
 #include <QStatusBar>
 #include <QTimer>
@@ -36,7 +36,6 @@ namespace {
 
 const QString kQueryAgainCaption = QStringLiteral("查      询");
 const QString kCloseCaption = QStringLiteral("关      闭");
-
 
 } // namespace
 

@@ -48,6 +48,8 @@ private slots:
     void windowFrame();
     void placesAndTexts_data();
     void placesAndTexts();
+    void fontsAndColours_data();
+    void fontsAndColours();
     void stackingOrderOfClientPanel();
     void selectionPanelTabOrder();
     void viewChanges_data();
@@ -203,6 +205,46 @@ void TestForm1::placesAndTexts()
     else if (auto *panel = qobject_cast<PlainPanel *>(control))
         shown = panel->caption();
     QCOMPARE(shown, text);
+}
+
+void TestForm1::fontsAndColours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QString>("installed"); // the face that draws it
+    QTest::addColumn<QColor>("colour");
+    const QColor black(0, 0, 0);
+    QTest::newRow("title") << "antLabel1" << "楷体_GB2312" << 29 << false << "AR PL UKai CN" << black;
+    QTest::newRow("range label") << "Label20" << "Arial" << 11 << false << "Liberation Sans" << black;
+    QTest::newRow("range title") << "Label6" << "楷体_GB2312" << 24 << true << "AR PL UKai CN" << black;
+    QTest::newRow("mode line") << "Label7" << "楷体_GB2312" << 20 << false << "AR PL UKai CN" << QColor(0, 0x80, 0);
+    QTest::newRow("question") << "Label4" << "楷体_GB2312" << 29 << true << "AR PL UKai CN" << QColor(0, 0, 0xFF);
+    QTest::newRow("answer field") << "FlatEdit2" << "宋体" << 29 << false << "AR PL UMing CN" << QColor(0xFF, 0, 0);
+    QTest::newRow("info value") << "Label15" << "宋体" << 16 << false << "AR PL UMing CN" << QColor(0, 0x80, 0);
+    QTest::newRow("equals") << "Label19" << "宋体" << 19 << true << "AR PL UMing CN" << black;
+    QTest::newRow("query memo") << "FlatMemo2" << "宋体" << 19 << false << "AR PL UMing CN" << black;
+    QTest::newRow("window font") << "FlatButton1" << "MS Sans Serif" << 11 << false << "Liberation Sans" << black;
+}
+
+void TestForm1::fontsAndColours()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, family);
+    QFETCH(int, pixels);
+    QFETCH(bool, bold);
+    QFETCH(QString, installed);
+    QFETCH(QColor, colour);
+    auto *control = m_form->findChild<QWidget *>(name);
+    QVERIFY(control);
+    QCOMPARE(control->font().family(), family);
+    QCOMPARE(control->font().pixelSize(), pixels);
+    QCOMPARE(control->font().bold(), bold);
+    QCOMPARE(QFontInfo(control->font()).family(), installed);
+    const QPalette::ColorRole role = qobject_cast<QLabel *>(control) ? QPalette::WindowText : QPalette::Text;
+    if (colour != QColor(0, 0, 0))
+        QCOMPARE(control->palette().color(role), colour);
 }
 
 void TestForm1::stackingOrderOfClientPanel()
