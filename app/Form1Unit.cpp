@@ -5,7 +5,7 @@
 #include "app/PlainPanel.h"
 #include "platform/DateSource.h"
 #include "platform/UserDialogs.h"
-#include "training/AppPaths.h"
+#include "training/RecordName.h"
 #include "training/TextFile.h"
 #include "widgets/deco/DsFramedImage.h"
 #include "widgets/flat/TFlatButtonUnit.h"
@@ -179,13 +179,9 @@ void TForm1::showRunView(const RunView &view)
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == FlatEdit2 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            FlatEdit2KeyDown(key);
-            return true;
-        }
-    }
+    if (watched == FlatEdit2 && event->type() == QEvent::KeyPress
+        && FlatEdit2KeyDown(static_cast<QKeyEvent *>(event)->key()))
+        return true;
     // The status bar runs along the bottom of the client panel.
     if (watched == Panel2 && event->type() == QEvent::Resize)
         StatusBar1->setGeometry(0, Panel2->height() - 19, Panel2->width(), 19);
@@ -274,10 +270,12 @@ void TForm1::FlatButton5Click()
     m_model.answerStep(FlatEdit2->text());
 }
 
-void TForm1::FlatEdit2KeyDown(int key)
+bool TForm1::FlatEdit2KeyDown(int key)
 {
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
-        FlatButton5->click();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    FlatButton5->click();
+    return true;
 }
 
 void TForm1::Timer1Timer()
@@ -297,7 +295,7 @@ void TForm1::FlatButton7Click()
 
 void TForm1::openRecord()
 {
-    const QString chosen = m_services.dialogs->openFileName(AppPaths::join(m_model.appDir(), QStringLiteral("\\job")),
+    const QString chosen = m_services.dialogs->openFileName(RecordName::jobFolder(m_model.appDir()),
                                                             QStringLiteral("训练成绩文件（*.xl）"),
                                                             QStringLiteral("*.xl"));
     if (chosen.isEmpty())
@@ -330,12 +328,12 @@ void TForm1::FlatButton8Click()
 
 void TForm1::ListBox7Click()
 {
-    m_editor.pickQuestionRow(ListBox7->currentIndex().row());
+    m_editor.pickRow(ListBox7->currentIndex().row());
 }
 
 void TForm1::ListBox8Click()
 {
-    m_editor.pickAnswerRow(ListBox8->currentIndex().row());
+    m_editor.pickRow(ListBox8->currentIndex().row());
 }
 
 void TForm1::FlatButton11Click()

@@ -131,7 +131,8 @@ public:
     void FlatButton1Click();
     void FlatButton2Click();
     void FlatButton5Click();
-    void FlatEdit2KeyDown(int key);
+    // Enter, with any shift state, submits the answer; true when handled.
+    bool FlatEdit2KeyDown(int key);
     void Timer1Timer();
     void FlatButton7Click();
     void FlatButton8Click();

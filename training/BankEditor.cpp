@@ -3,6 +3,7 @@
 #include "training/AppPaths.h"
 #include "training/Errors.h"
 #include "training/TextFile.h"
+#include "training/TrainingCatalogue.h"
 
 namespace {
 
@@ -27,14 +28,15 @@ BankEditor::BankEditor(QString appDir, QObject *parent)
 {
 }
 
+// The editor writes the bank that backs the first training range.
 QString BankEditor::questionPath() const
 {
-    return AppPaths::join(m_appDir, QStringLiteral("\\data\\make.tm"));
+    return AppPaths::join(m_appDir, TrainingCatalogue::range(0).questionFile);
 }
 
 QString BankEditor::answerPath() const
 {
-    return AppPaths::join(m_appDir, QStringLiteral("\\data\\make.da"));
+    return AppPaths::join(m_appDir, TrainingCatalogue::range(0).answerFile);
 }
 
 void BankEditor::open()
@@ -45,23 +47,11 @@ void BankEditor::open()
     m_answers.setStringList(TextFile::readLines(answerPath()));
 }
 
-void BankEditor::pickQuestionRow(int row)
-{
-    pick(row, m_questions, m_answers, true);
-}
-
-void BankEditor::pickAnswerRow(int row)
-{
-    pick(row, m_answers, m_questions, false);
-}
-
-void BankEditor::pick(int row, const QStringListModel &picked, const QStringListModel &other, bool pickedIsQuestions)
+void BankEditor::pickRow(int row)
 {
     m_rememberedRow = row;
-    const QStringListModel &questions = pickedIsQuestions ? picked : other;
-    const QStringListModel &answers = pickedIsQuestions ? other : picked;
-    emit questionFieldChanged(rowText(questions, row));
-    emit answerFieldChanged(rowText(answers, row));
+    emit questionFieldChanged(rowText(m_questions, row));
+    emit answerFieldChanged(rowText(m_answers, row));
     if (!m_rowPicked) {
         m_rowPicked = true;
         emit rowPickedChanged(true);

@@ -21,10 +21,9 @@ public:
     // Empties both lists, then loads the question file and the answer file.
     // Throws FileOpenError; what was loaded before the failure stays.
     void open();
-    // A row picked in the question list (or the answer list). Throws
-    // ListIndexError when the other list has no such row.
-    void pickQuestionRow(int row);
-    void pickAnswerRow(int row);
+    // A row picked in either list: its question, then its answer, go into
+    // the fields. Throws ListIndexError when a list has no such row.
+    void pickRow(int row);
     void add(const QString &question, const QString &answer);
     // Does nothing when the remembered row no longer exists in both lists.
     void modify(const QString &question, const QString &answer);
@@ -38,7 +37,6 @@ signals:
     void rowPickedChanged(bool picked);
 
 private:
-    void pick(int row, const QStringListModel &picked, const QStringListModel &other, bool pickedIsQuestions);
     QString questionPath() const;
     QString answerPath() const;
 

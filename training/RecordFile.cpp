@@ -1,6 +1,5 @@
 #include "training/RecordFile.h"
 
-#include "training/AppPaths.h"
 #include "training/Errors.h"
 #include "training/TextFile.h"
 
@@ -12,7 +11,7 @@ namespace RecordFile {
 
 QString create(const QString &appDir, RecordName::Choice choice, const QStringList &lines)
 {
-    QDir().mkpath(AppPaths::join(appDir, QStringLiteral("\\job")));
+    QDir().mkpath(RecordName::jobFolder(appDir));
     const QByteArray bytes = TextFile::joinLines(lines);
     for (;; ++choice.number) {
         const QString path = RecordName::path(appDir, choice);

@@ -16,6 +16,11 @@ QString path(const QString &appDir, const Choice &choice)
     return AppPaths::join(appDir, relativeName(choice.dateText, choice.number));
 }
 
+QString jobFolder(const QString &appDir)
+{
+    return AppPaths::join(appDir, QStringLiteral("\\job"));
+}
+
 Choice firstFree(const QString &appDir,
                  const std::function<QString()> &todayText,
                  const std::function<bool(const QString &)> &exists)

@@ -17,6 +17,7 @@ struct Choice
 // becomes "-" so that the name never points into a folder that is missing.
 QString relativeName(const QString &dateText, int number);
 QString path(const QString &appDir, const Choice &choice);
+QString jobFolder(const QString &appDir);
 
 // The first name, numbered from 1, that no file holds yet. The date is read
 // again for every name tried.

@@ -89,12 +89,12 @@ void TestBankEditor::pickCopiesRowIntoFields()
 {
     m_editor->open();
     QSignalSpy picked(m_editor.get(), &BankEditor::rowPickedChanged);
-    m_editor->pickAnswerRow(1);
+    m_editor->pickRow(1);
     QCOMPARE(m_questionField, QStringLiteral("2×3="));
     QCOMPARE(m_answerField, QStringLiteral("6"));
     QCOMPARE(m_editor->rememberedRow(), 1);
     QVERIFY(m_editor->rowPicked());
-    m_editor->pickQuestionRow(2);
+    m_editor->pickRow(2);
     QCOMPARE(m_questionField, QStringLiteral("8÷4="));
     QCOMPARE(picked.count(), 1);
 }
@@ -118,9 +118,9 @@ void TestBankEditor::pickWithoutPartnerRow()
     m_editor->open();
     try {
         if (questionsLonger)
-            m_editor->pickQuestionRow(3);
+            m_editor->pickRow(3);
         else
-            m_editor->pickAnswerRow(3);
+            m_editor->pickRow(3);
         QFAIL("picked");
     } catch (const ListIndexError &error) {
         QCOMPARE(error.text(), QStringLiteral("List index out of bounds (3)"));
@@ -134,7 +134,7 @@ void TestBankEditor::pickWithoutPartnerRow()
 void TestBankEditor::addAppendsAtEndAsTyped()
 {
     m_editor->open();
-    m_editor->pickQuestionRow(1);
+    m_editor->pickRow(1);
     m_editor->add("", "");
     m_editor->add("5×5=", "twenty-five");
     m_editor->add("5×5=", "twenty-five");
@@ -146,7 +146,7 @@ void TestBankEditor::addAppendsAtEndAsTyped()
 void TestBankEditor::modifyWritesRememberedRow()
 {
     m_editor->open();
-    m_editor->pickQuestionRow(1);
+    m_editor->pickRow(1);
     m_editor->modify("3×3=", "9");
     QCOMPARE(questions(), (QStringList{"1+1=", "3×3=", "8÷4="}));
     QCOMPARE(answers(), (QStringList{"2", "9", "2"}));
@@ -156,13 +156,13 @@ void TestBankEditor::modifyPastEndChangesNothing()
 {
     TextFile::writeLines(m_dir->filePath("data/make.tm"), {"1+1=", "2×3=", "8÷4=", "4-1="});
     m_editor->open();
-    QVERIFY_THROWS_EXCEPTION(ListIndexError, m_editor->pickQuestionRow(3));
+    QVERIFY_THROWS_EXCEPTION(ListIndexError, m_editor->pickRow(3));
     m_editor->modify("x", "y"); // row 3 has no answer: the lists stay as they are
     QCOMPARE(questions().last(), QStringLiteral("4-1="));
     QCOMPARE(answers().size(), 3);
 
     m_editor->open();
-    m_editor->pickQuestionRow(2);
+    m_editor->pickRow(2);
     m_editor->removeRememberedRow();
     m_editor->modify("x", "y");
     QCOMPARE(questions(), (QStringList{"1+1=", "2×3=", "4-1="}));
@@ -172,7 +172,7 @@ void TestBankEditor::modifyPastEndChangesNothing()
 void TestBankEditor::deleteTwiceRemovesMovedUpRow()
 {
     m_editor->open();
-    m_editor->pickQuestionRow(0);
+    m_editor->pickRow(0);
     m_editor->removeRememberedRow();
     QCOMPARE(m_questionField, QStringLiteral("1+1=")); // the fields stay
     m_editor->removeRememberedRow();
@@ -185,7 +185,7 @@ void TestBankEditor::deleteTwiceRemovesMovedUpRow()
 void TestBankEditor::deletePastEndRemovesNothing()
 {
     m_editor->open();
-    m_editor->pickQuestionRow(2);
+    m_editor->pickRow(2);
     m_editor->removeRememberedRow();
     m_editor->removeRememberedRow();
     QCOMPARE(questions(), (QStringList{"1+1=", "2×3="}));
