@@ -26,5 +26,6 @@ assets: build
 	$(BUILD)/tools/make_sounds sound
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_icon resources/numora-icon.png
 
+# Keeps the records and the custom bank that users made in the build folder.
 clean:
-	rm -rf $(BUILD)
+	bash scripts/clean.sh $(BUILD)

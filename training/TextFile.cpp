@@ -7,32 +7,117 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <vector>
+
 namespace TextFile {
 
 namespace {
 
-// The code page's decoder maps a lone 0xFF byte into the private use area;
-// it is no GBK character, so it reads as a replacement character like any
-// other invalid byte.
-constexpr char16_t kLoneFFMapping = 0xF8F5;
+// A byte that is no GBK text reads as a lone low surrogate, one per byte, and
+// is written back as that byte, so whatever is read comes out unchanged.
+constexpr char16_t kRawByteBase = 0xDC00;
+constexpr char16_t kFirstRawByte = kRawByteBase + 0x80;
+constexpr char16_t kLastRawByte = kRawByteBase + 0xFF;
+
+constexpr uchar kFirstLead = 0x81, kLastLead = 0xFE;
+constexpr uchar kFirstTrail = 0x40, kLastTrail = 0xFE;
+constexpr int kTrailCount = kLastTrail - kFirstTrail + 1;
+
+// The code page's two-byte characters, both ways. A pair counts only when
+// its character encodes back to the same pair; the code page's one-byte
+// range is ASCII, and any other byte reads as a raw byte.
+class GbkTables
+{
+public:
+    GbkTables() : m_pairToChar((kLastLead - kFirstLead + 1) * kTrailCount, 0), m_charToPair(0x10000, 0)
+    {
+        QStringDecoder decoder("GBK", QStringDecoder::Flag::Stateless);
+        QStringEncoder encoder("GBK", QStringEncoder::Flag::Stateless);
+        Q_ASSERT(decoder.isValid() && encoder.isValid());
+        for (int lead = kFirstLead; lead <= kLastLead; ++lead) {
+            for (int trail = kFirstTrail; trail <= kLastTrail; ++trail) {
+                const char pair[2] = {char(lead), char(trail)};
+                const QString decoded = decoder.decode(QByteArrayView(pair, 2));
+                if (decoded.size() != 1 || decoded.at(0) == QChar::ReplacementCharacter
+                    || decoded.at(0).isSurrogate() || QByteArray(encoder.encode(decoded)) != QByteArrayView(pair, 2))
+                    continue;
+                const char16_t c = decoded.at(0).unicode();
+                m_pairToChar[index(lead, trail)] = c;
+                m_charToPair[c] = quint16(lead << 8 | trail);
+            }
+        }
+    }
+
+    // 0 when the two bytes are no character.
+    char16_t charOf(uchar lead, uchar trail) const
+    {
+        if (lead < kFirstLead || lead > kLastLead || trail < kFirstTrail || trail > kLastTrail)
+            return 0;
+        return m_pairToChar[index(lead, trail)];
+    }
+    // 0 when the character has no pair.
+    quint16 pairOf(char16_t c) const { return m_charToPair[c]; }
+
+private:
+    static int index(int lead, int trail) { return (lead - kFirstLead) * kTrailCount + trail - kFirstTrail; }
+
+    std::vector<char16_t> m_pairToChar;
+    std::vector<quint16> m_charToPair;
+};
+
+const GbkTables &gbk()
+{
+    static const GbkTables tables;
+    return tables;
+}
 
 } // namespace
 
 QString decodeGbk(QByteArrayView bytes)
 {
-    QStringDecoder decoder("GBK");
-    Q_ASSERT(decoder.isValid());
-    QString text = decoder.decode(bytes);
-    text.replace(QChar(kLoneFFMapping), QChar::ReplacementCharacter);
+    const GbkTables &tables = gbk();
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    qsizetype length = 0;
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const uchar byte = uchar(bytes[i]);
+        if (byte < 0x80) {
+            out[length++] = byte;
+        } else if (const char16_t c = i + 1 < size ? tables.charOf(byte, uchar(bytes[i + 1])) : 0) {
+            out[length++] = c;
+            ++i;
+        } else {
+            out[length++] = kRawByteBase + byte;
+        }
+    }
+    text.truncate(length);
     return text;
 }
 
 QByteArray encodeGbk(QStringView text)
 {
     // Characters the code page cannot hold come out as "?".
-    QStringEncoder encoder("GBK");
-    Q_ASSERT(encoder.isValid());
-    return encoder.encode(text);
+    const GbkTables &tables = gbk();
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            bytes += char(c);
+        } else if (c >= kFirstRawByte && c <= kLastRawByte) {
+            bytes += char(c - kRawByteBase);
+        } else if (const quint16 pair = tables.pairOf(c)) {
+            bytes += char(pair >> 8);
+            bytes += char(pair & 0xFF);
+        } else {
+            if (QChar::isHighSurrogate(c) && i + 1 < size && text[i + 1].isLowSurrogate())
+                ++i; // one mark for a character beyond the basic plane
+            bytes += '?';
+        }
+    }
+    return bytes;
 }
 
 QStringList splitLines(const QByteArray &bytes)

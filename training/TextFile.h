@@ -12,6 +12,9 @@ namespace TextFile {
 QStringList splitLines(const QByteArray &bytes);
 QByteArray joinLines(const QStringList &lines);
 
+// Bytes that are no GBK text read as lone surrogates, one per byte, which
+// Qt shows as replacement marks and which encode back to the same bytes, so
+// a file read and written again is unchanged.
 QString decodeGbk(QByteArrayView bytes);
 QByteArray encodeGbk(QStringView text);
 

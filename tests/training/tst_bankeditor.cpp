@@ -27,6 +27,7 @@ private slots:
     void deletePastEndRemovesNothing();
     void saveWritesBothFilesWhole();
     void saveFailureAfterQuestionsWritten();
+    void saveKeepsBytesThatAreNoGbk();
 
 private:
     QStringList fileLines(const QString &name) const { return TextFile::readLines(m_dir->filePath("data/" + name)); }
@@ -219,6 +220,21 @@ void TestBankEditor::saveFailureAfterQuestionsWritten()
         QCOMPARE(error.text(), "Cannot create file " + m_dir->path() + "/data/make.da");
     }
     QCOMPARE(fileLines("make.tm").last(), QStringLiteral("7×7="));
+}
+
+void TestBankEditor::saveKeepsBytesThatAreNoGbk()
+{
+    const QByteArray questions("1\xFF+\x80" "1=\r\n\x81\x30\x81\x30\r\n\xD1\xB5\xB0\r\n");
+    QFile file(m_dir->filePath("data/make.tm"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(questions);
+    file.close();
+    m_editor->open();
+    m_editor->pickRow(1);
+    m_editor->modify(m_questionField, "7");
+    m_editor->save();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), questions);
 }
 
 QTEST_GUILESS_MAIN(TestBankEditor)

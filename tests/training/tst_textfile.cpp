@@ -13,7 +13,8 @@ private slots:
     void splitsLines();
     void roundTripsGbk();
     void writesCrLfAfterEveryLine();
-    void invalidBytesBecomeReplacementCharacters();
+    void invalidBytesRoundTrip_data();
+    void invalidBytesRoundTrip();
     void unencodableCharactersBecomeQuestionMarks();
     void missingFileCannotBeOpened();
     void unwritablePathCannotBeCreated();
@@ -63,10 +64,37 @@ void TestTextFile::writesCrLfAfterEveryLine()
     QCOMPARE(TextFile::joinLines({}), QByteArray());
 }
 
-void TestTextFile::invalidBytesBecomeReplacementCharacters()
+void TestTextFile::invalidBytesRoundTrip_data()
 {
-    const QStringList lines = TextFile::splitLines(QByteArray("\x81\r\n\xFF" "A\r\nok"));
-    QCOMPARE(lines, (QStringList{QString(QChar::ReplacementCharacter), QString(QChar::ReplacementCharacter) + "A", "ok"}));
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text"); // a raw byte b reads as U+DC00 + b
+    const auto raw = [](uchar b) { return QString(QChar(0xDC00 + b)); };
+    QTest::newRow("lone lead at the end") << QByteArray("1+\x81") << "1+" + raw(0x81);
+    QTest::newRow("lead before a digit") << QByteArray("\xB0" "1") << raw(0xB0) + "1";
+    QTest::newRow("lead before a break") << QByteArray("\xB0\r\n") << raw(0xB0) + "\r\n";
+    QTest::newRow("ff") << QByteArray("\xFF" "1") << raw(0xFF) + "1";
+    QTest::newRow("80") << QByteArray("\x80") << raw(0x80);
+    QTest::newRow("trail 7f") << QByteArray("\xB0\x7F") << raw(0xB0) + QChar(0x7F);
+    QTest::newRow("four-byte sequence") << QByteArray("\x81\x30\x81\x30") << raw(0x81) + "0" + raw(0x81) + "0";
+    QTest::newRow("between characters") << QByteArray("\xD1\xB5\xFF\xC1\xB7") << QStringLiteral("训") + raw(0xFF) + QStringLiteral("练");
+}
+
+void TestTextFile::invalidBytesRoundTrip()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(TextFile::decodeGbk(bytes), text);
+    QCOMPARE(TextFile::encodeGbk(text), bytes);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bank.tm");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes + "\r\n");
+    file.close();
+    TextFile::writeLines(path, TextFile::readLines(path));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes + "\r\n");
 }
 
 void TestTextFile::unencodableCharactersBecomeQuestionMarks()

@@ -38,6 +38,7 @@ private slots:
     void recordTakesNextFreeNumber();
     void recordCreatesMissingJobFolder();
     void recordWriteFailure();
+    void recordKeepsQuestionBytes();
 
 private:
     void writeBank(const QStringList &questions, const QStringList &answers);
@@ -455,6 +456,20 @@ void TestTrainingRun::recordWriteFailure()
     QVERIFY(!m_model->tick());
     m_model->finishRun();
     QCOMPARE(m_model->processLines().size(), 4); // no further line removed
+}
+
+void TestTrainingRun::recordKeepsQuestionBytes()
+{
+    QFile bank(m_appDir->filePath("data/make.tm"));
+    QVERIFY(bank.open(QIODevice::WriteOnly));
+    bank.write("3\xFF+\x81" "4=\r\n");
+    bank.close();
+    TextFile::writeLines(m_appDir->filePath("data/make.da"), {"7"});
+    enter(1, "1");
+    start();
+    answer("7");
+    m_model->finishRun();
+    QVERIFY(recordBytes().startsWith("\xB5\xDA" "1\xCC\xE2    3\xFF+\x81" "4=7    \xA1\xCC\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestTrainingRun)
