@@ -4,9 +4,9 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
 
@@ -152,10 +152,11 @@ QString formatGeneral(long double value, QChar decimalSeparator)
     if (value == 0)
         return QStringLiteral("0");
 
-    // 15 significant digits: one before the point, 14 after, then exponent.
+    // 15 significant digits: one before the point, 14 after, then exponent;
+    // to_chars, unlike printf, ignores the process's numeric locale.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14Le", value);
-    const QByteArray scientific(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const QByteArray scientific(buffer, written.ptr - buffer);
     const qsizetype ePos = scientific.indexOf('e');
     const int exponent = scientific.mid(ePos + 1).toInt();
     const bool negative = scientific.startsWith('-');
