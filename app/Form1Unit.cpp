@@ -258,9 +258,10 @@ void TForm1::FlatButton2Click()
                                                            UserDialogs::Icon::Warning, UserDialogs::Buttons::YesNo);
         if (answer != UserDialogs::Answer::Yes)
             return;
-        // The user asked to leave: a record that cannot be written is
-        // reported, and the program ends all the same.
-        guarded([this] { m_model.finishRun(); });
+        // A record that cannot be written is reported and the program stays
+        // open with the finished run on screen, so that it is not lost; the
+        // next press ends at once.
+        m_model.endRun();
     }
     m_services.terminate();
 }

@@ -200,13 +200,7 @@ bool TrainingModel::tick()
     }
     if (!due || m_finalised)
         return false;
-    try {
-        finishRun();
-    } catch (const NumoraError &) {
-        endRunView(); // the run is over even though its record could not be written
-        throw;
-    }
-    endRunView();
+    endRun();
     return true;
 }
 
@@ -222,6 +216,17 @@ void TrainingModel::finishRun()
     m_finalised = true;
     finaliseProcessList();
     m_state.RecordPath = RecordFile::create(m_appDir, m_record, m_processLines);
+}
+
+void TrainingModel::endRun()
+{
+    try {
+        finishRun();
+    } catch (const NumoraError &) {
+        endRunView(); // the run is over even though its record could not be written
+        throw;
+    }
+    endRunView();
 }
 
 void TrainingModel::finaliseProcessList()

@@ -95,6 +95,10 @@ public:
     // Shows the summary and writes the record, once per run; later calls do
     // nothing. Throws FileCreateError.
     void finishRun();
+    // Finishes the run and ends it on screen: the timer stops and the answer
+    // field goes, also when the record cannot be written. Throws
+    // FileCreateError.
+    void endRun();
 
     QString text(TrainingLabel label) const;
     const QStringList &questionLines() const { return m_questionLines; }

@@ -73,7 +73,7 @@ private slots:
     void endRequest_data();
     void endRequest();
     void tickDuringEndQuestionWritesOnce();
-    void failedRecordStillEnds();
+    void failedRecordKeepsRunOnScreen();
 
 private:
     View view() const;
@@ -670,16 +670,26 @@ void TestForm1::tickDuringEndQuestionWritesOnce()
     QCOMPARE(f.FlatMemo1->lines().size(), 5);
 }
 
-void TestForm1::failedRecordStillEnds()
+void TestForm1::failedRecordKeepsRunOnScreen()
 {
     enterCountedRun();
     TForm1 &f = *m_form;
     press(f.FlatButton3);
+    typeAnswer("2");
     QVERIFY(QDir(m_appDir->filePath("job")).removeRecursively());
     TextFile::writeLines(m_appDir->filePath("job"), {"not a folder"});
     m_dialogs->answers = {UserDialogs::Answer::Yes};
     press(f.FlatButton4);
     QCOMPARE(m_dialogs->errors, QStringList{"Cannot create file " + f.model().state().RecordPath});
+    QCOMPARE(m_fixture->terminations, 0);
+    QVERIFY(f.FlatMemo1->isVisible());
+    QVERIFY(!f.FlatEdit2->isVisible());
+    QVERIFY(!f.Timer1->isActive());
+    QCOMPARE(f.FlatMemo1->lines(), (QStringList{"第1题    1+1=2    √", "训练题数为：2道", "完成时间为：0秒", "正确题数为：1道"}));
+
+    press(f.FlatButton4); // finished now: ends without a question or a second try
+    QCOMPARE(m_dialogs->shown.size(), 1);
+    QCOMPARE(m_dialogs->errors.size(), 1);
     QCOMPARE(m_fixture->terminations, 1);
 }
 
