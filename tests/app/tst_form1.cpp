@@ -12,9 +12,11 @@
 #include "widgets/flat/TFlatPanelUnit.h"
 #include "widgets/xp/XP_Button.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTimer>
@@ -65,6 +67,8 @@ private slots:
     void customAmountFromInputBox();
     void customAmountErrorKeepsText();
     void typingInAmountBoxClearsChoice();
+    void typedItemTextIsNoChoice_data();
+    void typedItemTextIsNoChoice();
     void missingBankShowsErrorAfterSwitch();
     void exitEndsProgram();
     void recordPathFixedAtStart();
@@ -510,6 +514,49 @@ void TestForm1::typingInAmountBoxClearsChoice()
     QCOMPARE(f.FlatComboBox3->currentText(), QStringLiteral("1805"));
     QCOMPARE(f.model().state().AmountIndex, -1);
     QCOMPARE(f.model().state().AmountText, QStringLiteral("1805"));
+}
+
+void TestForm1::typedItemTextIsNoChoice_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("enter"); // else the focus leaves the box
+    QTest::newRow("amount, Enter") << 3 << "120" << true;
+    QTest::newRow("amount, focus out") << 3 << "120" << false;
+    QTest::newRow("range, Enter") << 1 << "2、20以内一步加减法  训练" << true;
+    QTest::newRow("mode, focus out") << 2 << "定时训练（单位：秒）" << false;
+}
+
+void TestForm1::typedItemTextIsNoChoice()
+{
+    QFETCH(int, box);
+    QFETCH(QString, text);
+    QFETCH(bool, enter);
+    TForm1 &f = *m_form;
+    QApplication::setActiveWindow(&f);
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+    pick(f.FlatComboBox1, 1);
+    pick(f.FlatComboBox2, 0);
+    pick(f.FlatComboBox3, 0);
+
+    TFlatComboBox *typedInto = QList{f.FlatComboBox1, f.FlatComboBox2, f.FlatComboBox3}.at(box - 1);
+    QLineEdit *edit = typedInto->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QInputMethodEvent typing; // how typed Chinese arrives
+    typing.setCommitString(text);
+    QApplication::sendEvent(edit, &typing);
+    if (enter)
+        QTest::keyClick(edit, Qt::Key_Return);
+    else
+        f.FlatButton1->setFocus();
+    QCOMPARE(typedInto->currentText(), text);
+    QCOMPARE(typedInto->currentIndex(), -1);
+
+    press(f.FlatButton1);
+    QCOMPARE(m_dialogs->shown.size(), 1);
+    QCOMPARE(m_dialogs->shown.first().text, QStringLiteral("训练项目选择是否正确？"));
+    QCOMPARE(view(), kStart);
 }
 
 void TestForm1::missingBankShowsErrorAfterSwitch()

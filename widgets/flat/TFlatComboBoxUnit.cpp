@@ -10,6 +10,10 @@ TFlatComboBox::TFlatComboBox(QWidget *parent)
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(8);
+    // Qt makes an item with the typed text current on Enter and when the
+    // focus leaves; only picking from the list chooses an item here.
+    disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     connect(this, &QComboBox::activated, this, &TFlatComboBox::Change);
     connect(lineEdit(), &QLineEdit::textEdited, this, &TFlatComboBox::onTextEdited);
 }
