@@ -3,6 +3,7 @@
 #include "app/Form1Unit.h"
 
 #include "app/AppFonts.h"
+#include "app/PickListView.h"
 #include "app/PlainPanel.h"
 #include "training/TrainingCatalogue.h"
 #include "widgets/deco/DsFramedImage.h"
@@ -127,9 +128,9 @@ void TForm1::createControls()
     FlatPanel4 = add<TFlatPanel>(Panel2, "FlatPanel4", {8, 14, 430, 344}, {.hint = "编制题库窗口", .tab = 3, .visible = false});
     Label9 = add<QLabel>(FlatPanel4, "Label9", {128, 24, 73, 17}, {.text = "题目", .font = song(16)});
     Label10 = add<QLabel>(FlatPanel4, "Label10", {312, 24, 73, 17}, {.text = "答案", .font = song(16)});
-    ListBox7 = add<QListView>(FlatPanel4, "ListBox7", {56, 48, 177, 208}, {.hint = "题库所有题目", .tab = 0});
-    ListBox8 = add<QListView>(FlatPanel4, "ListBox8", {288, 48, 89, 208}, {.hint = "答案", .tab = 1});
-    for (QListView *list : {ListBox7, ListBox8}) {
+    ListBox7 = add<PickListView>(FlatPanel4, "ListBox7", {56, 48, 177, 208}, {.hint = "题库所有题目", .tab = 0});
+    ListBox8 = add<PickListView>(FlatPanel4, "ListBox8", {288, 48, 89, 208}, {.hint = "答案", .tab = 1});
+    for (PickListView *list : {ListBox7, ListBox8}) {
         list->setFrameShape(QFrame::NoFrame);
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     }

@@ -2,6 +2,7 @@
 
 #include "app/ActionGuard.h"
 #include "app/HintLine.h"
+#include "app/PickListView.h"
 #include "app/PlainPanel.h"
 #include "platform/DateSource.h"
 #include "platform/UserDialogs.h"
@@ -134,15 +135,12 @@ void TForm1::connectEvents()
     connect(&m_model, &TrainingModel::answerFocusRequested, this, [this] { FlatEdit2->setFocus(); });
 }
 
-void TForm1::connectEditorList(QListView *list, void (TForm1::*handler)())
+void TForm1::connectEditorList(PickListView *list, void (TForm1::*handler)())
 {
-    // A row is picked by a click, or by the arrow keys; a current row that
-    // moves because a handler changed the list is no pick.
-    auto pick = [this, handler] { guarded([this, handler] { (this->*handler)(); }); };
-    connect(list, &QAbstractItemView::clicked, this, pick);
-    connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this, pick](const QModelIndex &current) {
-        if (!m_handling && current.isValid() && QApplication::mouseButtons() == Qt::NoButton)
-            pick();
+    // A selection that moves because a handler changed the list is no pick.
+    connect(list, &PickListView::rowPicked, this, [this, handler] {
+        if (!m_handling)
+            guarded([this, handler] { (this->*handler)(); });
     });
 }
 

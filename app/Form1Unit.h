@@ -12,6 +12,7 @@
 #include <optional>
 
 class DateSource;
+class PickListView;
 class PlainPanel;
 class SoundOutput;
 class QLabel;
@@ -111,7 +112,7 @@ public:
     // Bank editor panel.
     TFlatPanel *FlatPanel4;
     QLabel *Label9, *Label10, *Label19;
-    QListView *ListBox7, *ListBox8;
+    PickListView *ListBox7, *ListBox8;
     TFlatEdit *FlatEdit6, *FlatEdit7;
     TXP_Button *FlatButton13, *FlatButton14, *FlatButton15, *FlatButton16, *FlatButton17, *FlatButton11,
         *FlatButton12;
@@ -160,7 +161,7 @@ private:
     void guarded(const std::function<void()> &action);
     void openRecord();
     void closeViewer();
-    void connectEditorList(QListView *list, void (TForm1::*handler)());
+    void connectEditorList(PickListView *list, void (TForm1::*handler)());
 
     template <class Control>
     Control *add(QWidget *parent, const char *name, QRect place, const ControlLook &look = {});

@@ -1,8 +1,10 @@
+#include "app/PickListView.h"
 #include "support/FormFixture.h"
 #include "widgets/flat/TFlatEditUnit.h"
 #include "widgets/flat/TFlatPanelUnit.h"
 #include "widgets/xp/XP_Button.h"
 
+#include <QApplication>
 #include <QListView>
 #include <QStringListModel>
 
@@ -18,6 +20,8 @@ private slots:
     void signButtonsAppendToQuestion();
     void clickingRowFillsFieldsAndEnablesButtons();
     void arrowKeysPickRows();
+    void focusByTabPicksNothing();
+    void dragPicksRowWhereItEnds();
     void deleteKeepsFieldsWhileCurrentRowMoves();
     void stateSurvivesReopening();
     void finishNoKeepsFiles();
@@ -91,6 +95,41 @@ void TestEditorPanel::arrowKeysPickRows()
     QTest::keyClick(form().ListBox7, Qt::Key_Down);
     QCOMPARE(form().FlatEdit6->text(), QStringLiteral("2×3="));
     QCOMPARE(form().editor().rememberedRow(), 1);
+}
+
+void TestEditorPanel::focusByTabPicksNothing()
+{
+    QApplication::setActiveWindow(&form());
+    QVERIFY(QTest::qWaitForWindowActive(&form()));
+    open();
+    clickRow(form().ListBox7, 2);
+    QTest::keyClick(form().ListBox7, Qt::Key_Tab);
+    QVERIFY(form().ListBox8->hasFocus());
+    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("8÷4="));
+    QVERIFY(!form().ListBox8->currentIndex().isValid());
+    QVERIFY(!form().ListBox8->selectionModel()->hasSelection());
+
+    form().FlatEdit6->setText("7-7=");
+    form().FlatEdit7->setText("0");
+    FormFixture::press(form().FlatButton14);
+    QCOMPARE(rows(form().ListBox7), (QStringList{"1+1=", "2×3=", "7-7="}));
+    QTest::keyClick(form().ListBox8, Qt::Key_Down); // the first arrow press picks the first row
+    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("1+1="));
+    QCOMPARE(form().editor().rememberedRow(), 0);
+}
+
+void TestEditorPanel::dragPicksRowWhereItEnds()
+{
+    open();
+    QListView *list = form().ListBox7;
+    const auto rowCenter = [list](int row) { return list->visualRect(list->model()->index(row, 0)).center(); };
+    QTest::mousePress(list->viewport(), Qt::LeftButton, {}, rowCenter(0));
+    QTest::mouseMove(list->viewport(), rowCenter(2));
+    QCOMPARE(form().FlatEdit6->text(), QString()); // picked on release, not on the way
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, rowCenter(2));
+    QCOMPARE(list->currentIndex().row(), 2);
+    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("8÷4="));
+    QCOMPARE(form().editor().rememberedRow(), 2);
 }
 
 void TestEditorPanel::deleteKeepsFieldsWhileCurrentRowMoves()

@@ -1,0 +1,48 @@
+#include "app/PickListView.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+
+#include <utility>
+
+PickListView::PickListView(QWidget *parent)
+    : QListView(parent)
+{
+}
+
+void PickListView::focusInEvent(QFocusEvent *event)
+{
+    // Qt makes the first row current when a list without one gains the focus.
+    const bool hadCurrent = currentIndex().isValid();
+    QListView::focusInEvent(event);
+    if (!hadCurrent && currentIndex().isValid())
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+}
+
+void PickListView::mousePressEvent(QMouseEvent *event)
+{
+    m_buttonHeld = true;
+    m_pressed = indexAt(event->position().toPoint());
+    QListView::mousePressEvent(event);
+}
+
+void PickListView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QModelIndex released = indexAt(event->position().toPoint());
+    QListView::mouseReleaseEvent(event);
+    m_buttonHeld = false;
+    const bool clickedRow = released.isValid() && released == m_pressed;
+    if (std::exchange(m_selectedByMouse, false) || clickedRow)
+        emit rowPicked();
+}
+
+void PickListView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    QListView::selectionChanged(selected, deselected);
+    if (selected.isEmpty())
+        return;
+    if (m_buttonHeld)
+        m_selectedByMouse = true; // picked where the button is released
+    else
+        emit rowPicked();
+}
