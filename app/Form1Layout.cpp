@@ -35,12 +35,13 @@ QFont kai(int px, bool bold = false) { return AppFonts::font(QStringLiteral("楷
 QFont arial(int px) { return AppFonts::font(QStringLiteral("Arial"), px); }
 
 const QString kUpgradeUrl = QStringLiteral("http://www.numora.example/rjxz");
-const QString kSupportUrl = QStringLiteral("http://www.numora.example");
-const QString kMailAddress = QStringLiteral("numora@numora.example");
+// Short enough for the about panel's links and memo lines.
+const QString kSupportSite = QStringLiteral("www.numora.example");
+const QString kMailAddress = QStringLiteral("hi@numora.example");
 
 const QStringList kDescriptionLines = {
     "    系统简介", "", "—  Numora  —", "版本：V1.0 单机版", "发布：2026年12月", "",
-    "制作：Numora 开发组", "联系：numora@numora.example",
+    "制作：Numora 开发组", "联系：" + kMailAddress,
     "比赛使用范围：", "1、自制题库", "2、20以内一步加减法", "3、20以内二步加减法",
     "4、百以内一步加减法", "5、百以内二步加减法", "6、万以内加减", "7、表内乘除法",
     "8、万以内乘除法", "9、万以内四则混合运算", "10、一位数乘两位数", "11、小数加减法",
@@ -117,12 +118,12 @@ void TForm1::createControls()
     Label29 = add<QLabel>(FlatPanel7, "Label29", {64, 24, 154, 24}, {.text = kApplicationTitle});
     XP_Url2 = add<TXP_Url>(FlatPanel7, "XP_Url2", {28, 112, 179, 17}, {.text = "联系作者：" + kMailAddress});
     XP_Url2->setURL("mailto:" + kMailAddress);
-    XP_Url3 = add<TXP_Url>(FlatPanel7, "XP_Url3", {36, 136, 152, 17}, {.text = "技术支持：" + kSupportUrl});
-    XP_Url3->setURL(kSupportUrl);
+    XP_Url3 = add<TXP_Url>(FlatPanel7, "XP_Url3", {36, 136, 152, 17}, {.text = "技术支持：" + kSupportSite});
+    XP_Url3->setURL("http://" + kSupportSite);
     FlatMemo3 = add<TFlatMemo>(FlatPanel5, "FlatMemo3", {232, 3, 194, 165}, {.hint = "软件介绍", .font = song(14), .color = clGreen, .tab = 2});
     FlatMemo3->setReadOnly(true);
-    FlatMemo3->setLineWrapMode(QPlainTextEdit::NoWrap);
     FlatMemo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FlatMemo3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FlatMemo3->setLines(kDescriptionLines);
 
     FlatPanel4 = add<TFlatPanel>(Panel2, "FlatPanel4", {8, 14, 430, 344}, {.hint = "编制题库窗口", .tab = 3, .visible = false});
@@ -164,8 +165,8 @@ void TForm1::createControls()
     Label18 = add<QLabel>(FlatGroupBox1, "Label18", {100, 167, 69, 25}, {.text = "Label18", .font = song(16), .color = clGreen});
     FlatMemo1 = add<TFlatMemo>(Panel1, "FlatMemo1", {264, 128, 353, 169}, {.tab = 5, .visible = false});
     FlatMemo1->setReadOnly(true);
-    FlatMemo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     FlatMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FlatMemo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Label4 = add<QLabel>(Panel1, "Label4", {264, 160, 369, 29}, {.text = "题目", .hint = "出示题目", .font = kai(29, true), .color = clBlue});
     Label4->setAutoFillBackground(true); // hides the panel's caption
     FlatEdit2 = add<TFlatEdit>(Panel1, "FlatEdit2", {360, 216, 89, 35}, {.hint = "输入答案", .font = song(29), .color = clRed, .tab = 2, .enabled = false});

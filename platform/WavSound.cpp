@@ -12,6 +12,12 @@
 
 namespace {
 
+// libsndfile's own text says what went wrong but not with which file.
+NumoraError unplayable(const QString &path, const char *reason)
+{
+    return NumoraError(QStringLiteral("Cannot play sound file %1: %2").arg(path, QString::fromLocal8Bit(reason)));
+}
+
 struct SndFileCloser
 {
     void operator()(SNDFILE *file) const { sf_close(file); }
@@ -24,7 +30,7 @@ DecodedSound decodeWav(const QString &path)
     SF_INFO info{};
     std::unique_ptr<SNDFILE, SndFileCloser> file(sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
     if (!file)
-        throw NumoraError(QString::fromLocal8Bit(sf_strerror(nullptr)));
+        throw unplayable(path, sf_strerror(nullptr));
     if (info.frames <= 0 || info.channels <= 0)
         throw NumoraError(QStringLiteral("The sound file %1 holds no sound").arg(path));
 
@@ -34,7 +40,7 @@ DecodedSound decodeWav(const QString &path)
     sound.samples.resize(qsizetype(info.frames) * info.channels * qsizetype(sizeof(short)));
     sound.frames = sf_readf_short(file.get(), reinterpret_cast<short *>(sound.samples.data()), info.frames);
     if (sound.frames <= 0)
-        throw NumoraError(QString::fromLocal8Bit(sf_strerror(file.get())));
+        throw unplayable(path, sf_strerror(file.get()));
     sound.samples.resize(qsizetype(sound.frames) * info.channels * qsizetype(sizeof(short)));
     return sound;
 }

@@ -29,6 +29,7 @@ private slots:
     void cancelWritesNothing();
     void unequalFilesReportMissingPartner();
     void missingFileShowsErrorInOpenEditor();
+    void bytesThatAreNoGbkShowAsMarks();
 
 private:
     TForm1 &form() { return *m_fixture->form; }
@@ -223,6 +224,20 @@ void TestEditorPanel::missingFileShowsErrorInOpenEditor()
     QVERIFY(form().FlatPanel4->isVisible());
     QCOMPARE(rows(form().ListBox7).size(), 3);
     QCOMPARE(rows(form().ListBox8).size(), 0);
+}
+
+void TestEditorPanel::bytesThatAreNoGbkShowAsMarks()
+{
+    QFile bank(m_fixture->path("data/make.tm"));
+    QVERIFY(bank.open(QIODevice::WriteOnly));
+    bank.write("1+\xFF=\r\n");
+    bank.close();
+    open();
+    const QImage raw = form().ListBox7->grab().toImage();
+    form().editor().questions()->setData(form().editor().questions()->index(0), QString("1+") + QChar::ReplacementCharacter + "=");
+    QCOMPARE(form().ListBox7->grab().toImage(), raw);
+    form().editor().questions()->setData(form().editor().questions()->index(0), "1+=");
+    QVERIFY(form().ListBox7->grab().toImage() != raw); // the mark is seen
 }
 
 QTEST_MAIN(TestEditorPanel)

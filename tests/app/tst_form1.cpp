@@ -11,6 +11,7 @@
 #include "widgets/flat/TFlatMemoUnit.h"
 #include "widgets/flat/TFlatPanelUnit.h"
 #include "widgets/xp/XP_Button.h"
+#include "widgets/xp/XP_Url.h"
 
 #include <QApplication>
 #include <QDir>
@@ -53,6 +54,7 @@ private slots:
     void fontsAndColours_data();
     void fontsAndColours();
     void stackingOrderOfClientPanel();
+    void aboutTextsFit();
     void selectionPanelTabOrder();
     void viewChanges_data();
     void viewChanges();
@@ -249,6 +251,27 @@ void TestForm1::fontsAndColours()
     const QPalette::ColorRole role = qobject_cast<QLabel *>(control) ? QPalette::WindowText : QPalette::Text;
     if (colour != QColor(0, 0, 0))
         QCOMPARE(control->palette().color(role), colour);
+}
+
+void TestForm1::aboutTextsFit()
+{
+    TForm1 &f = *m_form;
+    press(f.XP_Button1);
+    for (TXP_Url *link : {f.XP_Url2, f.XP_Url3}) {
+        const int width = link->fontMetrics().horizontalAdvance(link->text());
+        QVERIFY2(link->x() + width <= f.FlatPanel7->width(), qPrintable(link->text()));
+    }
+    QVERIFY(f.XP_Url2->URL().endsWith(f.XP_Url2->text().section(u'：', 1)));
+    QVERIFY(f.XP_Url3->URL().endsWith(f.XP_Url3->text().section(u'：', 1)));
+
+    // Lines broken by hand: none wider than the memo, so no sideways scrolling.
+    for (TFlatMemo *memo : {f.FlatMemo1, f.FlatMemo3}) {
+        QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    }
+    const int room = f.FlatMemo3->viewport()->width() - 2 * int(f.FlatMemo3->document()->documentMargin());
+    for (const QString &line : f.FlatMemo3->lines())
+        QVERIFY2(f.FlatMemo3->fontMetrics().horizontalAdvance(line) <= room, qPrintable(line));
 }
 
 void TestForm1::stackingOrderOfClientPanel()

@@ -82,13 +82,15 @@ void TestWavSound::rightSoundsAreBrighterThanWrongOnes()
 void TestWavSound::unplayableFilesAreErrors()
 {
     QTemporaryDir dir;
-    QVERIFY(errorOf(dir.filePath("missing.wav")).contains("No such file"));
+    const QString missing = dir.filePath("missing.wav");
+    QVERIFY(errorOf(missing).startsWith("Cannot play sound file " + missing + ": "));
+    QVERIFY(errorOf(missing).contains("No such file"));
 
     QFile garbage(dir.filePath("garbage.wav"));
     QVERIFY(garbage.open(QIODevice::WriteOnly));
     garbage.write("RIFF this is no sound at all, only words");
     garbage.close();
-    QVERIFY(!errorOf(garbage.fileName()).isEmpty());
+    QVERIFY(errorOf(garbage.fileName()).startsWith("Cannot play sound file " + garbage.fileName() + ": "));
 
     SF_INFO info{};
     info.samplerate = 22050;
