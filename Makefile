@@ -19,12 +19,13 @@ test: build
 screenshot: build
 	bash scripts/screenshot.sh $(BUILD)/numora docs/screenshot.png
 
-# Regenerates our own banks, sounds and icon; the results are committed.
+# Regenerates our own banks, sounds, icon and skins; the results are committed.
 assets: build
-	cmake --build $(BUILD) --target make_banks make_sounds make_icon -j$(JOBS)
+	cmake --build $(BUILD) --target make_banks make_sounds make_icon make_skins -j$(JOBS)
 	$(BUILD)/tools/make_banks data
 	$(BUILD)/tools/make_sounds sound
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_icon resources/numora-icon.png
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_skins resources/skins
 
 # Keeps the records and the custom bank that users made in the build folder.
 clean:

@@ -1,3 +1,5 @@
+#include "widgets/xp/XP_Unit.h"
+
 #include <QImage>
 #include <QSet>
 #include <QTest>
@@ -8,6 +10,11 @@ class TestArtwork : public QObject
 
 private slots:
     void iconIsSixteenColours();
+    void skinSizes_data();
+    void skinSizes();
+    void captionButtonsAreMagentaAroundFaces();
+    void buttonLooksDiffer();
+    void handCursorIsTwoColours();
 };
 
 void TestArtwork::iconIsSixteenColours()
@@ -20,6 +27,69 @@ void TestArtwork::iconIsSixteenColours()
         for (int x = 0; x < icon.width(); ++x)
             colours.insert(icon.pixel(x, y));
     QVERIFY(colours.size() <= 16);
+}
+
+void TestArtwork::skinSizes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("caption") << "XPFORM_CAPTION" << QSize(60, 58);
+    QTest::newRow("left") << "XPFORM_LEFT" << QSize(6, 63);
+    QTest::newRow("right") << "XPFORM_RIGHT" << QSize(6, 63);
+    QTest::newRow("bottom") << "XPFORM_BOTTOM" << QSize(43, 6);
+    for (const char *name : {"XPFORM_CLOSE", "XPFORM_MAX", "XPFORM_RESTORE", "XPFORM_MIN", "XPFORM_HELP"})
+        QTest::newRow(name) << name << QSize(46, 16);
+    QTest::newRow("button") << "XPBUTTON" << QSize(90, 21);
+    QTest::newRow("hand") << "XPHANDCUR" << QSize(32, 32);
+}
+
+void TestArtwork::skinSizes()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QCOMPARE(skinImage(name.toLatin1()).size(), size);
+}
+
+void TestArtwork::captionButtonsAreMagentaAroundFaces()
+{
+    const QRgb magenta = qRgb(255, 0, 255);
+    for (const char *name : {"XPFORM_CLOSE", "XPFORM_MAX", "XPFORM_RESTORE", "XPFORM_MIN", "XPFORM_HELP"}) {
+        const QImage strip = skinImage(name);
+        QVector<QImage> frames;
+        for (int n = 1; n <= 3; ++n) {
+            const QImage frame = GetStripFrame(strip, 3, n, true);
+            QCOMPARE(frame.pixel(0, 0), magenta);   // rounded corner
+            QVERIFY(frame.pixel(7, 8) != magenta); // face
+            frames.append(frame);
+        }
+        QVERIFY(frames[0] != frames[1] && frames[0] != frames[2] && frames[1] != frames[2]);
+        QCOMPARE(strip.pixel(45, 8), magenta); // the spare column
+    }
+}
+
+void TestArtwork::buttonLooksDiffer()
+{
+    const QImage strip = skinImage("XPBUTTON");
+    QSet<QRgb> outlines;
+    for (int n = 1; n <= 5; ++n) {
+        const QImage frame = GetStripFrame(strip, 5, n, true);
+        QCOMPARE(frame.pixel(0, 0), qRgb(236, 233, 216));
+        for (int m = 1; m < n; ++m)
+            QVERIFY(frame != GetStripFrame(strip, 5, m, true));
+        outlines.insert(frame.pixel(0, 10));
+    }
+    QCOMPARE(outlines, (QSet<QRgb>{qRgb(0, 60, 116), qRgb(201, 199, 186)}));
+}
+
+void TestArtwork::handCursorIsTwoColours()
+{
+    const QImage hand = skinImage("XPHANDCUR");
+    QSet<QRgb> colours;
+    for (int y = 0; y < hand.height(); ++y)
+        for (int x = 0; x < hand.width(); ++x)
+            colours.insert(hand.pixel(x, y));
+    QCOMPARE(colours, (QSet<QRgb>{qRgba(0, 0, 0, 0), qRgb(0, 0, 0), qRgb(255, 255, 255)}));
+    QVERIFY(qAlpha(hand.pixel(7, 1)) == 255); // the hot spot lies on the fingertip
 }
 
 QTEST_GUILESS_MAIN(TestArtwork)
