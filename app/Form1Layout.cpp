@@ -26,10 +26,6 @@
 
 namespace {
 
-const QColor clGreen(0x00, 0x80, 0x00);
-const QColor clBlue(0x00, 0x00, 0xFF);
-const QColor clRed(0xFF, 0x00, 0x00);
-
 QFont song(int px, bool bold = false) { return AppFonts::font(QStringLiteral("宋体"), px, bold); }
 QFont kai(int px, bool bold = false) { return AppFonts::font(QStringLiteral("楷体_GB2312"), px, bold); }
 QFont arial(int px) { return AppFonts::font(QStringLiteral("Arial"), px); }
@@ -80,10 +76,11 @@ Control *TForm1::add(QWidget *parent, const char *name, QRect place, const Contr
     control->setToolTip(look.hint);
     if (look.font)
         control->setFont(*look.font);
-    if (look.color.isValid()) {
+    if (look.color) {
         QPalette palette = control->palette();
-        palette.setColor(QPalette::WindowText, look.color);
-        palette.setColor(QPalette::Text, look.color);
+        const QColor colour = resolve(*look.color, palette);
+        palette.setColor(QPalette::WindowText, colour);
+        palette.setColor(QPalette::Text, colour);
         control->setPalette(palette);
     }
     if (look.tab >= 0)

@@ -2,6 +2,7 @@
 
 #include "training/BankEditor.h"
 #include "training/TrainingModel.h"
+#include "widgets/WidgetColors.h"
 
 #include <QColor>
 #include <QFont>
@@ -50,7 +51,7 @@ struct ControlLook
     QString text;
     QString hint;
     std::optional<QFont> font;
-    QColor color;
+    std::optional<TColor> color;
     int tab = -1; // position in the parent's tab order
     bool visible = true;
     bool enabled = true;

@@ -138,6 +138,22 @@ void StretchSkin(const QImage &skin, QPainter &surface, const TRect &target)
     surface.setCompositionMode(mode);
 }
 
+QImage pictureWithTransparency(const QImage &picture, bool transparent, QColor colour)
+{
+    QImage result = picture.convertToFormat(QImage::Format_ARGB32);
+    if (!transparent)
+        return result;
+    const QRgb key = colour.rgb();
+    for (int y = 0; y < result.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(result.scanLine(y));
+        for (int x = 0; x < result.width(); ++x) {
+            if ((line[x] | 0xFF000000) == key)
+                line[x] = 0;
+        }
+    }
+    return result;
+}
+
 int TaskbarMargin(const QRect &screen, const QRect &available)
 {
     // No room kept at the bottom reads as a taskbar that hides itself.

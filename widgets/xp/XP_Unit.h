@@ -30,6 +30,9 @@ QImage GetStripFrame(const QImage &strip, int count, int n, bool horizontal);
 // repeating its centre column and row in between.
 void StretchSkin(const QImage &skin, QPainter &surface, const TRect &target);
 
+// A picture as drawn: with transparent set, its pixels of colour clear.
+QImage pictureWithTransparency(const QImage &picture, bool transparent, QColor colour);
+
 // Pixels the taskbar reserves at the bottom of the screen, from the screen's
 // geometry and the part of it left to windows.
 int TaskbarMargin(const QRect &screen, const QRect &available);
