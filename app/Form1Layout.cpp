@@ -114,9 +114,9 @@ void TForm1::createControls()
     Image2->setPixmap(QPixmap(QStringLiteral(":/numora-icon.png")));
     Label29 = add<QLabel>(FlatPanel7, "Label29", {64, 24, 154, 24}, {.text = kApplicationTitle});
     XP_Url2 = add<TXP_Url>(FlatPanel7, "XP_Url2", {28, 112, 179, 17}, {.text = "联系作者：" + kMailAddress});
-    XP_Url2->setURL("mailto:" + kMailAddress);
+    XP_Url2->setUrl("mailto:" + kMailAddress);
     XP_Url3 = add<TXP_Url>(FlatPanel7, "XP_Url3", {36, 136, 152, 17}, {.text = "技术支持：" + kSupportSite});
-    XP_Url3->setURL("http://" + kSupportSite);
+    XP_Url3->setUrl("http://" + kSupportSite);
     FlatMemo3 = add<TFlatMemo>(FlatPanel5, "FlatMemo3", {232, 3, 194, 165}, {.hint = "软件介绍", .font = song(14), .color = clGreen, .tab = 2});
     FlatMemo3->setReadOnly(true);
     FlatMemo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -193,7 +193,7 @@ void TForm1::createControls()
     XP_Button1 = add<TXP_Button>(FlatPanel1, "XP_Button1", {24, 263, 75, 24}, {.text = "软件信息", .tab = 8});
     FlatButton8 = add<TXP_Button>(FlatPanel1, "FlatButton8", {112, 263, 75, 24}, {.text = "自制题库", .hint = "自己编制题库", .tab = 7});
     XP_Url1 = add<TXP_Url>(FlatPanel1, "XP_Url1", {34, 299, 56, 17}, {.text = "网络升级", .hint = "通过网络升级软件版本"});
-    XP_Url1->setURL(kUpgradeUrl);
+    XP_Url1->setUrl(kUpgradeUrl);
     FlatButton2 = add<TXP_Button>(FlatPanel1, "FlatButton2", {112, 295, 75, 24}, {.text = "退    出", .hint = "退出系统", .tab = 5});
     for (TFlatComboBox *box : {FlatComboBox1, FlatComboBox2, FlatComboBox3})
         box->setEditText(QStringLiteral("请选择："));
@@ -225,7 +225,8 @@ void TForm1::lowerGraphicControls(QWidget *container)
         auto *w = qobject_cast<QWidget *>(child);
         if (!w)
             continue;
-        if (qobject_cast<QLabel *>(w) || qobject_cast<TDsFramedImage *>(w) || qobject_cast<TXP_Form *>(w))
+        if (qobject_cast<QLabel *>(w) || qobject_cast<TXP_Url *>(w) || qobject_cast<TDsFramedImage *>(w)
+            || qobject_cast<TXP_Form *>(w))
             graphic.append(w);
         else
             lowerGraphicControls(w);

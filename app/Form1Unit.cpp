@@ -16,6 +16,7 @@
 #include "widgets/flat/TFlatMemoUnit.h"
 #include "widgets/flat/TFlatPanelUnit.h"
 #include "widgets/xp/XP_Button.h"
+#include "widgets/xp/XP_Url.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -118,6 +119,9 @@ void TForm1::connectEvents()
     bind(FlatButton16, &QAbstractButton::clicked, &TForm1::FlatButton16Click);
     bind(FlatButton17, &QAbstractButton::clicked, &TForm1::FlatButton17Click);
     bind(XP_Button1, &QAbstractButton::clicked, &TForm1::XP_Button1Click);
+
+    for (TXP_Url *link : {XP_Url1, XP_Url2, XP_Url3})
+        connect(link, &TXP_Url::openFailed, this, [this](const QString &message) { m_services.dialogs->errorBox(message); });
 
     connectEditorList(ListBox7, &TForm1::ListBox7Click);
     connectEditorList(ListBox8, &TForm1::ListBox8Click);

@@ -1,26 +1,230 @@
 #include "widgets/xp/XP_Url.h"
 
-#include <QDesktopServices>
-#include <QMouseEvent>
-#include <QUrl>
+#include "platform/UrlOpener.h"
+#include "widgets/xp/XP_Unit.h"
 
-TXP_Url::TXP_Url(QWidget *parent)
-    : QLabel(parent)
+#include <QEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPainter>
+
+UrlTarget urlTarget(const QString &url, const std::function<bool(const QString &)> &fileExists)
 {
-    setCursor(Qt::PointingHandCursor);
-    QFont underlined = font();
-    underlined.setUnderline(true);
-    setFont(underlined);
+    const QString trimmed = url.trimmed();
+    const QString upper = trimmed.toUpper();
+    if (upper.isEmpty())
+        return UrlTarget::Nothing;
+    if (upper.startsWith(QLatin1String("HTTP://")))
+        return UrlTarget::WebPage;
+    if (upper.contains(u'@'))
+        return UrlTarget::DefaultHandler;
+    // File names keep their case: most file systems here tell cases apart.
+    if (fileExists(trimmed))
+        return UrlTarget::File;
+    return UrlTarget::Nothing;
 }
 
-void TXP_Url::setURL(const QString &url)
+TXP_Url::TXP_Url(QWidget *parent)
+    : QWidget(parent), m_opener(&UrlOpener::desktop())
 {
-    m_url = url;
+    setGeometry(0, 0, 121, 17);
+}
+
+void TXP_Url::setText(const QString &text)
+{
+    if (m_text == text)
+        return;
+    m_text = text;
+    if (m_shortcut)
+        releaseShortcut(m_shortcut);
+    m_shortcut = grabShortcut(QKeySequence::mnemonic(text));
+    fitWidth();
+    update();
+}
+
+void TXP_Url::setPicture(const QImage &picture)
+{
+    m_picture = picture;
+    fitWidth();
+    update();
+}
+
+void TXP_Url::setPicOffSet(int offset)
+{
+    if (m_picOffSet == offset)
+        return;
+    m_picOffSet = offset;
+    update();
+}
+
+void TXP_Url::setLineOffSet(int offset)
+{
+    if (m_lineOffSet == offset)
+        return;
+    m_lineOffSet = offset;
+    update();
+}
+
+void TXP_Url::setUnderLine(bool underline)
+{
+    if (m_underLine == underline)
+        return;
+    m_underLine = underline;
+    update();
+}
+
+void TXP_Url::setPicTrans(bool transparent)
+{
+    if (m_picTrans == transparent)
+        return;
+    m_picTrans = transparent;
+    update();
+}
+
+void TXP_Url::setPicTransColor(TColor colour)
+{
+    if (m_picTransColor == colour)
+        return;
+    m_picTransColor = colour;
+    update();
+}
+
+QFont TXP_Url::textFont() const
+{
+    QFont plain = font(); // the line is drawn, not the font's underline
+    plain.setUnderline(false);
+    return plain;
+}
+
+QString TXP_Url::plainCaption() const
+{
+    return QString(m_text).remove(u'&');
+}
+
+int TXP_Url::fittingWidth() const
+{
+    const int textStart = m_picture.width() >= 1 ? m_picture.width() + 2 : 0;
+    return textStart + QFontMetrics(textFont()).horizontalAdvance(plainCaption());
+}
+
+void TXP_Url::fitWidth()
+{
+    resize(fittingWidth(), height());
+}
+
+QImage TXP_Url::compose(bool hover) const
+{
+    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent); // the parent shows through
+    QPainter painter(&image);
+    const int w = width(), h = height();
+
+    int textStart = 0;
+    if (m_picture.width() >= 1) {
+        QImage work(m_picture.size(), QImage::Format_ARGB32);
+        work.fill(Qt::transparent);
+        QPainter(&work).drawImage(0, 0, m_picture, 0, 0, qMin(m_picture.width(), w), qMin(m_picture.height(), h));
+        work = pictureWithTransparency(work, m_picTrans, resolve(m_picTransColor, palette()));
+        if (!isEnabled())
+            GrayBitmap(work, 30);
+        textStart = work.width() + 2;
+        painter.drawImage(0, (h - work.height()) / 2 + m_picOffSet, work);
+    }
+
+    QColor colour = palette().color(QPalette::WindowText);
+    if (!isEnabled())
+        colour = resolve(clGray, palette());
+    else if (hover)
+        colour = resolve(m_hoverColor, palette());
+    else if (m_visited)
+        colour = resolve(m_visitedColor, palette());
+
+    const QFontMetrics metrics(textFont());
+    painter.setFont(textFont());
+    painter.setPen(colour);
+    const int captionWidth = metrics.size(Qt::TextShowMnemonic | Qt::TextSingleLine, m_text).width();
+    painter.drawText(QRect(textStart, 0, captionWidth, h),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine, m_text);
+    if (m_underLine) {
+        const QString plain = plainCaption();
+        const int y = (h - metrics.height()) / 2 + metrics.height() + m_lineOffSet;
+        const int length = metrics.horizontalAdvance(plain);
+        if (length > 0)
+            painter.drawLine(textStart, y, textStart + length - 1, y); // the end point is not drawn
+    }
+    return image;
+}
+
+void TXP_Url::paintEvent(QPaintEvent *)
+{
+    QPainter(this).drawImage(0, 0, compose(m_hover));
+}
+
+void TXP_Url::openTarget()
+{
+    m_visited = true;
+    const QString target = m_url.trimmed();
+    switch (urlTarget(m_url, [this](const QString &path) { return m_opener->fileExists(path); })) {
+    case UrlTarget::WebPage:
+        if (!m_opener->openWebPage(target))
+            emit openFailed(QStringLiteral("Cannot open %1 in a web browser").arg(target));
+        break;
+    case UrlTarget::DefaultHandler:
+        m_opener->openWithDefaultHandler(m_url);
+        break;
+    case UrlTarget::File:
+        m_opener->openFile(target);
+        break;
+    case UrlTarget::Nothing:
+        break;
+    }
+}
+
+bool TXP_Url::event(QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        if (isEnabled())
+            openTarget();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TXP_Url::enterEvent(QEnterEvent *event)
+{
+    QWidget::enterEvent(event);
+    setCursor(applicationCursor(crXPHand));
+    m_hover = true;
+    update();
+}
+
+void TXP_Url::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    unsetCursor();
+    m_hover = false;
+    update();
+}
+
+void TXP_Url::mousePressEvent(QMouseEvent *event)
+{
+    QWidget::mousePressEvent(event);
+    if (isEnabled()) // any button opens the target
+        openTarget();
 }
 
 void TXP_Url::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && !m_url.isEmpty())
-        QDesktopServices::openUrl(QUrl(m_url));
-    QLabel::mouseReleaseEvent(event);
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void TXP_Url::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitWidth();
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::EnabledChange)
+        update();
 }
