@@ -97,6 +97,9 @@ void TForm1::createControls()
 
     XP_Form1 = new TXP_Form(this);
     XP_Form1->setObjectName(QStringLiteral("XP_Form1"));
+    XP_Form1->setBtnMax(false);
+    XP_Form1->setBtnHelp(true);
+    XP_Form1->setCaptionText(Caption());
     Panel2 = add<PlainPanel>(this, "Panel2", {3, 29, 668, 392});
 
     // Left area, bottom of the stacking order first.

@@ -3,6 +3,7 @@
 #include "platform/DateSource.h"
 #include "platform/UserDialogs.h"
 #include "platform/WavSound.h"
+#include "widgets/xp/XP_Unit.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -15,6 +16,11 @@ int main(int argc, char *argv[])
 
     SystemDateSource dates;
     QtUserDialogs dialogs(nullptr, kApplicationTitle);
+    const auto inform = [&dialogs](const QString &caption, const QString &text) {
+        dialogs.messageBox(caption, text, UserDialogs::Icon::Information, UserDialogs::Buttons::Ok);
+    };
+    if (!XPStartUp(QCoreApplication::arguments(), inform))
+        return 0; // the notice switch: the window never opens
     WavSoundOutput sound;
     TForm1 form(QCoreApplication::applicationDirPath(), {&dialogs, &dates, &sound, [] { QCoreApplication::quit(); }});
     dialogs.setParentWindow(&form);
