@@ -11,6 +11,7 @@
 #include "widgets/flat/TFlatMemoUnit.h"
 #include "widgets/flat/TFlatPanelUnit.h"
 #include "widgets/xp/XP_Button.h"
+#include "widgets/xp/XP_Form.h"
 #include "widgets/xp/XP_Url.h"
 
 #include <QApplication>
@@ -135,6 +136,11 @@ void TestForm1::windowFrame()
     QCOMPARE(m_form->windowTitle(), QStringLiteral("Numora－单机版"));
     QCOMPARE(m_form->Caption(), QStringLiteral("Numora V1.0 －单机版"));
     QCOMPARE(m_form->Panel2->geometry(), QRect(3, 29, 668, 392));
+    QCOMPARE(m_form->XP_Form1->captionText(), m_form->Caption());
+    QCOMPARE(m_form->XP_Form1->buttonRects().close, (TRect{651, 7, 666, 23}));
+    QCOMPARE(m_form->XP_Form1->buttonRects().min, (TRect{636, 7, 651, 23}));
+    QCOMPARE(m_form->XP_Form1->buttonRects().help, (TRect{621, 7, 636, 23}));
+    QVERIFY(m_form->XP_Form1->buttonRects().max.isNull());
     QCOMPARE(m_form->StatusBar1->geometry(), QRect(0, 373, 668, 19));
     QCOMPARE(m_form->statusHint(), QStringLiteral("欢迎使用！"));
     QCOMPARE(m_form->StatusPanel0->width(), 100);
