@@ -1,0 +1,130 @@
+#include "widgets/flat/FlatUtilitys.h"
+#include "widgets/flat/HSLUtils.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTest>
+
+class TestFlatUtils : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void greyHasNoHue();
+    void scaledRoundTrip();
+    void shiftLightness_data();
+    void shiftLightness();
+    void bevelRings();
+    void layout_data();
+    void layout();
+    void disabledGlyph();
+};
+
+void TestFlatUtils::greyHasNoHue()
+{
+    const HslColor grey = ColorToHsl(QColor(128, 128, 128));
+    QCOMPARE(grey.H, 0.0);
+    QCOMPARE(grey.S, 0.0);
+    QCOMPARE(HslToColor({0.3, 0, 0.5}), QColor(128, 128, 128)); // 127.5: the half goes to even
+    QCOMPARE(ColorToHslScaled(QColor(255, 0, 0)), (HslScaled{0, 240, 120}));
+}
+
+void TestFlatUtils::scaledRoundTrip()
+{
+    for (const QColor colour : {QColor(235, 234, 225), QColor(160, 150, 131), QColor(247, 222, 156)}) {
+        const QColor back = HslScaledToColor(ColorToHslScaled(colour));
+        QVERIFY2(qAbs(back.red() - colour.red()) <= 1 && qAbs(back.green() - colour.green()) <= 1
+                     && qAbs(back.blue() - colour.blue()) <= 1,
+                 qPrintable(colour.name() + " came back as " + back.name()));
+    }
+}
+
+void TestFlatUtils::shiftLightness_data()
+{
+    QTest::addColumn<QColor>("base");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<bool>("lighten");
+    QTest::addColumn<int>("lightness"); // on the 240 scale, -1: the fallback
+    QTest::newRow("0 percent: the fallback") << QColor(10, 20, 30) << 0 << true << -1;
+    QTest::newRow("lightened past 100") << QColor(255, 255, 255) << 10 << true << 100;
+    QTest::newRow("darkened below 0") << QColor(20, 20, 20) << 50 << false << 0;
+    QTest::newRow("darkened") << QColor(236, 233, 216) << 50 << false << 172;
+}
+
+void TestFlatUtils::shiftLightness()
+{
+    QFETCH(QColor, base);
+    QFETCH(int, percent);
+    QFETCH(bool, lighten);
+    QFETCH(int, lightness);
+    const QColor fallback(1, 2, 3);
+    const QColor shifted = ShiftLightness(base, fallback, percent,
+                                          lighten ? LightnessShift::Lighten : LightnessShift::Darken);
+    if (lightness < 0)
+        QCOMPARE(shifted, fallback);
+    else
+        QVERIFY(qAbs(ColorToHslScaled(shifted).L - lightness) <= 1);
+}
+
+void TestFlatUtils::bevelRings()
+{
+    QImage image(6, 6, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const TRect inside = DrawBevel(painter, TRect{0, 0, 6, 6}, Qt::red, Qt::blue, 2);
+    painter.end();
+    QCOMPARE(inside, (TRect{2, 2, 4, 4}));
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(image.pixelColor(4, 0), QColor(Qt::red));
+    QCOMPARE(image.pixelColor(5, 0), QColor(Qt::blue)); // top-right corner
+    QCOMPARE(image.pixelColor(0, 5), QColor(Qt::blue)); // bottom-left corner
+    QCOMPARE(image.pixelColor(1, 1), QColor(Qt::red));  // second ring
+    QCOMPARE(image.pixelColor(4, 4), QColor(Qt::blue));
+    QCOMPARE(image.pixelColor(2, 2), QColor(Qt::white));
+}
+
+void TestFlatUtils::layout_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("glyph");
+    QTest::addColumn<int>("layout");
+    QTest::newRow("caption alone, centred") << "Ab" << QSize() << int(TButtonLayout::blGlyphTop);
+    QTest::newRow("glyph alone, centred") << "" << QSize(16, 16) << int(TButtonLayout::blGlyphLeft);
+    QTest::newRow("glyph left of caption") << "Ab" << QSize(16, 16) << int(TButtonLayout::blGlyphLeft);
+}
+
+void TestFlatUtils::layout()
+{
+    QFETCH(QString, caption);
+    QFETCH(QSize, glyph);
+    QFETCH(int, layout);
+    const QFontMetrics metrics{QFont()};
+    const QSize text = caption.isEmpty() ? QSize(0, 0) : metrics.size(Qt::TextSingleLine, caption);
+    const QSize cell = glyph.isValid() ? glyph : QSize(0, 0);
+    const GlyphAndCaption placed =
+        LayoutGlyphAndCaption(metrics, QRect(10, 20, 100, 30), QPoint(1, 1), caption, glyph, -1, 4, TButtonLayout(layout));
+    if (layout == int(TButtonLayout::blGlyphTop)) {
+        QCOMPARE(placed.caption, QRect(10 + 1 + (100 - text.width() + 1) / 2, 20 + 1 + (30 - text.height() + 1) / 2,
+                                       text.width(), text.height()));
+        return;
+    }
+    // Side by side: the pair is centred, with the spacing only between both.
+    const int spacing = caption.isEmpty() ? 0 : 4;
+    const int margin = (100 - (cell.width() + spacing + text.width()) + 1) / 2;
+    QCOMPARE(placed.glyph, QPoint(10 + 1 + margin, 20 + 1 + (30 - 16 + 1) / 2));
+    QCOMPARE(placed.caption.left(), placed.glyph.x() + 16 + spacing);
+}
+
+void TestFlatUtils::disabledGlyph()
+{
+    QImage glyph(3, 2, QImage::Format_RGB32);
+    glyph.fill(Qt::white);
+    glyph.setPixel(0, 0, qRgb(0, 0, 0));
+    const QImage flat = MakeDisabledGlyph(glyph, Qt::black, Qt::gray, true, Qt::white, Qt::darkGray);
+    QCOMPARE(flat.pixelColor(0, 0), QColor(Qt::darkGray));
+    QCOMPARE(flat.pixelColor(1, 1), QColor(Qt::white)); // the highlight, down and right
+    QCOMPARE(flat.pixelColor(2, 0), QColor(Qt::gray));
+}
+
+QTEST_MAIN(TestFlatUtils)
+#include "tst_flatutils.moc"
