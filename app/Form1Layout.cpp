@@ -61,6 +61,16 @@ void setControlText(Control *control, const QString &text)
         Q_ASSERT_X(text.isEmpty(), "setControlText", "control has no text");
 }
 
+// Button-face rings and background whether lit or not, on the parent's colour.
+template <class FlatEditor>
+void flatOnButtonFace(FlatEditor *control, bool litToo)
+{
+    control->setColorFlat(clBtnFace);
+    if (litToo)
+        control->setColorFocused(clBtnFace);
+    control->setParentColor(true);
+}
+
 } // namespace
 
 template <class Control>
@@ -106,6 +116,7 @@ void TForm1::createControls()
     FlatPanel3 = add<TFlatPanel>(Panel2, "FlatPanel3", {9, 14, 429, 344}, {.hint = "训练查询窗口", .tab = 2, .visible = false});
     Label8 = add<QLabel>(FlatPanel3, "Label8", {96, 16, 257, 25}, {.text = "查询窗口", .font = song(16), .color = clGreen});
     FlatMemo2 = add<TFlatMemo>(FlatPanel3, "FlatMemo2", {40, 40, 329, 297}, {.hint = "训练过程", .font = song(19), .tab = 0});
+    flatOnButtonFace(FlatMemo2, true);
     FlatMemo2->setReadOnly(true);
     FlatMemo2->setLineWrapMode(QPlainTextEdit::NoWrap);
     FlatMemo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -121,6 +132,7 @@ void TForm1::createControls()
     XP_Url3 = add<TXP_Url>(FlatPanel7, "XP_Url3", {36, 136, 152, 17}, {.text = "技术支持：" + kSupportSite});
     XP_Url3->setUrl("http://" + kSupportSite);
     FlatMemo3 = add<TFlatMemo>(FlatPanel5, "FlatMemo3", {232, 3, 194, 165}, {.hint = "软件介绍", .font = song(14), .color = clGreen, .tab = 2});
+    flatOnButtonFace(FlatMemo3, true);
     FlatMemo3->setReadOnly(true);
     FlatMemo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     FlatMemo3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -140,6 +152,8 @@ void TForm1::createControls()
     FlatEdit6 = add<TFlatEdit>(FlatPanel4, "FlatEdit6", {56, 270, 177, 22}, {.hint = "当前题目", .font = song(16), .tab = 2});
     Label19 = add<QLabel>(FlatPanel4, "Label19", {253, 270, 25, 25}, {.text = "=", .font = song(19, true)});
     FlatEdit7 = add<TFlatEdit>(FlatPanel4, "FlatEdit7", {288, 270, 89, 22}, {.hint = "当前题目答案", .font = song(16), .tab = 3});
+    flatOnButtonFace(FlatEdit6, false);
+    flatOnButtonFace(FlatEdit7, false);
     FlatButton13 = add<TXP_Button>(FlatPanel4, "FlatButton13", {58, 301, 45, 24}, {.text = "添加", .hint = "添加题目", .tab = 4});
     FlatButton14 = add<TXP_Button>(FlatPanel4, "FlatButton14", {110, 301, 45, 24}, {.text = "修改", .hint = "修改题目", .tab = 5, .enabled = false});
     FlatButton15 = add<TXP_Button>(FlatPanel4, "FlatButton15", {160, 301, 45, 24}, {.text = "删除", .hint = "删除题目", .tab = 6, .enabled = false});
@@ -164,12 +178,14 @@ void TForm1::createControls()
     Label17 = add<QLabel>(FlatGroupBox1, "Label17", {100, 119, 69, 25}, {.text = "Label17", .font = song(16), .color = clGreen});
     Label18 = add<QLabel>(FlatGroupBox1, "Label18", {100, 167, 69, 25}, {.text = "Label18", .font = song(16), .color = clGreen});
     FlatMemo1 = add<TFlatMemo>(Panel1, "FlatMemo1", {264, 128, 353, 169}, {.tab = 5, .visible = false});
+    flatOnButtonFace(FlatMemo1, true);
     FlatMemo1->setReadOnly(true);
     FlatMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     FlatMemo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Label4 = add<QLabel>(Panel1, "Label4", {264, 160, 369, 29}, {.text = "题目", .hint = "出示题目", .font = kai(29, true), .color = clBlue});
     Label4->setAutoFillBackground(true); // hides the panel's caption
     FlatEdit2 = add<TFlatEdit>(Panel1, "FlatEdit2", {360, 216, 89, 35}, {.hint = "输入答案", .font = song(29), .color = clRed, .tab = 2, .enabled = false});
+    flatOnButtonFace(FlatEdit2, false);
     Label1 = add<QLabel>(Panel1, "Label1", {312, 232, 41, 17}, {.text = "答案", .font = song(14)});
     FlatButton5 = add<TFlatButton>(Panel1, "FlatButton5", {344, 256, 57, 25}, {.text = "下一题", .tab = 1, .visible = false});
     FlatButton5->setDefault(true);
@@ -179,6 +195,8 @@ void TForm1::createControls()
     FlatListBox2 = add<TFlatListBox>(Panel1, "FlatListBox2", {528, 344, 137, 99}, {.visible = false});
 
     FlatPanel2 = add<TFlatPanel>(Panel2, "FlatPanel2", {2, 5, 445, 362}, {.tab = 0});
+    FlatPanel2->setColorHighLight(clBtnFace); // no visible border around the picture
+    FlatPanel2->setColorShadow(clBtnFace);
     DsFramedImage1 = add<TDsFramedImage>(FlatPanel2, "DsFramedImage1", {1, 1, 443, 360}, {.hint = "欢迎使用！"});
 
     // Selection panel on the right.

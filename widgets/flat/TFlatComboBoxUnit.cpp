@@ -1,7 +1,53 @@
 #include "widgets/flat/TFlatComboBoxUnit.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
+
+namespace {
+
+constexpr int kArrowBoxWidth = 13; // the 11-pixel box and a pixel on each side
+
+// The list's rows, ItemHeight high.
+class ItemHeightDelegate : public QStyledItemDelegate
+{
+public:
+    ItemHeightDelegate(const int &height, QObject *parent) : QStyledItemDelegate(parent), m_height(height) {}
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), m_height);
+    }
+
+private:
+    const int &m_height;
+};
+
+QColor asColour(TColor colour, const QPalette &desktop)
+{
+    return resolve(colour, desktop);
+}
+
+} // namespace
+
+QRect comboArrowBox(QSize size)
+{
+    return QRect(size.width() - kArrowBoxWidth, 0, kArrowBoxWidth, size.height());
+}
+
+QList<QLine> comboArrowRows(QRect box, bool pointingUp)
+{
+    const int x0 = box.left() + box.width() / 2 - 6;
+    const int y0 = box.top() + box.height() / 2 - 1;
+    QList<QLine> rows;
+    for (int r = 0; r < 3; ++r) {
+        const int y = pointingUp ? y0 + 2 - r : y0 + r;
+        rows.append(QLine(x0 + 4 + r, y, x0 + 8 - r, y));
+    }
+    return rows;
+}
 
 TFlatComboBox::TFlatComboBox(QWidget *parent)
     : QComboBox(parent)
@@ -10,12 +56,16 @@ TFlatComboBox::TFlatComboBox(QWidget *parent)
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(8);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    view()->setItemDelegate(new ItemHeightDelegate(m_itemHeight, this));
     // Qt makes an item with the typed text current on Enter and when the
     // focus leaves; only picking from the list chooses an item here.
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     connect(this, &QComboBox::activated, this, &TFlatComboBox::Change);
     connect(lineEdit(), &QLineEdit::textEdited, this, &TFlatComboBox::onTextEdited);
+    resize(145, 25);
+    applyColour();
 }
 
 void TFlatComboBox::replaceItems(const QStringList &items)
@@ -38,4 +88,126 @@ void TFlatComboBox::onTextEdited(const QString &text)
         lineEdit()->setCursorPosition(cursor);
     }
     emit Change();
+}
+
+void TFlatComboBox::setColor(TColor colour)
+{
+    m_color = colour;
+    applyColour();
+}
+
+void TFlatComboBox::setUseAdvColors(bool use)
+{
+    if (m_useAdvColors == use)
+        return;
+    m_useAdvColors = use;
+    deriveColours();
+}
+
+void TFlatComboBox::setItemHeight(int height)
+{
+    m_itemHeight = height;
+    view()->doItemsLayout();
+}
+
+void TFlatComboBox::deriveColours()
+{
+    // From the parent's colour; turning them off leaves the values in place.
+    if (m_useAdvColors && parentWidget()) {
+        const QColor base = parentWidget()->palette().color(QPalette::Window);
+        const auto derived = [&](TColor current, int percent) {
+            const QColor c = ShiftLightness(base, asColour(current, palette()), percent, LightnessShift::Darken);
+            return rgbColor(c.red(), c.green(), c.blue());
+        };
+        m_colorBorder = derived(m_colorBorder, m_advColorBorder);
+        m_colorArrowBackground = derived(m_colorArrowBackground, m_advColorArrowBackground);
+    }
+    update();
+}
+
+void TFlatComboBox::applyColour()
+{
+    // The edit area and the dropped list take the box's colour.
+    const QColor colour = asColour(m_color, palette());
+    for (QWidget *part : {static_cast<QWidget *>(this), static_cast<QWidget *>(view())}) {
+        if (part->palette().color(QPalette::Base) != colour) {
+            QPalette own = part->palette();
+            own.setColor(QPalette::Base, colour);
+            part->setPalette(own);
+        }
+    }
+    update();
+}
+
+void TFlatComboBox::fitEdit()
+{
+    if (QLineEdit *edit = lineEdit())
+        edit->setGeometry(3, 3, width() - 19, height() - 6);
+}
+
+void TFlatComboBox::showPopup()
+{
+    m_dropped = true;
+    update();
+    QComboBox::showPopup();
+}
+
+void TFlatComboBox::hidePopup()
+{
+    QComboBox::hidePopup();
+    m_dropped = false;
+    update();
+}
+
+bool TFlatComboBox::event(QEvent *event)
+{
+    const bool handled = QComboBox::event(event);
+    switch (event->type()) {
+    case QEvent::FontChange:
+        m_itemHeight = 13;
+        fitEdit();
+        break;
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::StyleChange:
+    case QEvent::LayoutRequest:
+        fitEdit(); // Qt places the edit by its own style
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::ParentChange:
+        if (m_useAdvColors)
+            deriveColours();
+        break;
+    case QEvent::EnabledChange:
+        update();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void TFlatComboBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QPalette &desktop = palette();
+    const QColor colour = asColour(m_color, desktop);
+    const QColor border = asColour(m_colorBorder, desktop);
+    painter.fillRect(rect(), colour);
+    DrawFlatRings(painter, QRect(0, 0, width() - 12, height()), border, colour);
+
+    const QRect box = comboArrowBox(size());
+    painter.fillRect(box, asColour(m_colorArrowBackground, desktop));
+    DrawBevel(painter, TRect{box.left(), box.top(), box.left() + box.width(), box.top() + box.height()}, border,
+              border, 1);
+    const auto drawArrow = [&](QPoint shift, QColor ink) {
+        for (const QLine &row : comboArrowRows(box, m_dropped))
+            painter.fillRect(QRect(row.p1() + shift, row.p2() + shift), ink);
+    };
+    if (isEnabled()) {
+        drawArrow({0, 0}, asColour(m_colorArrow, desktop));
+    } else {
+        drawArrow({1, 1}, QColor(255, 255, 255));
+        drawArrow({0, 0}, QColor(128, 128, 128));
+    }
 }

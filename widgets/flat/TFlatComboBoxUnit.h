@@ -1,12 +1,29 @@
 #pragma once
 
+#include "widgets/WidgetColors.h"
+#include "widgets/flat/FlatUtilitys.h"
+
 #include <QComboBox>
 
-// An editable combo box drawn flat. Change is sent when the user picks an
-// item or types; typing leaves no item current, as in a native drop-down.
+// Where a combo box of this size draws its arrow box, and the triangle's
+// rows in it (left and right ends, inclusive), pointing down or up.
+QRect comboArrowBox(QSize size);
+QList<QLine> comboArrowRows(QRect box, bool pointingUp);
+
+// An editable combo box drawn flat: a border ring, two rings in its colour
+// and a 13-pixel arrow box. Change is sent when the user picks an item or
+// types; typing leaves no item current, as in a native drop-down.
 class TFlatComboBox : public QComboBox
 {
     Q_OBJECT
+    Q_PROPERTY(TColor Color READ Color WRITE setColor)
+    Q_PROPERTY(TColor ColorArrow READ ColorArrow WRITE setColorArrow)
+    Q_PROPERTY(TColor ColorArrowBackground READ ColorArrowBackground WRITE setColorArrowBackground)
+    Q_PROPERTY(TColor ColorBorder READ ColorBorder WRITE setColorBorder)
+    Q_PROPERTY(int AdvColorBorder READ AdvColorBorder WRITE setAdvColorBorder)
+    Q_PROPERTY(int AdvColorArrowBackground READ AdvColorArrowBackground WRITE setAdvColorArrowBackground)
+    Q_PROPERTY(bool UseAdvColors READ UseAdvColors WRITE setUseAdvColors)
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE setItemHeight)
 
 public:
     explicit TFlatComboBox(QWidget *parent = nullptr);
@@ -14,9 +31,47 @@ public:
     // Replaces the items; the shown text stays and no item becomes current.
     void replaceItems(const QStringList &items);
 
+    TColor Color() const { return m_color; }
+    void setColor(TColor colour);
+    TColor ColorArrow() const { return m_colorArrow; }
+    void setColorArrow(TColor colour) { m_colorArrow = colour; update(); }
+    TColor ColorArrowBackground() const { return m_colorArrowBackground; }
+    void setColorArrowBackground(TColor colour) { m_colorArrowBackground = colour; update(); }
+    TColor ColorBorder() const { return m_colorBorder; }
+    void setColorBorder(TColor colour) { m_colorBorder = colour; update(); }
+    int AdvColorBorder() const { return m_advColorBorder; }
+    void setAdvColorBorder(int percent) { m_advColorBorder = percent; deriveColours(); }
+    int AdvColorArrowBackground() const { return m_advColorArrowBackground; }
+    void setAdvColorArrowBackground(int percent) { m_advColorArrowBackground = percent; deriveColours(); }
+    bool UseAdvColors() const { return m_useAdvColors; }
+    void setUseAdvColors(bool use);
+    int ItemHeight() const { return m_itemHeight; }
+    void setItemHeight(int height);
+
+    bool isDropped() const { return m_dropped; }
+    void showPopup() override;
+    void hidePopup() override;
+
 signals:
     void Change();
 
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void onTextEdited(const QString &text);
+    void deriveColours();
+    void applyColour();
+    void fitEdit();
+
+    TColor m_color = clWindow;
+    TColor m_colorArrow = clBlack;
+    TColor m_colorArrowBackground = kFlatPressed;
+    TColor m_colorBorder = kFlatBorder;
+    int m_advColorBorder = 50;
+    int m_advColorArrowBackground = 10;
+    bool m_useAdvColors = false;
+    int m_itemHeight = 13;
+    bool m_dropped = false;
 };

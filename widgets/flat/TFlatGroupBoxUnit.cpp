@@ -1,7 +1,110 @@
 #include "widgets/flat/TFlatGroupBoxUnit.h"
 
+#include <QEvent>
+#include <QPainter>
+
 TFlatGroupBox::TFlatGroupBox(QWidget *parent)
     : QGroupBox(parent)
 {
-    setAutoFillBackground(true); // panels are opaque
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(185, 105);
+}
+
+void TFlatGroupBox::setTransparent(bool transparent)
+{
+    if (m_transparent == transparent)
+        return;
+    m_transparent = transparent;
+    update();
+}
+
+void TFlatGroupBox::setColorBorder(TColor colour)
+{
+    if (m_colorBorder == colour)
+        return;
+    m_colorBorder = colour;
+    update();
+}
+
+void TFlatGroupBox::setBorder(TGroupBoxBorder border)
+{
+    if (m_border == border)
+        return;
+    m_border = border;
+    update();
+}
+
+void TFlatGroupBox::setAdvColorBorder(int percent)
+{
+    m_advColorBorder = percent;
+    deriveColours();
+}
+
+void TFlatGroupBox::setUseAdvColors(bool use)
+{
+    if (m_useAdvColors == use)
+        return;
+    m_useAdvColors = use;
+    deriveColours();
+}
+
+void TFlatGroupBox::deriveColours()
+{
+    if (m_useAdvColors) {
+        const QColor border = ShiftLightness(palette().color(QPalette::Window), resolve(m_colorBorder, palette()),
+                                             m_advColorBorder, LightnessShift::Darken);
+        m_colorBorder = rgbColor(border.red(), border.green(), border.blue());
+    }
+    update();
+}
+
+QImage TFlatGroupBox::compose() const
+{
+    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    if (m_transparent)
+        PaintParentBackground(this, painter);
+    else
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+
+    const QFontMetrics metrics(font());
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    const QSize text = title().isEmpty() ? QSize(0, metrics.height()) : metrics.size(flags, title());
+    const int l = 0, r = width(), b = height();
+    const int lineY = text.height() / 2;
+    const QColor border = resolve(m_colorBorder, palette());
+    // The top line breaks from x = 6 to 12 + the caption's width.
+    const int gapEnd = l + 12 + text.width();
+    if (m_border == TGroupBoxBorder::brFull)
+        painter.fillRect(QRect(l, lineY, 6, 1), border);
+    else
+        painter.fillRect(QRect(l + 1, lineY, 5, 1), border); // a line's end point is not drawn
+    if (gapEnd + 1 <= r - 1)
+        painter.fillRect(QRect(gapEnd + 1, lineY, r - 1 - gapEnd, 1), border);
+    if (m_border == TGroupBoxBorder::brFull) {
+        painter.fillRect(QRect(l, lineY, 1, b - lineY), border);
+        painter.fillRect(QRect(l, b - 1, r - l, 1), border);
+        painter.fillRect(QRect(r - 1, lineY, 1, b - lineY), border);
+    }
+    painter.setFont(font());
+    const QRect captionRect(l + 10, 0, text.width(), text.height());
+    if (isEnabled()) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(captionRect, flags, title());
+    } else {
+        DrawEmbossedText(painter, captionRect, flags, title(), palette());
+    }
+    return image;
+}
+
+void TFlatGroupBox::paintEvent(QPaintEvent *)
+{
+    QPainter(this).drawImage(0, 0, compose());
+}
+
+void TFlatGroupBox::changeEvent(QEvent *event)
+{
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && m_useAdvColors)
+        deriveColours();
 }

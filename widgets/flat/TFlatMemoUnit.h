@@ -1,15 +1,50 @@
 #pragma once
 
+#include "widgets/flat/FlatFrame.h"
+
 #include <QPlainTextEdit>
 
-// A multi-line edit drawn flat; its text is handled as a list of lines.
+// A multi-line edit with the flat edit's 3-pixel frame; its text is handled
+// as a list of lines.
 class TFlatMemo : public QPlainTextEdit
 {
     Q_OBJECT
+    Q_PROPERTY(TColor ColorFocused READ ColorFocused WRITE setColorFocused)
+    Q_PROPERTY(TColor ColorBorder READ ColorBorder WRITE setColorBorder)
+    Q_PROPERTY(TColor ColorFlat READ ColorFlat WRITE setColorFlat)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE setParentColor)
+    Q_PROPERTY(int AdvColorFocused READ AdvColorFocused WRITE setAdvColorFocused)
+    Q_PROPERTY(int AdvColorBorder READ AdvColorBorder WRITE setAdvColorBorder)
+    Q_PROPERTY(bool UseAdvColors READ UseAdvColors WRITE setUseAdvColors)
 
 public:
     explicit TFlatMemo(QWidget *parent = nullptr);
 
     QStringList lines() const;
     void setLines(const QStringList &lines);
+
+    TColor ColorFocused() const { return m_frame.colorFocused; }
+    void setColorFocused(TColor colour) { m_frame.colorFocused = colour; applyLook(); }
+    TColor ColorBorder() const { return m_frame.colorBorder; }
+    void setColorBorder(TColor colour) { m_frame.colorBorder = colour; applyLook(); }
+    TColor ColorFlat() const { return m_frame.colorFlat; }
+    void setColorFlat(TColor colour) { m_frame.setColorFlat(colour); applyLook(); }
+    bool ParentColor() const { return m_frame.parentColor; }
+    void setParentColor(bool follow) { m_frame.setParentColor(follow); applyLook(); }
+    int AdvColorFocused() const { return m_frame.advColorFocused; }
+    void setAdvColorFocused(int percent) { m_frame.advColorFocused = percent; m_frame.update(); applyLook(); }
+    int AdvColorBorder() const { return m_frame.advColorBorder; }
+    void setAdvColorBorder(int percent) { m_frame.advColorBorder = percent; m_frame.update(); applyLook(); }
+    bool UseAdvColors() const { return m_frame.useAdvColors; }
+    void setUseAdvColors(bool use) { m_frame.setUseAdvColors(use); applyLook(); }
+
+    bool isLit() const;
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void applyLook();
+
+    FlatFrame m_frame{this};
 };

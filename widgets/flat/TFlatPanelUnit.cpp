@@ -1,7 +1,85 @@
 #include "widgets/flat/TFlatPanelUnit.h"
 
+#include <QEvent>
+#include <QPainter>
+
 TFlatPanel::TFlatPanel(QWidget *parent)
-    : QFrame(parent)
+    : QWidget(parent)
 {
-    setAutoFillBackground(true); // panels are opaque
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(185, 41);
+}
+
+void TFlatPanel::setTransparent(bool transparent)
+{
+    if (m_transparent == transparent)
+        return;
+    m_transparent = transparent;
+    update();
+}
+
+void TFlatPanel::setCaption(const QString &caption)
+{
+    if (m_caption == caption)
+        return;
+    m_caption = caption;
+    update();
+}
+
+void TFlatPanel::setAlignment(Qt::Alignment alignment)
+{
+    if (m_alignment == alignment)
+        return;
+    m_alignment = alignment;
+    update();
+}
+
+void TFlatPanel::setColorHighLight(TColor colour)
+{
+    if (m_colorHighLight == colour)
+        return;
+    m_colorHighLight = colour;
+    update();
+}
+
+void TFlatPanel::setColorShadow(TColor colour)
+{
+    if (m_colorShadow == colour)
+        return;
+    m_colorShadow = colour;
+    update();
+}
+
+QImage TFlatPanel::compose() const
+{
+    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    if (m_transparent)
+        PaintParentBackground(this, painter);
+    else
+        painter.fillRect(rect(), palette().color(QPalette::Window));
+    const TRect inside = DrawBevel(painter, TRect{0, 0, width(), height()}, resolve(m_colorHighLight, palette()),
+                                   resolve(m_colorShadow, palette()), 1);
+    const int flags = int(m_alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter | Qt::TextSingleLine
+                      | Qt::TextShowMnemonic;
+    painter.setFont(font());
+    if (isEnabled()) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(inside.toQRect(), flags, m_caption);
+    } else {
+        DrawEmbossedText(painter, inside.toQRect(), flags, m_caption, palette());
+    }
+    return image;
+}
+
+void TFlatPanel::paintEvent(QPaintEvent *)
+{
+    QPainter(this).drawImage(0, 0, compose());
+}
+
+void TFlatPanel::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::FontChange)
+        update();
 }

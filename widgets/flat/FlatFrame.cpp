@@ -1,0 +1,79 @@
+#include "widgets/flat/FlatFrame.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+void FlatFrame::setColorFlat(TColor colour)
+{
+    colorFlat = colour;
+    parentColor = false;
+    update();
+}
+
+void FlatFrame::setParentColor(bool follow)
+{
+    parentColor = follow;
+    update();
+}
+
+void FlatFrame::setUseAdvColors(bool use)
+{
+    useAdvColors = use;
+    parentColor = use;
+    update();
+}
+
+void FlatFrame::update()
+{
+    const QWidget *parent = m_owner->parentWidget();
+    if ((parentColor || useAdvColors) && parent) {
+        const QColor own = parent->palette().color(QPalette::Window);
+        colorFlat = rgbColor(own.red(), own.green(), own.blue());
+    }
+    if (useAdvColors) {
+        const QPalette &desktop = m_owner->palette();
+        const QColor flat = resolve(colorFlat, desktop);
+        const auto asColor = [](QColor c) { return rgbColor(c.red(), c.green(), c.blue()); };
+        colorFocused = asColor(ShiftLightness(flat, resolve(colorFocused, desktop), advColorFocused, LightnessShift::Lighten));
+        colorBorder = asColor(ShiftLightness(flat, resolve(colorBorder, desktop), advColorBorder, LightnessShift::Darken));
+    }
+}
+
+bool FlatFrame::lit(bool focusOnSameKind) const
+{
+    return m_owner->hasFocus() || (hovered && !focusOnSameKind);
+}
+
+QColor FlatFrame::lookColour(bool lit) const
+{
+    return resolve(lit ? colorFocused : colorFlat, m_owner->palette());
+}
+
+QColor FlatFrame::borderColour() const
+{
+    return resolve(colorBorder, m_owner->palette());
+}
+
+bool FlatFrame::handle(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Enter:
+        hovered = QApplication::activeWindow() != nullptr;
+        return true;
+    case QEvent::Leave:
+        hovered = false;
+        return true;
+    case QEvent::ParentChange:
+    case QEvent::ParentAboutToChange:
+    case QEvent::PaletteChange:
+        update();
+        return true;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::EnabledChange:
+        return true;
+    default:
+        return false;
+    }
+}
