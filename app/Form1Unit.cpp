@@ -131,8 +131,8 @@ void TForm1::connectEvents()
     connect(&m_editor, &BankEditor::rowPickedChanged, FlatButton15, &QWidget::setEnabled);
 
     connect(&m_model, &TrainingModel::textChanged, this, &TForm1::showModelText);
-    connect(&m_model, &TrainingModel::questionLinesChanged, FlatListBox1, &TFlatListBox::setItems);
-    connect(&m_model, &TrainingModel::answerLinesChanged, FlatListBox2, &TFlatListBox::setItems);
+    connect(&m_model, &TrainingModel::questionLinesChanged, FlatListBox1, &TFlatListBox::fillItems);
+    connect(&m_model, &TrainingModel::answerLinesChanged, FlatListBox2, &TFlatListBox::fillItems);
     connect(&m_model, &TrainingModel::processLineAppended, FlatMemo1, &TFlatMemo::appendPlainText);
     connect(&m_model, &TrainingModel::processLinesChanged, FlatMemo1, &TFlatMemo::setLines);
     connect(&m_model, &TrainingModel::runViewChanged, this, &TForm1::showRunView);

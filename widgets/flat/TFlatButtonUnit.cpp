@@ -1,6 +1,424 @@
 #include "widgets/flat/TFlatButtonUnit.h"
 
-TFlatButton::TFlatButton(QWidget *parent)
-    : QPushButton(parent)
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QTimer>
+
+// One 100 ms timer for every flat button watches whether the pointer is
+// still over the one button it last entered.
+struct HoverWatch
 {
+    QTimer timer;
+    QPointer<TFlatButton> hot;
+
+    HoverWatch()
+    {
+        timer.setInterval(100);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (hot && !hot->pointerOverMe())
+                hot->leave();
+        });
+    }
+
+    void stopFor(const TFlatButton *button)
+    {
+        if (hot == button) {
+            timer.stop();
+            hot = nullptr;
+        }
+    }
+};
+
+namespace {
+
+HoverWatch *hoverWatch = nullptr;
+int flatButtons = 0;
+
+} // namespace
+
+int glyphCell(int numGlyphs, FlatButtonState state)
+{
+    // Cells: up, disabled, down, exclusive, as far as the glyph has them.
+    switch (state) {
+    case FlatButtonState::Up: return 0;
+    case FlatButtonState::Disabled: return numGlyphs >= 2 ? 1 : 0;
+    case FlatButtonState::Down: return numGlyphs >= 3 ? 2 : 0;
+    case FlatButtonState::Exclusive: return numGlyphs >= 4 ? 3 : numGlyphs == 3 ? 2 : 0;
+    }
+    return 0;
+}
+
+int numGlyphsFor(QSize glyph, int current)
+{
+    if (glyph.isEmpty() || glyph.width() % glyph.height() != 0)
+        return current;
+    const int cells = glyph.width() / glyph.height();
+    return cells > 4 ? 1 : cells;
+}
+
+TFlatButton::TFlatButton(QWidget *parent)
+    : QAbstractButton(parent)
+{
+    if (flatButtons++ == 0)
+        hoverWatch = new HoverWatch;
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus); // TabStop is off unless asked for
+    resize(sizeHint());
+}
+
+TFlatButton::~TFlatButton()
+{
+    hoverWatch->stopFor(this);
+    if (--flatButtons == 0) {
+        delete hoverWatch;
+        hoverWatch = nullptr;
+    }
+}
+
+void TFlatButton::setAllowAllUp(bool allow)
+{
+    if (m_allowAllUp == allow)
+        return;
+    m_allowAllUp = allow;
+    broadcastGroup();
+}
+
+void TFlatButton::setUseAdvColors(bool use)
+{
+    if (m_useAdvColors == use)
+        return;
+    m_useAdvColors = use;
+    deriveColours();
+}
+
+void TFlatButton::deriveColours()
+{
+    if (m_useAdvColors) {
+        const QColor base = palette().color(QPalette::Window);
+        const auto shifted = [&](TColor current, int percent, LightnessShift direction) {
+            const QColor c = ShiftLightness(base, resolve(current, palette()), percent, direction);
+            return rgbColor(c.red(), c.green(), c.blue());
+        };
+        m_colorFocused = shifted(m_colorFocused, m_advColorFocused, LightnessShift::Lighten);
+        m_colorDown = shifted(m_colorDown, m_advColorDown, LightnessShift::Darken);
+        m_colorBorder = shifted(m_colorBorder, m_advColorBorder, LightnessShift::Darken);
+    }
+    update();
+}
+
+void TFlatButton::setGroupIndex(int index)
+{
+    if (m_groupIndex == index)
+        return;
+    m_groupIndex = index;
+    broadcastGroup();
+}
+
+void TFlatButton::setDown(bool down)
+{
+    if (m_groupIndex == 0)
+        down = false;
+    if (down == m_down || (m_down && !m_allowAllUp))
+        return;
+    m_down = down;
+    if (down) {
+        m_state = FlatButtonState::Exclusive;
+        update();
+        broadcastGroup();
+    } else {
+        m_state = FlatButtonState::Up;
+        repaint();
+    }
+}
+
+void TFlatButton::broadcastGroup()
+{
+    if (!parentWidget())
+        return;
+    for (TFlatButton *other : parentWidget()->findChildren<TFlatButton *>(Qt::FindDirectChildrenOnly)) {
+        if (other == this || other->m_groupIndex != m_groupIndex || m_groupIndex == 0)
+            continue;
+        if (m_down && other->m_down) {
+            other->m_down = false;
+            other->m_state = FlatButtonState::Up;
+            other->update();
+        }
+        other->m_allowAllUp = m_allowAllUp;
+    }
+}
+
+void TFlatButton::setGlyph(const QImage &glyph)
+{
+    m_glyph = glyph;
+    m_numGlyphs = numGlyphsFor(glyph.size(), m_numGlyphs);
+    update();
+}
+
+void TFlatButton::setMargin(int margin)
+{
+    if (margin < -1)
+        return;
+    m_margin = margin;
+    update();
+}
+
+QImage TFlatButton::compose() const
+{
+    const QPalette &desktop = palette();
+    const QColor face = desktop.color(QPalette::Window);
+    const QColor focused = resolve(m_colorFocused, desktop), down = resolve(m_colorDown, desktop);
+    const QColor border = resolve(m_colorBorder, desktop);
+    const QColor light = resolve(m_colorHighLight, desktop), dark = resolve(m_colorShadow, desktop);
+
+    // The state agrees with Enabled before anything is drawn.
+    FlatButtonState state = m_state;
+    if (!isEnabled())
+        state = FlatButtonState::Disabled;
+    else if (state == FlatButtonState::Disabled)
+        state = m_down && m_groupIndex != 0 ? FlatButtonState::Exclusive : FlatButtonState::Up;
+    const bool pressed = state == FlatButtonState::Down || state == FlatButtonState::Exclusive;
+
+    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    QColor fill;
+    switch (state) {
+    case FlatButtonState::Up: fill = m_hovered ? focused : face; break;
+    case FlatButtonState::Disabled: fill = face; break;
+    case FlatButtonState::Down: fill = down; break;
+    case FlatButtonState::Exclusive: fill = m_hovered ? focused : down; break;
+    }
+    const bool filled = m_transparentMode == TTransparentMode::tmNone
+                        || (m_transparentMode == TTransparentMode::tmNotFocused && m_hovered);
+    if (filled)
+        painter.fillRect(rect(), fill);
+    else
+        PaintParentBackground(this, painter);
+
+    const TRect client{0, 0, width(), height()};
+    if (pressed)
+        DrawBevel(painter, client, dark, light, 1);
+    else if (state == FlatButtonState::Up && m_hovered)
+        DrawBevel(painter, client, light, dark, 1);
+    else
+        DrawBevel(painter, client, border, border, state == FlatButtonState::Up && m_default ? 2 : 1);
+
+    const QSize cell = m_glyph.isNull() ? QSize() : QSize(m_glyph.width() / m_numGlyphs, m_glyph.height());
+    const GlyphAndCaption placed = LayoutGlyphAndCaption(QFontMetrics(font()), rect(), pressed ? QPoint(1, 1) : QPoint(),
+                                                         text(), cell, m_margin, m_spacing, m_layout);
+    if (!m_glyph.isNull()) {
+        QImage picture = m_glyph.copy(cell.width() * glyphCell(m_numGlyphs, state), 0, cell.width(), cell.height());
+        if (state == FlatButtonState::Disabled && m_numGlyphs == 1)
+            picture = MakeDisabledGlyph(picture, Qt::black, resolve(clBtnFace, desktop), true,
+                                        resolve(clBtnHighlight, desktop), resolve(clBtnShadow, desktop));
+        // The bottom-left pixel's colour is left out.
+        picture = picture.convertToFormat(QImage::Format_ARGB32);
+        const QRgb key = picture.pixel(0, picture.height() - 1);
+        for (int y = 0; y < picture.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x)
+                if (line[x] == key)
+                    line[x] = 0;
+        }
+        painter.drawImage(placed.glyph, picture);
+    }
+    painter.setFont(font());
+    const int flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    if (state == FlatButtonState::Disabled) {
+        DrawEmbossedText(painter, placed.caption, flags, text(), desktop);
+    } else {
+        painter.setPen(desktop.color(QPalette::WindowText));
+        painter.drawText(placed.caption, flags, text());
+    }
+    return image;
+}
+
+void TFlatButton::paintEvent(QPaintEvent *)
+{
+    QPainter(this).drawImage(0, 0, compose());
+}
+
+bool TFlatButton::pointerOverMe() const
+{
+    return QApplication::widgetAt(QCursor::pos()) == this;
+}
+
+void TFlatButton::clickOnce()
+{
+    if (auto *dialog = qobject_cast<QDialog *>(window()))
+        dialog->setResult(m_modalResult);
+    click();
+}
+
+void TFlatButton::leave()
+{
+    if (isEnabled() && m_hovered && !m_pressing) {
+        m_hovered = false;
+        hoverWatch->stopFor(this);
+        update();
+    }
+}
+
+void TFlatButton::updateTracking()
+{
+    if (!isEnabled())
+        return;
+    m_hovered = pointerOverMe();
+    if (!m_hovered)
+        hoverWatch->stopFor(this);
+    update();
+}
+
+void TFlatButton::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !isEnabled())
+        return;
+    if (!m_down) {
+        m_state = FlatButtonState::Down;
+        update();
+    }
+    m_pressing = true;
+    setFocus(Qt::MouseFocusReason);
+}
+
+void TFlatButton::mouseMoveEvent(QMouseEvent *event)
+{
+    if (hoverWatch->hot != this && pointerOverMe()) {
+        if (hoverWatch->hot)
+            hoverWatch->hot->leave();
+        if (QApplication::activeWindow()) {
+            hoverWatch->timer.stop();
+            hoverWatch->hot = this;
+            hoverWatch->timer.start();
+            if (isEnabled() && !m_hovered) {
+                m_hovered = true;
+                update();
+            }
+        }
+    }
+    if (!m_pressing)
+        return;
+    FlatButtonState state = m_down ? FlatButtonState::Exclusive : FlatButtonState::Up;
+    if (rect().contains(event->position().toPoint()))
+        state = m_down ? FlatButtonState::Exclusive : FlatButtonState::Down;
+    if (state != m_state) {
+        m_state = state;
+        update();
+    }
+}
+
+void TFlatButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !m_pressing)
+        return;
+    m_pressing = false;
+    const bool inside = rect().contains(event->position().toPoint());
+    if (m_groupIndex == 0) {
+        m_state = FlatButtonState::Up;
+        m_hovered = false;
+    } else if (inside) {
+        setDown(!m_down);
+    } else if (m_down) {
+        m_state = FlatButtonState::Exclusive;
+    }
+    update();
+    if (inside)
+        clickOnce();
+    else
+        leave();
+    updateTracking();
+}
+
+void TFlatButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && m_down)
+        emit doubleClicked();
+}
+
+void TFlatButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Space) {
+        event->ignore(); // Enter is not the flat button's, Default or not
+        return;
+    }
+    if (m_groupIndex != 0)
+        setDown(true);
+    else
+        m_state = FlatButtonState::Down;
+    update();
+}
+
+void TFlatButton::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Space || event->isAutoRepeat()) {
+        event->ignore();
+        return;
+    }
+    if (m_groupIndex != 0)
+        setDown(false);
+    else
+        m_state = FlatButtonState::Up;
+    clickOnce();
+    update();
+}
+
+void TFlatButton::enterEvent(QEnterEvent *event)
+{
+    QAbstractButton::enterEvent(event);
+    if (isEnabled() && !m_hovered) {
+        m_hovered = true;
+        update();
+    }
+}
+
+void TFlatButton::leaveEvent(QEvent *event)
+{
+    QAbstractButton::leaveEvent(event);
+    leave();
+}
+
+void TFlatButton::focusInEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusInEvent(event);
+    if (isEnabled()) {
+        m_hovered = true;
+        update();
+    }
+}
+
+void TFlatButton::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractButton::focusOutEvent(event);
+    leave();
+}
+
+bool TFlatButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        if (isEnabled()) {
+            if (m_groupIndex != 0)
+                setDown(true);
+            clickOnce();
+        }
+        return true;
+    }
+    return QAbstractButton::event(event);
+}
+
+void TFlatButton::changeEvent(QEvent *event)
+{
+    QAbstractButton::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        if (!isEnabled()) {
+            m_hovered = false;
+            m_state = FlatButtonState::Disabled;
+            hoverWatch->stopFor(this);
+        }
+        updateTracking();
+        update();
+    } else if (event->type() == QEvent::PaletteChange && m_useAdvColors) {
+        deriveColours();
+    }
 }

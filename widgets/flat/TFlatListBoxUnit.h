@@ -1,21 +1,114 @@
 #pragma once
 
-#include <QListView>
-#include <QStringListModel>
+#include "widgets/WidgetColors.h"
+#include "widgets/flat/FlatUtilitys.h"
 
-// A list box drawn flat. Its lines live in a string list model, so that a
-// bank of millions of lines loads at once.
-class TFlatListBox : public QListView
+#include <QStringList>
+#include <QWidget>
+
+#include <bitset>
+
+// A list of text lines drawn entirely by itself: rows with gaps, a
+// highlight for selected rows (indices 0 to 255 only), and optional arrow
+// bars at the top and bottom that scroll, repeating while held.
+class TFlatListBox : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(TTransparentMode TransparentMode READ TransparentMode WRITE setTransparentMode)
+    Q_PROPERTY(QStringList Items READ items WRITE setItems)
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE setItemHeight)
+    Q_PROPERTY(bool MultiSelect READ MultiSelect WRITE setMultiSelect)
+    Q_PROPERTY(bool ScrollBars READ ScrollBars WRITE setScrollBars)
+    Q_PROPERTY(TColor ColorArrow READ ColorArrow WRITE setColorArrow)
+    Q_PROPERTY(TColor ColorBorder READ ColorBorder WRITE setColorBorder)
+    Q_PROPERTY(TColor ColorItemsRect READ ColorItemsRect WRITE setColorItemsRect)
+    Q_PROPERTY(TColor ColorItemsSelect READ ColorItemsSelect WRITE setColorItemsSelect)
+    Q_PROPERTY(int AdvColorBorder READ AdvColorBorder WRITE setAdvColorBorder)
+    Q_PROPERTY(bool UseAdvColors READ UseAdvColors WRITE setUseAdvColors)
+    Q_PROPERTY(bool Sorted READ Sorted WRITE setSorted)
 
 public:
-    explicit TFlatListBox(QWidget *parent = nullptr);
+    static constexpr int kMaxAssignedLines = 256;
 
-    QStringList items() const { return m_items.stringList(); }
+    explicit TFlatListBox(QWidget *parent = nullptr);
+    ~TFlatListBox() override;
+
+    const QStringList &items() const { return m_items; }
+    // The property: a list of more than 256 lines is refused, lines are
+    // trimmed of blanks and control characters.
     void setItems(const QStringList &items);
-    int count() const { return m_items.rowCount(); }
+    // Filling the lines directly, as loading a file does: no limit, no trimming.
+    void fillItems(const QStringList &lines);
+    int count() const { return int(m_items.size()); }
+
+    TTransparentMode TransparentMode() const { return m_transparentMode; }
+    void setTransparentMode(TTransparentMode mode) { m_transparentMode = mode; update(); }
+    int ItemHeight() const { return m_itemHeight; }
+    void setItemHeight(int height);
+    bool MultiSelect() const { return m_multiSelect; }
+    void setMultiSelect(bool multi) { m_multiSelect = multi; }
+    bool ScrollBars() const { return m_scrollBars; }
+    void setScrollBars(bool on);
+    TColor ColorArrow() const { return m_colorArrow; }
+    void setColorArrow(TColor colour) { m_colorArrow = colour; update(); }
+    TColor ColorBorder() const { return m_colorBorder; }
+    void setColorBorder(TColor colour) { m_colorBorder = colour; update(); }
+    TColor ColorItemsRect() const { return m_colorItemsRect; }
+    void setColorItemsRect(TColor colour) { m_colorItemsRect = colour; update(); }
+    TColor ColorItemsSelect() const { return m_colorItemsSelect; }
+    void setColorItemsSelect(TColor colour) { m_colorItemsSelect = colour; update(); }
+    int AdvColorBorder() const { return m_advColorBorder; }
+    void setAdvColorBorder(int percent) { m_advColorBorder = percent; deriveColours(); }
+    bool UseAdvColors() const { return m_useAdvColors; }
+    void setUseAdvColors(bool use);
+    bool Sorted() const { return m_sorted; }
+    void setSorted(bool sorted);
+
+    int topIndex() const { return m_topIndex; }
+    int visibleCount() const { return m_visibleCount; }
+    QRect rowRect(int row) const;
+    // The selection, which the list offers no other way.
+    bool isSelected(int index) const;
+    QList<int> selectedIndexes() const;
+    QImage compose() const;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    QStringListModel m_items;
+    friend struct ScrollRepeat;
+    void itemsChanged();
+    void layoutRows();
+    int barsHeight() const { return m_scrollBars ? 24 : 4; }
+    bool canScrollDown(int by = 1) const { return count() >= m_topIndex + m_visibleCount + by; }
+    void repeatScroll(bool down);
+    void deriveColours();
+    void drawArrow(QPainter &painter, bool up, bool active) const;
+
+    QStringList m_items;
+    TTransparentMode m_transparentMode = TTransparentMode::tmNone;
+    int m_itemHeight = 17;
+    bool m_multiSelect = false;
+    bool m_scrollBars = false;
+    TColor m_colorArrow = clBlack;
+    TColor m_colorBorder = kFlatBorder;
+    TColor m_colorItemsRect = clWhite;
+    TColor m_colorItemsSelect = kFlatSelected;
+    int m_advColorBorder = 40;
+    bool m_useAdvColors = false;
+    bool m_sorted = false;
+    int m_topIndex = 0;
+    int m_visibleCount = 0;
+    std::bitset<kMaxAssignedLines> m_selected;
 };
