@@ -58,6 +58,7 @@ TFlatComboBox::TFlatComboBox(QWidget *parent)
     setMaxVisibleItems(8);
     setAttribute(Qt::WA_OpaquePaintEvent);
     view()->setItemDelegate(new ItemHeightDelegate(m_itemHeight, this));
+    lineEdit()->installEventFilter(this); // Qt places the edit by its own style, often
     // Qt makes an item with the typed text current on Enter and when the
     // focus leaves; only picking from the list chooses an item here.
     disconnect(lineEdit(), &QLineEdit::returnPressed, this, nullptr);
@@ -141,8 +142,16 @@ void TFlatComboBox::applyColour()
 
 void TFlatComboBox::fitEdit()
 {
-    if (QLineEdit *edit = lineEdit())
-        edit->setGeometry(3, 3, width() - 19, height() - 6);
+    const QRect place(3, 3, width() - 19, height() - 6);
+    if (QLineEdit *edit = lineEdit(); edit && edit->geometry() != place)
+        edit->setGeometry(place);
+}
+
+bool TFlatComboBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit() && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        fitEdit();
+    return QComboBox::eventFilter(watched, event);
 }
 
 void TFlatComboBox::showPopup()
@@ -168,10 +177,7 @@ bool TFlatComboBox::event(QEvent *event)
         fitEdit();
         break;
     case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::StyleChange:
-    case QEvent::LayoutRequest:
-        fitEdit(); // Qt places the edit by its own style
+        fitEdit();
         break;
     case QEvent::PaletteChange:
     case QEvent::ParentChange:

@@ -66,6 +66,16 @@ TFlatListBox::~TFlatListBox()
     }
 }
 
+bool TFlatListBox::scrollRepeating()
+{
+    return scrollRepeat && scrollRepeat->timer.isActive();
+}
+
+int TFlatListBox::scrollRepeatInterval()
+{
+    return scrollRepeat ? scrollRepeat->timer.interval() : 0;
+}
+
 void TFlatListBox::setItems(const QStringList &items)
 {
     if (items.size() > kMaxAssignedLines)

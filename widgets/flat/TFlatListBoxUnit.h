@@ -71,6 +71,9 @@ public:
     bool isSelected(int index) const;
     QList<int> selectedIndexes() const;
     QImage compose() const;
+    // The shared arrow-repeat timer: running, and its interval now.
+    static bool scrollRepeating();
+    static int scrollRepeatInterval();
 
 signals:
     void clicked();

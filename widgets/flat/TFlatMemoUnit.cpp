@@ -8,8 +8,9 @@
 TFlatMemo::TFlatMemo(QWidget *parent)
     : QPlainTextEdit(parent)
 {
-    setFrameShape(QFrame::NoFrame);
-    setContentsMargins(3, 3, 3, 3); // the frame's rings lie outside text and scroll bars
+    // A 3-pixel frame keeps text and scroll bars inside the rings we paint.
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(3);
     resize(185, 89);
     connect(qApp, &QApplication::focusChanged, this, [this] {
         if (m_frame.hovered)
@@ -60,9 +61,12 @@ bool TFlatMemo::event(QEvent *event)
         QPainter painter(this);
         const QColor background = m_frame.lookColour(isLit());
         DrawFlatRings(painter, rect(), m_frame.borderColour(), background);
-        // Where both scroll bars meet.
-        if (horizontalScrollBar()->isVisible() && verticalScrollBar()->isVisible())
-            painter.fillRect(QRect(width() - 19, height() - 19, 16, 16), background);
+        // Where both scroll bars meet, as wide and high as they are here.
+        const QScrollBar *across = horizontalScrollBar(), *down = verticalScrollBar();
+        if (across->isVisible() && down->isVisible())
+            painter.fillRect(QRect(width() - 3 - down->width(), height() - 3 - across->height(), down->width(),
+                                   across->height()),
+                             background);
     }
     return handled;
 }
