@@ -11,6 +11,7 @@ TFlatMemo::TFlatMemo(QWidget *parent)
     // A 3-pixel frame keeps text and scroll bars inside the rings we paint.
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(3);
+    document()->setDocumentMargin(1); // a native memo's text starts right inside its frame
     resize(185, 89);
     connect(qApp, &QApplication::focusChanged, this, [this] {
         if (m_frame.hovered)
