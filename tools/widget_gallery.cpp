@@ -1,6 +1,13 @@
 // Shows every painted control in every look, for eyes rather than tests.
 // Usage: widget_gallery [--save IMAGE.png]
 #include "app/AppFonts.h"
+#include "widgets/flat/TFlatButtonUnit.h"
+#include "widgets/flat/TFlatComboBoxUnit.h"
+#include "widgets/flat/TFlatEditUnit.h"
+#include "widgets/flat/TFlatGroupBoxUnit.h"
+#include "widgets/flat/TFlatListBoxUnit.h"
+#include "widgets/flat/TFlatMemoUnit.h"
+#include "widgets/flat/TFlatPanelUnit.h"
 #include "widgets/xp/XP_Button.h"
 #include "widgets/xp/XP_Form.h"
 #include "widgets/xp/XP_Unit.h"
@@ -114,6 +121,54 @@ int main(int argc, char *argv[])
         }
         grid->addWidget(picture(shown, &gallery), row, look + 1);
         delete link;
+    }
+    ++row;
+
+    // Flat controls, live: hover and focus them to see their other looks.
+    grid->addWidget(caption(QStringLiteral("TFlatEdit, TFlatComboBox (enabled, disabled)"), &gallery), row, 0);
+    auto *edit = new TFlatEdit(&gallery);
+    edit->setText(QStringLiteral("42"));
+    grid->addWidget(edit, row, 1);
+    auto *flatEdit = new TFlatEdit(&gallery);
+    flatEdit->setColorFlat(clBtnFace);
+    flatEdit->setText(QStringLiteral("6×7="));
+    grid->addWidget(flatEdit, row, 2);
+    for (bool enabled : {true, false}) {
+        auto *box = new TFlatComboBox(&gallery);
+        box->addItems({QStringLiteral("定时训练（单位：秒）"), QStringLiteral("定量训练（单位：道）")});
+        box->setEditText(QStringLiteral("请选择："));
+        box->setFixedSize(177, 21);
+        box->setEnabled(enabled);
+        grid->addWidget(box, row, enabled ? 3 : 4);
+    }
+    ++row;
+    grid->addWidget(caption(QStringLiteral("TFlatListBox, TFlatMemo, TFlatGroupBox, TFlatPanel"), &gallery), row, 0);
+    auto *list = new TFlatListBox(&gallery);
+    list->setScrollBars(true);
+    list->setItems({QStringLiteral("3+4="), QStringLiteral("12-5="), QStringLiteral("6×7="), QStringLiteral("56÷8="),
+                    QStringLiteral("9+9="), QStringLiteral("100-1=")});
+    list->setFixedSize(137, list->height());
+    grid->addWidget(list, row, 1);
+    auto *memo = new TFlatMemo(&gallery);
+    memo->setLines({QStringLiteral("第1题    3+4=7    √"), QStringLiteral("第2题    12-5=6    ×")});
+    memo->setFixedSize(185, 89);
+    grid->addWidget(memo, row, 2);
+    auto *group = new TFlatGroupBox(&gallery);
+    group->setTitle(QStringLiteral("信息栏目"));
+    group->setFixedSize(150, 89);
+    grid->addWidget(group, row, 3);
+    auto *panel = new TFlatPanel(&gallery);
+    panel->setCaption(QStringLiteral("TFlatPanel"));
+    panel->setFixedSize(150, 41);
+    grid->addWidget(panel, row++, 4);
+    grid->addWidget(caption(QStringLiteral("TFlatButton up, Default, disabled"), &gallery), row, 0);
+    for (int i = 0; i < 3; ++i) {
+        auto *button = new TFlatButton(&gallery);
+        button->setText(QStringLiteral("下一题"));
+        button->setFixedSize(57, 25);
+        button->setDefault(i == 1);
+        button->setEnabled(i != 2);
+        grid->addWidget(button, row, i + 1);
     }
     ++row;
 
