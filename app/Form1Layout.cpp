@@ -7,6 +7,7 @@
 #include "app/PlainPanel.h"
 #include "training/TrainingCatalogue.h"
 #include "widgets/deco/DsFramedImage.h"
+#include "widgets/deco/JpegPicture.h"
 #include "widgets/deco/antLabel.h"
 #include "widgets/flat/TFlatButtonUnit.h"
 #include "widgets/flat/TFlatComboBoxUnit.h"
@@ -19,6 +20,7 @@
 #include "widgets/xp/XP_Form.h"
 #include "widgets/xp/XP_Url.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QListView>
 #include <QStatusBar>
@@ -59,6 +61,13 @@ void setControlText(Control *control, const QString &text)
         control->setText(text);
     else
         Q_ASSERT_X(text.isEmpty(), "setControlText", "control has no text");
+}
+
+// The built-in welcome picture; a damaged one leaves the frame empty.
+QImage welcomePicture()
+{
+    QFile file(QStringLiteral(":/welcome.jpg"));
+    return file.open(QIODevice::ReadOnly) ? decodeJpeg(file.readAll()).image : QImage();
 }
 
 // Button-face rings and background whether lit or not, on the parent's colour.
@@ -198,6 +207,9 @@ void TForm1::createControls()
     FlatPanel2->setColorHighLight(clBtnFace); // no visible border around the picture
     FlatPanel2->setColorShadow(clBtnFace);
     DsFramedImage1 = add<TDsFramedImage>(FlatPanel2, "DsFramedImage1", {1, 1, 443, 360}, {.hint = "欢迎使用！"});
+    DsFramedImage1->setAlign(TAlign::alClient);
+    DsFramedImage1->setFrameStyle(TFrameStyle::fsInGrad);
+    DsFramedImage1->setPicture(welcomePicture());
 
     // Selection panel on the right.
     FlatPanel1 = add<TFlatPanel>(Panel2, "FlatPanel1", {449, 15, 211, 343}, {.hint = "登陆系统窗口", .tab = 1});

@@ -7,6 +7,7 @@ TFlatPanel::TFlatPanel(QWidget *parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setContentsMargins(1, 1, 1, 1); // the client area lies inside the frame line
     resize(185, 41);
 }
 
