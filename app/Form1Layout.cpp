@@ -214,6 +214,9 @@ void TForm1::createControls()
     // Selection panel on the right.
     FlatPanel1 = add<TFlatPanel>(Panel2, "FlatPanel1", {449, 15, 211, 343}, {.hint = "登陆系统窗口", .tab = 1});
     antLabel1 = add<TantLabel>(FlatPanel1, "antLabel1", {48, 16, 121, 30}, {.text = "登陆窗口", .font = kai(29)});
+    antLabel1->Cursors().setSelected(crArrow);
+    antLabel1->Cursors().setActive(crDefault);
+    antLabel1->UnderLine().setAll(false, false, false, false);
     Label20 = add<QLabel>(FlatPanel1, "Label20", {15, 67, 55, 17}, {.text = "训练范围:", .font = arial(11)});
     FlatComboBox1 = add<TFlatComboBox>(FlatPanel1, "FlatComboBox1", {16, 80, 177, 21}, {.hint = "选择训练范围", .tab = 0});
     Label21 = add<QLabel>(FlatPanel1, "Label21", {16, 114, 55, 17}, {.text = "训练方式:", .font = arial(11)});

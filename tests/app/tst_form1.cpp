@@ -5,6 +5,7 @@
 #include "support/FormFixture.h"
 #include "training/TextFile.h"
 #include "widgets/deco/DsFramedImage.h"
+#include "widgets/deco/antLabel.h"
 #include "widgets/flat/TFlatComboBoxUnit.h"
 #include "widgets/flat/TFlatEditUnit.h"
 #include "widgets/flat/TFlatListBoxUnit.h"
@@ -208,6 +209,8 @@ void TestForm1::placesAndTexts()
         place.setWidth(link->fittingWidth()); // a link is as wide as its text
         shown = link->text();
     }
+    if (auto *title = qobject_cast<TantLabel *>(control))
+        place.setSize(title->measure()); // the title sizes itself to its text and shadow
     QCOMPARE(control->geometry(), place);
     QCOMPARE(control->toolTip(), hint);
     if (auto *label = qobject_cast<QLabel *>(control))

@@ -1,0 +1,201 @@
+#include "support/PixelProbe.h"
+#include "widgets/deco/DsFramedImage.h"
+#include "widgets/deco/JpegPicture.h"
+#include "widgets/deco/antLabel.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTest>
+
+class TestDeco : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void ringShares();
+    void welcomePictureInItsFrame();
+    void frameClamps_data();
+    void frameClamps();
+    void frameWidthFitsAfterPaint();
+    void noFrameDrawsPictureOnly();
+    void jpegDecoding();
+    void labelStates();
+    void shadowOffsets_data();
+    void shadowOffsets();
+};
+
+void TestDeco::ringShares()
+{
+    const double shares[] = {0, 0.484, 0.661, 0.781, 0.866, 0.927, 0.968, 0.992, 1};
+    for (int j = 0; j <= 8; ++j) {
+        const QColor ring = ringColour(QColor(0, 0, 0), QColor(200, 100, 0), 8, j);
+        QVERIFY2(qAbs(ring.red() - 200 * shares[j]) <= 0.6 && qAbs(ring.green() - 100 * shares[j]) <= 0.6,
+                 qPrintable(QString::number(j)));
+    }
+    QCOMPARE(ringColour(QColor(128, 128, 128), QColor(236, 233, 216), 8, 0), QColor(128, 128, 128));
+}
+
+void TestDeco::welcomePictureInItsFrame()
+{
+    QCOMPARE(stretchedPictureRect(QSize(443, 360), QSize(500, 401), 8), QRect(8, 9, 427, 342));
+    QWidget parent;
+    parent.setPalette(testDesktopPalette());
+    TDsFramedImage framed(&parent);
+    framed.resize(443, 360);
+    framed.setFrameStyle(TFrameStyle::fsInGrad);
+    QImage picture(500, 401, QImage::Format_RGB32);
+    picture.fill(QColor(0, 0, 255));
+    framed.setPicture(picture);
+    const QImage image = framed.compose();
+    // The shadow lies against the picture, the frame colour at the outside;
+    // pixels outside the rounded corner stay unpainted.
+    QCOMPARE(probesMatch(image, {{{7, 180}, QColor(128, 128, 128)}, {{8, 180}, QColor(0, 0, 255)},
+                                 {{200, 0}, QColor(236, 233, 216)}, {{200, 8}, QColor(128, 128, 128)},
+                                 {{200, 352}, QColor(128, 128, 128)}, {{436, 180}, QColor(128, 128, 128)}},
+                         "framed"),
+             QString());
+    QCOMPARE(qAlpha(image.pixel(0, 1)), 0);
+}
+
+void TestDeco::frameClamps_data()
+{
+    QTest::addColumn<int>("radiusFirst");
+    QTest::addColumn<int>("frameWidth");
+    QTest::addColumn<int>("radius");
+    QTest::addColumn<int>("storedWidth");
+    QTest::addColumn<int>("storedRadius");
+    QTest::newRow("width 3") << 10 << 3 << -1 << 4 << 10;
+    QTest::newRow("width 25") << 10 << 25 << -1 << 20 << 10;
+    QTest::newRow("width 5 under radius 30") << 30 << 5 << -1 << 5 << 19;
+    QTest::newRow("radius 50") << 10 << 8 << 50 << 8 << 30;
+    QTest::newRow("radius 50 with width 4") << 10 << 4 << 50 << 4 << 15;
+}
+
+void TestDeco::frameClamps()
+{
+    QFETCH(int, radiusFirst);
+    QFETCH(int, frameWidth);
+    QFETCH(int, radius);
+    QFETCH(int, storedWidth);
+    QFETCH(int, storedRadius);
+    TDsFramedImage framed;
+    framed.setCornerRadius(radiusFirst);
+    framed.setFrameWidth(frameWidth);
+    if (radius >= 0)
+        framed.setCornerRadius(radius);
+    QCOMPARE(framed.FrameWidth(), storedWidth);
+    QCOMPARE(framed.CornerRadius(), storedRadius);
+}
+
+void TestDeco::frameWidthFitsAfterPaint()
+{
+    TDsFramedImage framed;
+    framed.resize(20, 30);
+    framed.setFrameWidth(20);
+    framed.grab();
+    QCOMPARE(framed.FrameWidth(), 10);
+}
+
+void TestDeco::noFrameDrawsPictureOnly()
+{
+    TDsFramedImage framed;
+    framed.resize(40, 30);
+    framed.setFrameStyle(TFrameStyle::fsNone);
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    framed.setPicture(picture);
+    const QImage image = framed.compose();
+    QCOMPARE(image.pixelColor(0, 0), QColor(Qt::red)); // no frame: the whole control
+    QCOMPARE(image.pixelColor(39, 29), QColor(Qt::red));
+}
+
+void TestDeco::jpegDecoding()
+{
+    Q_INIT_RESOURCE(resources);
+    QFile file(":/welcome.jpg");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    const JpegPicture welcome = decodeJpeg(bytes);
+    QCOMPARE(welcome.image.size(), QSize(500, 401));
+    QCOMPARE(welcome.components, 3);
+    QVERIFY(bytes.startsWith("\xFF\xD8"));
+    QVERIFY(decodeJpeg(bytes.left(bytes.size() / 2)).image.isNull());
+    QVERIFY(decodeJpeg(bytes.left(300)).image.isNull());
+    QVERIFY(decodeJpeg(QByteArray("GIF89a, not a JPEG at all")).image.isNull());
+    QVERIFY(decodeJpeg(QByteArray()).image.isNull());
+    QByteArray damaged = bytes;
+    for (int i = 1000; i < damaged.size(); i += 97)
+        damaged[i] = char(0xFF);
+    decodeJpeg(damaged); // must come back, picture or not
+}
+
+void TestDeco::labelStates()
+{
+    QWidget parent;
+    parent.setPalette(testDesktopPalette());
+    TantLabel label(&parent);
+    label.setText("登陆窗口");
+    parent.show();
+    const auto front = [&] { return label.ColorFront().value(); };
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(&label, &enter);
+    QCOMPARE(label.displayState(), TDisplayState::Selected);
+    QCOMPARE(front(), clBlue);
+    QCOMPARE(label.ColorBack().value(), clNavy);
+    QVERIFY(label.font().underline());
+    QCOMPARE(label.cursor().shape(), Qt::PointingHandCursor);
+    QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(2, 2));
+    QCOMPARE(front(), clRed);
+    QCOMPARE(label.ColorBack().value(), clMaroon);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&label, &leave); // dragged out, button held
+    QCOMPARE(label.displayState(), TDisplayState::Selected);
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(200, 2));
+    QCOMPARE(label.displayState(), TDisplayState::Normal);
+    QCOMPARE(front(), clBlack);
+
+    QApplication::sendEvent(&label, &enter);
+    label.setActive(false); // the look stays until the pointer leaves
+    QCOMPARE(label.displayState(), TDisplayState::Selected);
+    QApplication::sendEvent(&label, &leave);
+    QCOMPARE(label.displayState(), TDisplayState::Normal);
+    label.setEnabled(false);
+    QCOMPARE(label.displayState(), TDisplayState::Disabled);
+    QCOMPARE(front(), clBtnShadow);
+}
+
+void TestDeco::shadowOffsets_data()
+{
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<int>("dx");
+    QTest::addColumn<int>("dy");
+    QTest::addColumn<QPoint>("front");
+    QTest::addColumn<QPoint>("back");
+    QTest::newRow("default") << int(Qt::AlignLeft) << 1 << 1 << QPoint(0, 0) << QPoint(1, 1);
+    QTest::newRow("depth -2, left") << int(Qt::AlignLeft) << -2 << 0 << QPoint(2, 0) << QPoint(0, 0);
+    QTest::newRow("right") << int(Qt::AlignRight) << 1 << 1 << QPoint(-1, 0) << QPoint(0, 1);
+    QTest::newRow("depth 0") << int(Qt::AlignLeft) << 0 << 0 << QPoint(0, 0) << QPoint(0, 0);
+}
+
+void TestDeco::shadowOffsets()
+{
+    QFETCH(int, alignment);
+    QFETCH(int, dx);
+    QFETCH(int, dy);
+    QFETCH(QPoint, front);
+    QFETCH(QPoint, back);
+    const ShadowRects rects = antShadowRects(QRect(0, 0, 100, 30), Qt::Alignment(alignment), dx, dy);
+    QCOMPARE(rects.front.topLeft(), front);
+    QCOMPARE(rects.back.topLeft(), back);
+    QCOMPARE(rects.result.left(), 0);
+    QCOMPARE(rects.result.size(), QSize(100 + qAbs(dx), 30 + qAbs(dy)));
+
+    TantLabel label;
+    label.setText("Numora");
+    label.setColor3dXDepth(dx);
+    label.setColor3dYDepth(dy);
+    QCOMPARE(label.size(), label.fontMetrics().size(Qt::TextShowMnemonic, "Numora") + QSize(qAbs(dx), qAbs(dy)));
+}
+
+QTEST_MAIN(TestDeco)
+#include "tst_deco.moc"
