@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test screenshot assets clean
+.PHONY: deps build run test screenshot gallery assets clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -19,13 +19,19 @@ test: build
 screenshot: build
 	bash scripts/screenshot.sh $(BUILD)/numora docs/screenshot.png
 
-# Regenerates our own banks, sounds, icon and skins; the results are committed.
+# Every painted control in every look, in a window of its own.
+gallery: build
+	cmake --build $(BUILD) --target widget_gallery -j$(JOBS)
+	$(BUILD)/tools/widget_gallery
+
+# Regenerates our own banks, sounds, icon, skins and welcome picture; the results are committed.
 assets: build
-	cmake --build $(BUILD) --target make_banks make_sounds make_icon make_skins -j$(JOBS)
+	cmake --build $(BUILD) --target make_banks make_sounds make_icon make_skins make_welcome -j$(JOBS)
 	$(BUILD)/tools/make_banks data
 	$(BUILD)/tools/make_sounds sound
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_icon resources/numora-icon.png
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_skins resources/skins
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_welcome resources/welcome.jpg
 
 # Keeps the records and the custom bank that users made in the build folder.
 clean:

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The painted frame under a real X server: a push button shows its
-# pointer-over and pressed looks, the caption drags the window, and the close
-# button ends the program without a record.
+# The painted look under a real X server: the welcome picture shows, the
+# title lights up under the pointer, a push button shows its pointer-over and
+# pressed looks, the caption drags the window, and the close button ends the
+# program without a record.
 # Usage: frame.sh PATH/TO/numora SKIN_FOLDER
 source "$(dirname "$0")/xsession.sh"
 skins=$(realpath "$2")
@@ -13,6 +14,17 @@ start_program "$folder/numora"
 # The colour of one screen pixel, and of one pixel of a skin image.
 screen_pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1; }
 skin_pixel() { convert "$skins/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1; }
+
+# The welcome picture fills its frame: sky blue near the top, grass below.
+sky=$(screen_pixel $((wx + 3 + 2 + 60)) $((wy + 29 + 5 + 30)))
+[ "$sky" != "$(screen_pixel $((wx + 3 + 2 + 60)) $((wy + 29 + 5 + 330)))" ] || fail "no welcome picture"
+
+# The title "登陆窗口" at (48, 16) turns blue under the pointer.
+title_pixels() { import -window root -crop "110x30+$((wx + 3 + 449 + 48))+$((wy + 29 + 15 + 16))" -depth 8 txt:- | grep -c "$1" || true; }
+[ "$(title_pixels '#0000FF')" -eq 0 ] || fail "the title is blue before the pointer came"
+xdotool mousemove $((wx + 3 + 449 + 48 + 50)) $((wy + 29 + 15 + 16 + 14))
+sleep 0.4
+[ "$(title_pixels '#0000FF')" -gt 0 ] || fail "the title does not light up under the pointer"
 
 # "软件信息" at (24, 263) on the selection panel; its column 2, row 5 comes
 # straight from the skin frame of the look shown.
