@@ -4,6 +4,16 @@
 #include <QEvent>
 #include <QWidget>
 
+FlatFrame::FlatFrame(QWidget *owner, bool (*sameKind)(const QWidget *))
+    : m_owner(owner), m_sameKind(sameKind)
+{
+    // Whether a hovered control is lit depends on where the focus is.
+    QObject::connect(qApp, &QApplication::focusChanged, owner, [this] {
+        if (hovered)
+            showLook();
+    });
+}
+
 void FlatFrame::setColorFlat(TColor colour)
 {
     colorFlat = colour;
@@ -40,14 +50,26 @@ void FlatFrame::update()
     }
 }
 
-bool FlatFrame::lit(bool focusOnSameKind) const
+bool FlatFrame::lit() const
 {
-    return m_owner->hasFocus() || (hovered && !focusOnSameKind);
+    const QWidget *focused = QApplication::focusWidget();
+    return m_owner->hasFocus() || (hovered && !(focused && m_sameKind(focused)));
 }
 
-QColor FlatFrame::lookColour(bool lit) const
+QColor FlatFrame::lookColour() const
 {
-    return resolve(lit ? colorFocused : colorFlat, m_owner->palette());
+    return resolve(lit() ? colorFocused : colorFlat, m_owner->palette());
+}
+
+void FlatFrame::showLook()
+{
+    const QColor background = lookColour();
+    if (m_owner->palette().color(QPalette::Base) != background) {
+        QPalette own = m_owner->palette();
+        own.setColor(QPalette::Base, background);
+        m_owner->setPalette(own);
+    }
+    m_owner->update();
 }
 
 QColor FlatFrame::borderColour() const

@@ -11,7 +11,9 @@ class QWidget;
 class FlatFrame
 {
 public:
-    explicit FlatFrame(QWidget *owner) : m_owner(owner) {}
+    // sameKind tells the owner's kind of control, whose focus keeps a
+    // hovered owner unlit.
+    FlatFrame(QWidget *owner, bool (*sameKind)(const QWidget *));
 
     TColor colorFocused = clWhite;
     TColor colorBorder = kFlatBorder;
@@ -29,12 +31,15 @@ public:
     void update();
     // Lit while focused, or hovered while no control of the same kind has
     // the focus.
-    bool lit(bool focusOnSameKind) const;
-    QColor lookColour(bool lit) const;
+    bool lit() const;
+    QColor lookColour() const;
     QColor borderColour() const;
+    // Gives the owner's text background the look's colour and repaints it.
+    void showLook();
     // Hover and colour events; true when the look may have changed.
     bool handle(QEvent *event);
 
 private:
     QWidget *m_owner;
+    bool (*m_sameKind)(const QWidget *);
 };

@@ -142,3 +142,13 @@ void DrawEmbossedText(QPainter &painter, const QRect &rect, int flags, const QSt
     painter.setPen(resolve(clBtnShadow, desktop));
     painter.drawText(rect, flags, text);
 }
+
+void DrawCaption(QPainter &painter, const QRect &rect, int flags, const QString &text, const QWidget *control)
+{
+    if (!control->isEnabled()) {
+        DrawEmbossedText(painter, rect, flags, text, control->palette());
+        return;
+    }
+    painter.setPen(control->palette().color(QPalette::WindowText));
+    painter.drawText(rect, flags, text);
+}

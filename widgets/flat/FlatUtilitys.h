@@ -58,3 +58,5 @@ bool RectsOverlap(const QRect &a, const QRect &b);
 // A disabled caption: a highlight copy one pixel down and right, then the
 // text in the shadow colour.
 void DrawEmbossedText(QPainter &painter, const QRect &rect, int flags, const QString &text, const QPalette &desktop);
+// A caption in the control's text colour, embossed while it is disabled.
+void DrawCaption(QPainter &painter, const QRect &rect, int flags, const QString &text, const QWidget *control);

@@ -226,12 +226,7 @@ QImage TFlatButton::compose() const
     }
     painter.setFont(font());
     const int flags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
-    if (state == FlatButtonState::Disabled) {
-        DrawEmbossedText(painter, placed.caption, flags, text(), desktop);
-    } else {
-        painter.setPen(desktop.color(QPalette::WindowText));
-        painter.drawText(placed.caption, flags, text());
-    }
+    DrawCaption(painter, placed.caption, flags, text(), this);
     return image;
 }
 

@@ -1,6 +1,6 @@
 #include "widgets/flat/TFlatEditUnit.h"
 
-#include <QApplication>
+#include <QEvent>
 #include <QPainter>
 
 TFlatEdit::TFlatEdit(QWidget *parent)
@@ -9,29 +9,8 @@ TFlatEdit::TFlatEdit(QWidget *parent)
     setFrame(false);
     setTextMargins(3, 3, 3, 3); // the frame's rings lie outside the text
     resize(121, 19);
-    // Whether a hovered edit is lit depends on where the focus is.
-    connect(qApp, &QApplication::focusChanged, this, [this] {
-        if (m_frame.hovered)
-            applyLook();
-    });
     m_frame.update();
-    applyLook();
-}
-
-bool TFlatEdit::isLit() const
-{
-    return m_frame.lit(qobject_cast<TFlatEdit *>(QApplication::focusWidget()) != nullptr);
-}
-
-void TFlatEdit::applyLook()
-{
-    const QColor background = m_frame.lookColour(isLit());
-    if (palette().color(QPalette::Base) != background) {
-        QPalette own = palette();
-        own.setColor(QPalette::Base, background);
-        setPalette(own);
-    }
-    update();
+    m_frame.showLook();
 }
 
 bool TFlatEdit::event(QEvent *event)
@@ -41,13 +20,13 @@ bool TFlatEdit::event(QEvent *event)
     if (event->type() == QEvent::FontChange)
         resize(width(), FontTextHeight(font()) + 6);
     if (lookChanges)
-        applyLook();
+        m_frame.showLook();
     return handled;
 }
 
 void TFlatEdit::paintEvent(QPaintEvent *event)
 {
-    const QColor background = m_frame.lookColour(isLit());
+    const QColor background = m_frame.lookColour();
     {
         QPainter painter(this);
         painter.fillRect(rect(), background);

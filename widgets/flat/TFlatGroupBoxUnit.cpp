@@ -88,12 +88,7 @@ QImage TFlatGroupBox::compose() const
     }
     painter.setFont(font());
     const QRect captionRect(l + 10, 0, text.width(), text.height());
-    if (isEnabled()) {
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(captionRect, flags, title());
-    } else {
-        DrawEmbossedText(painter, captionRect, flags, title(), palette());
-    }
+    DrawCaption(painter, captionRect, flags, title(), this);
     return image;
 }
 

@@ -229,13 +229,7 @@ QImage TFlatListBox::compose() const
             DrawBevel(painter, TRect{box.left(), box.top(), box.left() + box.width(), box.top() + box.height()},
                       border, border, 1);
         }
-        const QRect textRect = box.adjusted(3, 0, -3, 0);
-        if (isEnabled()) {
-            painter.setPen(desktop.color(QPalette::WindowText));
-            painter.drawText(textRect, flags, m_items.at(index));
-        } else {
-            DrawEmbossedText(painter, textRect, flags, m_items.at(index), desktop);
-        }
+        DrawCaption(painter, box.adjusted(3, 0, -3, 0), flags, m_items.at(index), this);
     }
     return image;
 }

@@ -1,6 +1,5 @@
 #include "widgets/flat/TFlatMemoUnit.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -13,12 +12,8 @@ TFlatMemo::TFlatMemo(QWidget *parent)
     setLineWidth(3);
     document()->setDocumentMargin(1); // a native memo's text starts right inside its frame
     resize(185, 89);
-    connect(qApp, &QApplication::focusChanged, this, [this] {
-        if (m_frame.hovered)
-            applyLook();
-    });
     m_frame.update();
-    applyLook();
+    m_frame.showLook();
 }
 
 QStringList TFlatMemo::lines() const
@@ -36,31 +31,15 @@ void TFlatMemo::setLines(const QStringList &lines)
     setPlainText(lines.join(u'\n'));
 }
 
-bool TFlatMemo::isLit() const
-{
-    return m_frame.lit(qobject_cast<TFlatMemo *>(QApplication::focusWidget()) != nullptr);
-}
-
-void TFlatMemo::applyLook()
-{
-    const QColor background = m_frame.lookColour(isLit());
-    if (palette().color(QPalette::Base) != background) {
-        QPalette own = palette();
-        own.setColor(QPalette::Base, background);
-        setPalette(own);
-    }
-    update();
-}
-
 bool TFlatMemo::event(QEvent *event)
 {
     const bool lookChanges = m_frame.handle(event);
     const bool handled = QPlainTextEdit::event(event);
     if (lookChanges)
-        applyLook();
+        m_frame.showLook();
     if (event->type() == QEvent::Paint) {
         QPainter painter(this);
-        const QColor background = m_frame.lookColour(isLit());
+        const QColor background = m_frame.lookColour();
         DrawFlatRings(painter, rect(), m_frame.borderColour(), background);
         // Where both scroll bars meet, as wide and high as they are here.
         const QScrollBar *across = horizontalScrollBar(), *down = verticalScrollBar();

@@ -24,27 +24,27 @@ public:
     void setLines(const QStringList &lines);
 
     TColor ColorFocused() const { return m_frame.colorFocused; }
-    void setColorFocused(TColor colour) { m_frame.colorFocused = colour; applyLook(); }
+    void setColorFocused(TColor colour) { m_frame.colorFocused = colour; m_frame.showLook(); }
     TColor ColorBorder() const { return m_frame.colorBorder; }
-    void setColorBorder(TColor colour) { m_frame.colorBorder = colour; applyLook(); }
+    void setColorBorder(TColor colour) { m_frame.colorBorder = colour; m_frame.showLook(); }
     TColor ColorFlat() const { return m_frame.colorFlat; }
-    void setColorFlat(TColor colour) { m_frame.setColorFlat(colour); applyLook(); }
+    void setColorFlat(TColor colour) { m_frame.setColorFlat(colour); m_frame.showLook(); }
     bool ParentColor() const { return m_frame.parentColor; }
-    void setParentColor(bool follow) { m_frame.setParentColor(follow); applyLook(); }
+    void setParentColor(bool follow) { m_frame.setParentColor(follow); m_frame.showLook(); }
     int AdvColorFocused() const { return m_frame.advColorFocused; }
-    void setAdvColorFocused(int percent) { m_frame.advColorFocused = percent; m_frame.update(); applyLook(); }
+    void setAdvColorFocused(int percent) { m_frame.advColorFocused = percent; m_frame.update(); m_frame.showLook(); }
     int AdvColorBorder() const { return m_frame.advColorBorder; }
-    void setAdvColorBorder(int percent) { m_frame.advColorBorder = percent; m_frame.update(); applyLook(); }
+    void setAdvColorBorder(int percent) { m_frame.advColorBorder = percent; m_frame.update(); m_frame.showLook(); }
     bool UseAdvColors() const { return m_frame.useAdvColors; }
-    void setUseAdvColors(bool use) { m_frame.setUseAdvColors(use); applyLook(); }
+    void setUseAdvColors(bool use) { m_frame.setUseAdvColors(use); m_frame.showLook(); }
 
-    bool isLit() const;
+    bool isLit() const { return m_frame.lit(); }
 
 protected:
     bool event(QEvent *event) override;
 
 private:
-    void applyLook();
+    static bool sameKind(const QWidget *w) { return qobject_cast<const TFlatMemo *>(w) != nullptr; }
 
-    FlatFrame m_frame{this};
+    FlatFrame m_frame{this, &sameKind};
 };

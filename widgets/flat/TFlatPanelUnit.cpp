@@ -64,12 +64,7 @@ QImage TFlatPanel::compose() const
     const int flags = int(m_alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter | Qt::TextSingleLine
                       | Qt::TextShowMnemonic;
     painter.setFont(font());
-    if (isEnabled()) {
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(inside.toQRect(), flags, m_caption);
-    } else {
-        DrawEmbossedText(painter, inside.toQRect(), flags, m_caption, palette());
-    }
+    DrawCaption(painter, inside.toQRect(), flags, m_caption, this);
     return image;
 }
 
