@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test screenshot gallery assets clean
+.PHONY: deps build run test test-asan fuzz screenshot gallery assets clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -15,6 +15,28 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
+# Qt's and the fonts' one-time allocations are not leaks of ours.
+test-asan: deps
+	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DNUMORA_SANITIZE=ON
+	cmake --build $(BUILD)-asan -j$(JOBS)
+	cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=0:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j$(JOBS)
+
+# Each libFuzzer target for FUZZ_SECONDS on its corpus in fuzz/corpus/;
+# findings are written to build-fuzz/findings/.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = fuzz_gbk fuzz_numbers fuzz_jpeg fuzz_wav
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMORA_FUZZ=ON
+	cmake --build $(BUILD)-fuzz --target $(FUZZ_TARGETS) -j$(JOBS)
+	mkdir -p $(BUILD)-fuzz/findings
+	for target in $(FUZZ_TARGETS); do \
+		mkdir -p $(BUILD)-fuzz/corpus/$$target; \
+		ASAN_OPTIONS=detect_leaks=0 $(BUILD)-fuzz/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=4096 \
+			-artifact_prefix=$(BUILD)-fuzz/findings/$$target- $(BUILD)-fuzz/corpus/$$target fuzz/corpus/$$target || exit 1; \
+	done
 
 screenshot: build
 	bash scripts/screenshot.sh $(BUILD)/numora docs/screenshot.png
@@ -36,3 +58,5 @@ assets: build
 # Keeps the records and the custom bank that users made in the build folder.
 clean:
 	bash scripts/clean.sh $(BUILD)
+	bash scripts/clean.sh $(BUILD)-asan
+	bash scripts/clean.sh $(BUILD)-fuzz

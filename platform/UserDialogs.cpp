@@ -12,6 +12,25 @@ QString errorBoxText(const QString &text)
     return text;
 }
 
+QString boxDisplayText(const QString &text)
+{
+    constexpr qsizetype kLine = 80, kWhole = 1000;
+    QString shown;
+    qsizetype run = 0;
+    for (qsizetype i = 0; i < text.size() && i < kWhole; ++i) {
+        const QChar c = text.at(i);
+        run = c == u'\n' ? 0 : run + 1;
+        if (run > kLine) {
+            shown += u'\n';
+            run = 1;
+        }
+        shown += c;
+    }
+    if (text.size() > kWhole)
+        shown += QChar(0x2026); // …
+    return shown;
+}
+
 QtUserDialogs::QtUserDialogs(QWidget *parent, QString applicationTitle)
     : m_parent(parent), m_applicationTitle(std::move(applicationTitle))
 {
@@ -27,7 +46,7 @@ UserDialogs::Answer QtUserDialogs::messageBox(const QString &caption, const QStr
 {
     static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning,
                                               QMessageBox::Critical};
-    QMessageBox box(icons[int(icon)], caption, text, QMessageBox::NoButton, m_parent);
+    QMessageBox box(icons[int(icon)], caption, boxDisplayText(text), QMessageBox::NoButton, m_parent);
     if (buttons == Buttons::Ok) {
         box.addButton(QMessageBox::Ok);
         box.exec();

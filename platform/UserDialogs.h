@@ -27,6 +27,9 @@ public:
 // The error text as the error box shows it: a full stop is added when the
 // last character sorts after ".".
 QString errorBoxText(const QString &text);
+// A text as a box shows it: lines broken every 80 characters and the whole
+// cut after 1,000, so that no box grows wider or taller than the screen.
+QString boxDisplayText(const QString &text);
 
 class QtUserDialogs : public UserDialogs
 {

@@ -9,6 +9,7 @@ packages=(
   libsndfile1-dev libjpeg-dev libgl-dev
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation
   xvfb xauth xdotool x11-utils imagemagick locales
+  clang libclang-rt-14-dev
 )
 
 missing=()

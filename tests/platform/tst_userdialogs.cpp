@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -52,6 +53,7 @@ private slots:
     void errorTextGetsFullStop();
     void guardShowsErrorsAndGoesOn();
     void errorBoxHasTitleAndIcon();
+    void longErrorFitsTheScreen();
     void questionAnswersYesOrNo_data();
     void questionAnswersYesOrNo();
     void inputBoxCancelReturnsDefault();
@@ -111,6 +113,25 @@ void TestUserDialogs::errorBoxHasTitleAndIcon()
     QCOMPARE(text, QStringLiteral("Cannot create file /x."));
     QCOMPARE(icon, QMessageBox::Critical);
     QCOMPARE(buttons, 1);
+}
+
+void TestUserDialogs::longErrorFitsTheScreen()
+{
+    QtUserDialogs dialogs(nullptr, QStringLiteral("Numora－单机版"));
+    const QString path = "/data/" + QString(10000, u'x');
+    int width = 0;
+    QString shown;
+    whenModalShows([&](QWidget *modal) {
+        width = modal->width();
+        shown = static_cast<QMessageBox *>(modal)->text();
+        static_cast<QMessageBox *>(modal)->buttons().first()->click();
+    });
+    dialogs.errorBox("Cannot open file " + path);
+    QVERIFY2(width < QApplication::primaryScreen()->availableGeometry().width(), qPrintable(QString::number(width)));
+    QVERIFY(shown.startsWith("Cannot open file /data/xxx"));
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+    for (const QString &line : shown.split(u'\n'))
+        QVERIFY(line.size() <= 80);
 }
 
 void TestUserDialogs::questionAnswersYesOrNo_data()

@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr quint64 kMaxPixels = 40'000'000;
+
 struct ErrorManager
 {
     jpeg_error_mgr base;
@@ -36,6 +38,10 @@ bool decodeInto(jpeg_decompress_struct &info, ErrorManager &errors, QByteArrayVi
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char *>(data.data()), static_cast<unsigned long>(data.size()));
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK)
+        return false;
+    // A header may claim any size up to 65500 x 65500; nothing we show is
+    // near this, and allocating it would take the machine's memory.
+    if (quint64(info.image_width) * info.image_height > kMaxPixels)
         return false;
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);

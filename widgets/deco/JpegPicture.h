@@ -5,7 +5,8 @@
 
 // Decodes a baseline or progressive JPEG held in memory with libjpeg. Data
 // that is not a whole, sound JPEG gives a null image: a warning (such as a
-// truncated file) counts as failure, so that no half picture is shown.
+// truncated file) counts as failure, so that no half picture is shown, and
+// so does a picture of more than 40 million pixels.
 struct JpegPicture
 {
     QImage image;

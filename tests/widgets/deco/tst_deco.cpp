@@ -123,6 +123,12 @@ void TestDeco::jpegDecoding()
     QVERIFY(decodeJpeg(bytes.left(300)).image.isNull());
     QVERIFY(decodeJpeg(QByteArray("GIF89a, not a JPEG at all")).image.isNull());
     QVERIFY(decodeJpeg(QByteArray()).image.isNull());
+    // Found by fuzzing: a header claiming 65496 x 65496 pixels.
+    const QByteArray huge = QByteArray::fromBase64(
+        "/9hKRklGAAEBAAEAAP/bAEMABgQFBgUEBgYFBgcHBggKEAoKCQkKFA4PDBAXFBgAAAEgFhodJR8aGyMcFhYgLCAjJicpKikZHy0wLSgwJSgp"
+        "KP/bAEMBBwcHCggKEwgKEygaFhooKCgoKCgoKCgoKCgoKCgoKCgoKCgoKCgoKCgoKCgoKCgoKCgoKCgoKCgoKCgoKCibKCj/wAARCP/Y/9gD"
+        "ASIAAhEBAxEAAAAA/9oADAMBAAIRAwA/nQBqpF//2Q==");
+    QVERIFY(decodeJpeg(huge).image.isNull());
     QByteArray damaged = bytes;
     for (int i = 1000; i < damaged.size(); i += 97)
         damaged[i] = char(0xFF);
