@@ -9,6 +9,7 @@
 #include "training/RecordName.h"
 #include "training/TextFile.h"
 #include "widgets/deco/DsFramedImage.h"
+#include "widgets/flat/FlatUtilitys.h"
 #include "widgets/flat/TFlatButtonUnit.h"
 #include "widgets/flat/TFlatComboBoxUnit.h"
 #include "widgets/flat/TFlatEditUnit.h"
@@ -133,7 +134,7 @@ void TForm1::connectEvents()
     connect(&m_model, &TrainingModel::textChanged, this, &TForm1::showModelText);
     connect(&m_model, &TrainingModel::questionLinesChanged, FlatListBox1, &TFlatListBox::fillItems);
     connect(&m_model, &TrainingModel::answerLinesChanged, FlatListBox2, &TFlatListBox::fillItems);
-    connect(&m_model, &TrainingModel::processLineAppended, FlatMemo1, &TFlatMemo::appendPlainText);
+    connect(&m_model, &TrainingModel::processLineAppended, FlatMemo1, &TFlatMemo::appendLine);
     connect(&m_model, &TrainingModel::processLinesChanged, FlatMemo1, &TFlatMemo::setLines);
     connect(&m_model, &TrainingModel::runViewChanged, this, &TForm1::showRunView);
     connect(&m_model, &TrainingModel::answerFocusRequested, this, [this] { FlatEdit2->setFocus(); });
@@ -159,7 +160,7 @@ void TForm1::guarded(const std::function<void()> &action)
 void TForm1::showModelText(TrainingLabel label, const QString &text)
 {
     if (auto *target = findChild<QLabel *>(labelName(label)))
-        target->setText(text);
+        target->setText(shownLine(text));
 }
 
 void TForm1::showRunView(const RunView &view)

@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -82,6 +83,7 @@ private slots:
     void endRequest();
     void tickDuringEndQuestionWritesOnce();
     void failedRecordKeepsRunOnScreen();
+    void hugeQuestionDoesNotFreeze();
 
 private:
     View view() const;
@@ -774,6 +776,28 @@ void TestForm1::failedRecordKeepsRunOnScreen()
     QCOMPARE(m_dialogs->shown.size(), 1);
     QCOMPARE(m_dialogs->errors.size(), 1);
     QCOMPARE(m_fixture->terminations, 1);
+}
+
+void TestForm1::hugeQuestionDoesNotFreeze()
+{
+    const QString huge = QString(10'000'000, u'7') + "+1=";
+    writeBank("make", {huge}, {"8"});
+    TForm1 &f = *m_form;
+    pick(f.FlatComboBox1, 0);
+    pick(f.FlatComboBox2, 1);
+    m_dialogs->inputs.append("1");
+    QElapsedTimer clock;
+    clock.start();
+    press(f.FlatButton6);
+    press(f.FlatButton1);
+    press(f.FlatButton3);
+    typeAnswer("8");
+    QVERIFY(QMetaObject::invokeMethod(f.Timer1, "timeout"));
+    f.grab();
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(f.Label4->text().size(), 2001); // shown cut
+    QCOMPARE(f.model().processLines().first(), "第1题    " + huge + "8    √"); // kept whole
+    QCOMPARE(TextFile::readLines(f.model().state().RecordPath).first(), f.model().processLines().first());
 }
 
 QTEST_MAIN(TestForm1)

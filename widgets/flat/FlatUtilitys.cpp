@@ -152,3 +152,10 @@ void DrawCaption(QPainter &painter, const QRect &rect, int flags, const QString 
     painter.setPen(control->palette().color(QPalette::WindowText));
     painter.drawText(rect, flags, text);
 }
+
+QString shownLine(const QString &line, qsizetype limit)
+{
+    if (line.size() <= limit)
+        return line;
+    return line.left(limit) + QChar(0x2026);
+}

@@ -50,6 +50,10 @@ TRect DrawBevel(QPainter &painter, TRect rect, QColor topLeft, QColor bottomRigh
 // combo boxes.
 void DrawFlatRings(QPainter &painter, QRect rect, QColor border, QColor inner);
 
+// A line as a control shows it: cut after limit characters with "…", so
+// that a huge line never freezes the drawing; the data stays whole elsewhere.
+QString shownLine(const QString &line, qsizetype limit = 2000);
+
 // Our fonts are given by character height, which is their text height.
 int FontTextHeight(const QFont &font);
 int FontLineHeight(const QFont &font);

@@ -28,7 +28,16 @@ QStringList TFlatMemo::lines() const
 
 void TFlatMemo::setLines(const QStringList &lines)
 {
-    setPlainText(lines.join(u'\n'));
+    QStringList shown;
+    shown.reserve(lines.size());
+    for (const QString &line : lines)
+        shown.append(shownLine(line));
+    setPlainText(shown.join(u'\n'));
+}
+
+void TFlatMemo::appendLine(const QString &line)
+{
+    appendPlainText(shownLine(line));
 }
 
 bool TFlatMemo::event(QEvent *event)

@@ -20,8 +20,10 @@ class TFlatMemo : public QPlainTextEdit
 public:
     explicit TFlatMemo(QWidget *parent = nullptr);
 
+    // The lines shown; a huge line is shown cut.
     QStringList lines() const;
     void setLines(const QStringList &lines);
+    void appendLine(const QString &line);
 
     TColor ColorFocused() const { return m_frame.colorFocused; }
     void setColorFocused(TColor colour) { m_frame.colorFocused = colour; m_frame.showLook(); }
