@@ -126,8 +126,8 @@ void TForm1::connectEvents()
 
     connectEditorList(ListBox7, &TForm1::ListBox7Click);
     connectEditorList(ListBox8, &TForm1::ListBox8Click);
-    connect(&m_editor, &BankEditor::questionFieldChanged, FlatEdit6, &QLineEdit::setText);
-    connect(&m_editor, &BankEditor::answerFieldChanged, FlatEdit7, &QLineEdit::setText);
+    connect(&m_editor, &BankEditor::questionFieldChanged, FlatEdit6, &TFlatEdit::setWholeText);
+    connect(&m_editor, &BankEditor::answerFieldChanged, FlatEdit7, &TFlatEdit::setWholeText);
     connect(&m_editor, &BankEditor::rowPickedChanged, FlatButton14, &QWidget::setEnabled);
     connect(&m_editor, &BankEditor::rowPickedChanged, FlatButton15, &QWidget::setEnabled);
 
@@ -342,22 +342,22 @@ void TForm1::ListBox8Click()
 
 void TForm1::FlatButton11Click()
 {
-    FlatEdit6->setText(FlatEdit6->text() + QStringLiteral("×"));
+    FlatEdit6->setWholeText(FlatEdit6->wholeText() + QStringLiteral("×"));
 }
 
 void TForm1::FlatButton12Click()
 {
-    FlatEdit6->setText(FlatEdit6->text() + QStringLiteral("÷"));
+    FlatEdit6->setWholeText(FlatEdit6->wholeText() + QStringLiteral("÷"));
 }
 
 void TForm1::FlatButton13Click()
 {
-    m_editor.add(FlatEdit6->text(), FlatEdit7->text());
+    m_editor.add(FlatEdit6->wholeText(), FlatEdit7->wholeText());
 }
 
 void TForm1::FlatButton14Click()
 {
-    m_editor.modify(FlatEdit6->text(), FlatEdit7->text());
+    m_editor.modify(FlatEdit6->wholeText(), FlatEdit7->wholeText());
 }
 
 void TForm1::FlatButton15Click()

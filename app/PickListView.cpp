@@ -1,13 +1,33 @@
 #include "app/PickListView.h"
 
+#include "widgets/flat/FlatUtilitys.h"
+
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QStyledItemDelegate>
 
 #include <utility>
+
+namespace {
+
+// A huge row is drawn cut; the model keeps it whole.
+class ShownLineDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QString displayText(const QVariant &value, const QLocale &locale) const override
+    {
+        return QStyledItemDelegate::displayText(shownLine(value.toString()), locale);
+    }
+};
+
+} // namespace
 
 PickListView::PickListView(QWidget *parent)
     : QListView(parent)
 {
+    setItemDelegate(new ShownLineDelegate(this));
+    setUniformItemSizes(true); // rows of one line: no need to measure every row
 }
 
 void PickListView::focusInEvent(QFocusEvent *event)

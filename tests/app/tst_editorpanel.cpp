@@ -5,6 +5,7 @@
 #include "widgets/xp/XP_Button.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QListView>
 #include <QStringListModel>
 
@@ -30,6 +31,7 @@ private slots:
     void unequalFilesReportMissingPartner();
     void missingFileShowsErrorInOpenEditor();
     void bytesThatAreNoGbkShowAsMarks();
+    void hugeRowDoesNotFreeze();
 
 private:
     TForm1 &form() { return *m_fixture->form; }
@@ -243,6 +245,26 @@ void TestEditorPanel::bytesThatAreNoGbkShowAsMarks()
     QCOMPARE(shown(), raw);
     questions->setData(questions->index(0), "1+=");
     QVERIFY(shown() != raw); // the mark is seen
+}
+
+void TestEditorPanel::hugeRowDoesNotFreeze()
+{
+    const QString huge = QString(10'000'000, u'5') + "+1=";
+    m_fixture->writeBank("make", {"1+1=", huge}, {"2", "6"});
+    QElapsedTimer clock;
+    clock.start();
+    open();
+    form().ListBox7->grab();
+    clickRow(form().ListBox7, 1);
+    form().grab();
+    QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(form().FlatEdit6->text().size(), 2001); // shown cut
+    FormFixture::press(form().FlatButton14); // 修改 with the picked row's fields
+    QCOMPARE(rows(form().ListBox7).at(1), huge); // kept whole
+    QTest::keyClick(form().FlatEdit6, Qt::Key_End);
+    QTest::keyClick(form().FlatEdit6, Qt::Key_Backspace); // edited: what is shown counts
+    FormFixture::press(form().FlatButton14);
+    QCOMPARE(rows(form().ListBox7).at(1), form().FlatEdit6->text());
 }
 
 QTEST_MAIN(TestEditorPanel)

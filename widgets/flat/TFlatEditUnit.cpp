@@ -11,6 +11,18 @@ TFlatEdit::TFlatEdit(QWidget *parent)
     resize(121, 19);
     m_frame.update();
     m_frame.showLook();
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        m_showsCut = false;
+        m_wholeText.clear();
+    });
+}
+
+void TFlatEdit::setWholeText(const QString &text)
+{
+    const QString shown = shownLine(text);
+    m_showsCut = shown.size() != text.size();
+    m_wholeText = m_showsCut ? text : QString();
+    setText(shown);
 }
 
 bool TFlatEdit::event(QEvent *event)

@@ -38,6 +38,11 @@ public:
 
     bool isLit() const { return m_frame.lit(); }
 
+    // A text too long to edit is shown cut and given back whole until the
+    // user edits the field.
+    void setWholeText(const QString &text);
+    QString wholeText() const { return m_showsCut ? m_wholeText : text(); }
+
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -46,4 +51,6 @@ private:
     static bool sameKind(const QWidget *w) { return qobject_cast<const TFlatEdit *>(w) != nullptr; }
 
     FlatFrame m_frame{this, &sameKind};
+    QString m_wholeText;
+    bool m_showsCut = false;
 };
