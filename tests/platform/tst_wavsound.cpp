@@ -100,6 +100,15 @@ void TestWavSound::unplayableFilesAreErrors()
     QVERIFY(empty);
     sf_close(empty);
     QCOMPARE(errorOf(dir.filePath("empty.wav")), "The sound file " + dir.filePath("empty.wav") + " holds no sound");
+
+    // A header claiming 2 GB of samples over 100 real ones: the real ones count.
+    QFile boastful(dir.filePath("boastful.wav"));
+    QVERIFY(boastful.open(QIODevice::WriteOnly));
+    QByteArray header("RIFF\xF0\xFF\xFF\x7FWAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xAC\0\0\x02\0\x10\0"
+                      "data\0\xFF\xFF\x7F", 44);
+    boastful.write(header + QByteArray(200, '\x01'));
+    boastful.close();
+    QCOMPARE(decodeWav(boastful.fileName()).frames, 100);
 }
 
 void TestWavSound::playingWithoutDeviceIsSilent()
