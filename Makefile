@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test test-asan fuzz screenshot gallery assets clean
+.PHONY: deps build run test test-asan fuzz bench screenshot gallery assets clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -37,6 +37,11 @@ fuzz: deps
 		ASAN_OPTIONS=detect_leaks=0 $(BUILD)-fuzz/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=4096 \
 			-artifact_prefix=$(BUILD)-fuzz/findings/$$target- $(BUILD)-fuzz/corpus/$$target fuzz/corpus/$$target || exit 1; \
 	done
+
+# Benchmarks against their references; never part of make test.
+bench: build
+	cmake --build $(BUILD) --target bench_startup bench_reference bench_bank -j$(JOBS)
+	bash bench/run.sh $(BUILD)
 
 screenshot: build
 	bash scripts/screenshot.sh $(BUILD)/numora docs/screenshot.png

@@ -1,0 +1,67 @@
+#include "app/NumoraMain.h"
+
+#include "app/AppFonts.h"
+#include "app/Form1Unit.h"
+#include "platform/DateSource.h"
+#include "platform/UserDialogs.h"
+#include "platform/WavSound.h"
+#include "widgets/xp/XP_Unit.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+// Tells once that the window has painted: the first paint of any of its
+// controls starts the pass that paints them all, and the action runs after it.
+class FirstPaint : public QObject
+{
+public:
+    FirstPaint(QWidget *window, std::function<void()> action) : m_window(window), m_action(std::move(action))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Paint && widget && widget->window() == m_window) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, this, m_action);
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    std::function<void()> m_action;
+};
+
+} // namespace
+
+int runNumora(int argc, char *argv[], const std::function<void()> &whenPainted)
+{
+    QApplication app(argc, argv);
+    AppFonts::installSubstitutions();
+    QApplication::setApplicationName(kApplicationTitle);
+
+    SystemDateSource dates;
+    QtUserDialogs dialogs(nullptr, kApplicationTitle);
+    const auto inform = [&dialogs](const QString &caption, const QString &text) {
+        dialogs.messageBox(caption, text, UserDialogs::Icon::Information, UserDialogs::Buttons::Ok);
+    };
+    if (!XPStartUp(QCoreApplication::arguments(), inform))
+        return 0; // the notice switch: the window never opens
+    WavSoundOutput sound;
+    TForm1 form(QCoreApplication::applicationDirPath(), {&dialogs, &dates, &sound, [] { QCoreApplication::quit(); }});
+    dialogs.setParentWindow(&form);
+    form.move(form.screen()->availableGeometry().center() - form.rect().center());
+    std::unique_ptr<FirstPaint> mark;
+    if (whenPainted)
+        mark = std::make_unique<FirstPaint>(&form, whenPainted);
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Runs the benchmarks: each prints its figures, its reference's and the
+# ratio, and ends in "goal <name>: ratio <r> (limit <l>) met" or "missed".
+# Usage: run.sh BUILD_FOLDER
+set -euo pipefail
+bench=$(realpath "$1")/bench
+work=$(mktemp -d)
+xvfb=""
+trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
+goal() { # NAME VALUE REFERENCE LIMIT
+  awk -v n="$1" -v v="$2" -v r="$3" -v l="$4" 'BEGIN {
+    ratio = v / r; printf "goal %s: ratio %.2f (limit %s) %s\n", n, ratio, l, (ratio <= l ? "met" : "missed") }'
+}
+
+# Start-up: process start to the first paint of the whole window, under a
+# private X server, against a bare window with one Chinese label.
+exec 5>"$work/display"
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n 1 "$work/display")"
+unset QT_QPA_PLATFORM
+startup() { # PROGRAM: prints "milliseconds peak-kB"
+  local t0
+  t0=$(date +%s%N)
+  LC_ALL=C.UTF-8 "$1" 2>/dev/null | awk -v t0="$t0" '/^painted/ { printf "%.1f %d\n", ($3 - t0) / 1e6, $5 }'
+}
+startup "$bench/bench_startup" >/dev/null # warm the caches
+startup "$bench/bench_reference" >/dev/null
+for _ in $(seq 6); do
+  startup "$bench/bench_startup" >>"$work/numora"
+  startup "$bench/bench_reference" >>"$work/reference"
+done
+for what in numora reference; do
+  eval "${what}_ms=$(cut -d' ' -f1 "$work/$what" | median)"
+  eval "${what}_kb=$(cut -d' ' -f2 "$work/$what" | median)"
+done
+echo "start-up: numora ${numora_ms} ms, ${numora_kb} kB peak; bare window ${reference_ms} ms, ${reference_kb} kB (median of 6)"
+goal startup-time "$numora_ms" "$reference_ms" 1.3
+goal startup-memory "$numora_kb" "$reference_kb" 1.3
+kill "$xvfb"
+xvfb=""
+
+# Loading a bank: "登    陆" on a 1,000,000-line bank against reading and
+# decoding the same two files into line lists alone.
+export QT_QPA_PLATFORM=offscreen
+"$bench/bench_bank" generate "$work/bank" 1000000
+files=$(cat "$work/bank/data/201.tm" "$work/bank/data/201.da" | wc -c)
+load() { # MODE: prints "milliseconds grown-kB"
+  LC_ALL=C.UTF-8 "$bench/bench_bank" "$1" "$work/bank" 2>/dev/null | awk '
+    /^before/ { t = $3; m = $5 } /^loaded/ { printf "%.1f %d\n", ($3 - t) / 1e6, $5 - m }'
+}
+for _ in $(seq 3); do
+  load login >>"$work/login"
+  load reference >>"$work/read"
+done
+login_ms=$(cut -d' ' -f1 "$work/login" | median)
+read_ms=$(cut -d' ' -f1 "$work/read" | median)
+login_kb=$(cut -d' ' -f2 "$work/login" | median)
+echo "bank of 1,000,000 lines ($files bytes): 登陆 ${login_ms} ms, +${login_kb} kB; reading alone ${read_ms} ms (median of 3)"
+goal bank-time "$login_ms" "$read_ms" 1.2
+goal bank-memory "$((login_kb * 1024))" "$files" 4
