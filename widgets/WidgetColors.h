@@ -35,6 +35,12 @@ inline constexpr TColor clBtnHighlight{0x80000014};
 inline constexpr TColor clWindow{0x80000005};
 inline constexpr TColor clWindowText{0x80000008};
 
+// A resolved colour as a property value.
+inline TColor toTColor(QColor colour)
+{
+    return rgbColor(colour.red(), colour.green(), colour.blue());
+}
+
 // The only place where a system colour becomes red, green and blue: the
 // desktop's palette at drawing time.
 QColor resolve(TColor colour, const QPalette &desktop);

@@ -39,14 +39,13 @@ void FlatFrame::update()
     const QWidget *parent = m_owner->parentWidget();
     if ((parentColor || useAdvColors) && parent) {
         const QColor own = parent->palette().color(QPalette::Window);
-        colorFlat = rgbColor(own.red(), own.green(), own.blue());
+        colorFlat = toTColor(own);
     }
     if (useAdvColors) {
         const QPalette &desktop = m_owner->palette();
         const QColor flat = resolve(colorFlat, desktop);
-        const auto asColor = [](QColor c) { return rgbColor(c.red(), c.green(), c.blue()); };
-        colorFocused = asColor(ShiftLightness(flat, resolve(colorFocused, desktop), advColorFocused, LightnessShift::Lighten));
-        colorBorder = asColor(ShiftLightness(flat, resolve(colorBorder, desktop), advColorBorder, LightnessShift::Darken));
+        colorFocused = toTColor(ShiftLightness(flat, resolve(colorFocused, desktop), advColorFocused, LightnessShift::Lighten));
+        colorBorder = toTColor(ShiftLightness(flat, resolve(colorBorder, desktop), advColorBorder, LightnessShift::Darken));
     }
 }
 

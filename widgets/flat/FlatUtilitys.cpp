@@ -30,6 +30,14 @@ void PaintParentBackground(const QWidget *control, QPainter &painter)
     painter.restore();
 }
 
+void PaintBackground(const QWidget *control, QPainter &painter, bool filled, QColor fill)
+{
+    if (filled)
+        painter.fillRect(control->rect(), fill);
+    else
+        PaintParentBackground(control, painter);
+}
+
 QImage MakeDisabledGlyph(const QImage &source, QColor key, QColor back, bool drawHighlight, QColor highlight,
                          QColor shadow)
 {

@@ -26,6 +26,8 @@ QColor ShiftLightness(QColor base, QColor fallback, int percent, LightnessShift 
 
 // What the parent paints under control, into painter at control's origin.
 void PaintParentBackground(const QWidget *control, QPainter &painter);
+// A control's background: filled with fill, or else showing its parent.
+void PaintBackground(const QWidget *control, QPainter &painter, bool filled, QColor fill);
 
 // A flat picture of source: its key-coloured pixels in shadow, optionally
 // with a highlight copy one pixel down and right, on back.

@@ -100,7 +100,7 @@ void TFlatButton::deriveColours()
         const QColor base = palette().color(QPalette::Window);
         const auto shifted = [&](TColor current, int percent, LightnessShift direction) {
             const QColor c = ShiftLightness(base, resolve(current, palette()), percent, direction);
-            return rgbColor(c.red(), c.green(), c.blue());
+            return toTColor(c);
         };
         m_colorFocused = shifted(m_colorFocused, m_advColorFocused, LightnessShift::Lighten);
         m_colorDown = shifted(m_colorDown, m_advColorDown, LightnessShift::Darken);
@@ -192,10 +192,7 @@ QImage TFlatButton::compose() const
     }
     const bool filled = m_transparentMode == TTransparentMode::tmNone
                         || (m_transparentMode == TTransparentMode::tmNotFocused && m_hovered);
-    if (filled)
-        painter.fillRect(rect(), fill);
-    else
-        PaintParentBackground(this, painter);
+    PaintBackground(this, painter, filled, fill);
 
     const TRect client{0, 0, width(), height()};
     if (pressed)

@@ -118,7 +118,7 @@ void TFlatComboBox::deriveColours()
         const QColor base = parentWidget()->palette().color(QPalette::Window);
         const auto derived = [&](TColor current, int percent) {
             const QColor c = ShiftLightness(base, asColour(current, palette()), percent, LightnessShift::Darken);
-            return rgbColor(c.red(), c.green(), c.blue());
+            return toTColor(c);
         };
         m_colorBorder = derived(m_colorBorder, m_advColorBorder);
         m_colorArrowBackground = derived(m_colorArrowBackground, m_advColorArrowBackground);

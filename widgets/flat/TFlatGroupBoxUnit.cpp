@@ -53,7 +53,7 @@ void TFlatGroupBox::deriveColours()
     if (m_useAdvColors) {
         const QColor border = ShiftLightness(palette().color(QPalette::Window), resolve(m_colorBorder, palette()),
                                              m_advColorBorder, LightnessShift::Darken);
-        m_colorBorder = rgbColor(border.red(), border.green(), border.blue());
+        m_colorBorder = toTColor(border);
     }
     update();
 }
@@ -62,10 +62,7 @@ QImage TFlatGroupBox::compose() const
 {
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
-    if (m_transparent)
-        PaintParentBackground(this, painter);
-    else
-        painter.fillRect(rect(), palette().color(QPalette::Window));
+    PaintBackground(this, painter, !m_transparent, palette().color(QPalette::Window));
 
     const QFontMetrics metrics(font());
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;

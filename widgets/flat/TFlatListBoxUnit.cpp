@@ -135,7 +135,7 @@ void TFlatListBox::deriveColours()
     if (m_useAdvColors) {
         const QColor border = ShiftLightness(palette().color(QPalette::Window), resolve(m_colorBorder, palette()),
                                              m_advColorBorder, LightnessShift::Darken);
-        m_colorBorder = rgbColor(border.red(), border.green(), border.blue());
+        m_colorBorder = toTColor(border);
     }
     update();
 }
@@ -201,11 +201,10 @@ QImage TFlatListBox::compose() const
     const QPalette &desktop = palette();
     const QColor itemsRect = resolve(m_colorItemsRect, desktop);
     const QColor border = resolve(m_colorBorder, desktop);
-    if (m_transparentMode == TTransparentMode::tmNone
-        || (m_transparentMode == TTransparentMode::tmNotFocused && hasFocus()))
-        painter.fillRect(rect(), itemsRect);
-    else
-        PaintParentBackground(this, painter);
+    PaintBackground(this, painter,
+                    m_transparentMode == TTransparentMode::tmNone
+                        || (m_transparentMode == TTransparentMode::tmNotFocused && hasFocus()),
+                    itemsRect);
     DrawBevel(painter, TRect{0, 0, width(), height()}, border, border, 1);
 
     if (m_scrollBars) {

@@ -55,10 +55,7 @@ QImage TFlatPanel::compose() const
 {
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
-    if (m_transparent)
-        PaintParentBackground(this, painter);
-    else
-        painter.fillRect(rect(), palette().color(QPalette::Window));
+    PaintBackground(this, painter, !m_transparent, palette().color(QPalette::Window));
     const TRect inside = DrawBevel(painter, TRect{0, 0, width(), height()}, resolve(m_colorHighLight, palette()),
                                    resolve(m_colorShadow, palette()), 1);
     const int flags = int(m_alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter | Qt::TextSingleLine
