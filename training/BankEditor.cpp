@@ -2,23 +2,15 @@
 
 #include "training/AppPaths.h"
 #include "training/Errors.h"
-#include "training/TextFile.h"
 #include "training/TrainingCatalogue.h"
 
 namespace {
 
-QString rowText(const QStringListModel &list, int row)
+QString rowText(const LineListModel &list, int row)
 {
     if (row < 0 || row >= list.rowCount())
         throw ListIndexError(row);
-    return list.stringList().at(row);
-}
-
-void appendRow(QStringListModel &list, const QString &text)
-{
-    const int row = list.rowCount();
-    list.insertRows(row, 1);
-    list.setData(list.index(row), text);
+    return list.lines().at(row);
 }
 
 } // namespace
@@ -41,10 +33,10 @@ QString BankEditor::answerPath() const
 
 void BankEditor::open()
 {
-    m_questions.setStringList({});
-    m_answers.setStringList({});
-    m_questions.setStringList(TextFile::readLines(questionPath()));
-    m_answers.setStringList(TextFile::readLines(answerPath()));
+    m_questions.setLines({});
+    m_answers.setLines({});
+    m_questions.setLines(LineStore::read(questionPath()));
+    m_answers.setLines(LineStore::read(answerPath()));
 }
 
 void BankEditor::pickRow(int row)
@@ -60,8 +52,8 @@ void BankEditor::pickRow(int row)
 
 void BankEditor::add(const QString &question, const QString &answer)
 {
-    appendRow(m_questions, question);
-    appendRow(m_answers, answer);
+    m_questions.appendLine(question);
+    m_answers.appendLine(answer);
 }
 
 void BankEditor::modify(const QString &question, const QString &answer)
@@ -70,19 +62,19 @@ void BankEditor::modify(const QString &question, const QString &answer)
     const int row = m_rememberedRow;
     if (row < 0 || row >= m_questions.rowCount() || row >= m_answers.rowCount())
         return;
-    m_questions.setData(m_questions.index(row), question);
-    m_answers.setData(m_answers.index(row), answer);
+    m_questions.replaceLine(row, question);
+    m_answers.replaceLine(row, answer);
 }
 
 void BankEditor::removeRememberedRow()
 {
     // A row past the end of a list removes nothing from it.
-    m_questions.removeRows(m_rememberedRow, 1);
-    m_answers.removeRows(m_rememberedRow, 1);
+    m_questions.removeLine(m_rememberedRow);
+    m_answers.removeLine(m_rememberedRow);
 }
 
 void BankEditor::save() const
 {
-    TextFile::writeLines(questionPath(), m_questions.stringList());
-    TextFile::writeLines(answerPath(), m_answers.stringList());
+    m_questions.lines().write(questionPath());
+    m_answers.lines().write(answerPath());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <QStringListModel>
+#include "training/LineListModel.h"
 
 // The custom bank editor: the question and answer lists kept row by row in
 // step, the remembered row that Modify and Delete act on, and the two fields
@@ -13,8 +13,8 @@ class BankEditor : public QObject
 public:
     explicit BankEditor(QString appDir, QObject *parent = nullptr);
 
-    QStringListModel *questions() { return &m_questions; }
-    QStringListModel *answers() { return &m_answers; }
+    LineListModel *questions() { return &m_questions; }
+    LineListModel *answers() { return &m_answers; }
     int rememberedRow() const { return m_rememberedRow; }
     bool rowPicked() const { return m_rowPicked; }
 
@@ -41,8 +41,8 @@ private:
     QString answerPath() const;
 
     QString m_appDir;
-    QStringListModel m_questions;
-    QStringListModel m_answers;
+    LineListModel m_questions;
+    LineListModel m_answers;
     int m_rememberedRow = 0;
     bool m_rowPicked = false;
 };

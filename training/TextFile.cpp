@@ -1,8 +1,8 @@
 #include "training/TextFile.h"
 
 #include "training/Errors.h"
+#include "training/LineStore.h"
 
-#include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -122,24 +122,7 @@ QByteArray encodeGbk(QStringView text)
 
 QStringList splitLines(const QByteArray &bytes)
 {
-    const qsizetype nul = bytes.indexOf('\0');
-    const QString text = decodeGbk(nul < 0 ? QByteArrayView(bytes) : QByteArrayView(bytes).first(nul));
-
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        lines.append(text.mid(start));
-    return lines;
+    return LineStore::fromBytes(bytes).toList();
 }
 
 QByteArray joinLines(const QStringList &lines)
@@ -154,13 +137,7 @@ QByteArray joinLines(const QStringList &lines)
 
 QStringList readLines(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileOpenError(path);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileOpenError(path);
-    return splitLines(bytes);
+    return LineStore::read(path).toList();
 }
 
 void writeLines(const QString &path, const QStringList &lines)

@@ -112,8 +112,8 @@ void TrainingModel::loadBank()
     const TrainingCatalogue::TrainingRange &range = TrainingCatalogue::range(m_state.RangeIndex);
     setAnswerLines({});
     setQuestionLines({});
-    setAnswerLines(TextFile::readLines(AppPaths::join(m_appDir, range.answerFile)));
-    setQuestionLines(TextFile::readLines(AppPaths::join(m_appDir, range.questionFile)));
+    setAnswerLines(LineStore::read(AppPaths::join(m_appDir, range.answerFile)));
+    setQuestionLines(LineStore::read(AppPaths::join(m_appDir, range.questionFile)));
 }
 
 int TrainingModel::amount() const
@@ -273,13 +273,13 @@ void TrainingModel::setText(TrainingLabel label, const QString &text)
     emit textChanged(label, text);
 }
 
-void TrainingModel::setQuestionLines(QStringList lines)
+void TrainingModel::setQuestionLines(LineStore lines)
 {
     m_questionLines = std::move(lines);
     emit questionLinesChanged(m_questionLines);
 }
 
-void TrainingModel::setAnswerLines(QStringList lines)
+void TrainingModel::setAnswerLines(LineStore lines)
 {
     m_answerLines = std::move(lines);
     emit answerLinesChanged(m_answerLines);

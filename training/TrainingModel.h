@@ -1,6 +1,7 @@
 #pragma once
 
 #include "training/DrawGenerator.h"
+#include "training/LineStore.h"
 #include "training/RecordName.h"
 
 #include <QObject>
@@ -101,15 +102,15 @@ public:
     void endRun();
 
     QString text(TrainingLabel label) const;
-    const QStringList &questionLines() const { return m_questionLines; }
-    const QStringList &answerLines() const { return m_answerLines; }
+    const LineStore &questionLines() const { return m_questionLines; }
+    const LineStore &answerLines() const { return m_answerLines; }
     const QStringList &processLines() const { return m_processLines; }
     const RunView &runView() const { return m_view; }
 
 signals:
     void textChanged(TrainingLabel label, const QString &text);
-    void questionLinesChanged(const QStringList &lines);
-    void answerLinesChanged(const QStringList &lines);
+    void questionLinesChanged(const LineStore &lines);
+    void answerLinesChanged(const LineStore &lines);
     void processLineAppended(const QString &line);
     void processLinesChanged(const QStringList &lines);
     void runViewChanged(const RunView &view);
@@ -123,8 +124,8 @@ private:
     void finaliseProcessList();
     void endRunView();
     void setText(TrainingLabel label, const QString &text);
-    void setQuestionLines(QStringList lines);
-    void setAnswerLines(QStringList lines);
+    void setQuestionLines(LineStore lines);
+    void setAnswerLines(LineStore lines);
     void updateView(const std::function<void(RunView &)> &change);
 
     QString m_appDir;
@@ -136,6 +137,6 @@ private:
     QStringList m_processLines;
     bool m_finalised = false;
     std::array<QString, kTrainingLabelCount> m_texts;
-    QStringList m_questionLines;
-    QStringList m_answerLines;
+    LineStore m_questionLines;
+    LineStore m_answerLines;
 };

@@ -31,8 +31,8 @@ private slots:
 
 private:
     QStringList fileLines(const QString &name) const { return TextFile::readLines(m_dir->filePath("data/" + name)); }
-    QStringList questions() { return m_editor->questions()->stringList(); }
-    QStringList answers() { return m_editor->answers()->stringList(); }
+    QStringList questions() { return m_editor->questions()->lines().toList(); }
+    QStringList answers() { return m_editor->answers()->lines().toList(); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<BankEditor> m_editor;

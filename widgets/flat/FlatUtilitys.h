@@ -54,7 +54,8 @@ void DrawFlatRings(QPainter &painter, QRect rect, QColor border, QColor inner);
 
 // A line as a control shows it: cut after limit characters with "…", so
 // that a huge line never freezes the drawing; the data stays whole elsewhere.
-QString shownLine(const QString &line, qsizetype limit = 2000);
+constexpr qsizetype kShownLineLimit = 2000;
+QString shownLine(const QString &line, qsizetype limit = kShownLineLimit);
 
 // Our fonts are given by character height, which is their text height.
 int FontTextHeight(const QFont &font);

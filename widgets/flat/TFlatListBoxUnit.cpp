@@ -84,18 +84,25 @@ void TFlatListBox::setItems(const QStringList &items)
     trimmed.reserve(items.size());
     for (const QString &line : items)
         trimmed.append(trimmedOfControls(line));
-    m_items = trimmed;
+    m_items = LineStore::fromLines(trimmed);
     if (m_sorted)
-        m_items.sort();
+        sortItems();
     itemsChanged();
 }
 
-void TFlatListBox::fillItems(const QStringList &lines)
+void TFlatListBox::fillItems(const LineStore &lines)
 {
-    m_items = lines; // shared, not copied: a bank of millions of lines
+    m_items = lines;
     if (m_sorted)
-        m_items.sort();
+        sortItems();
     itemsChanged();
+}
+
+void TFlatListBox::sortItems()
+{
+    QStringList lines = m_items.toList();
+    lines.sort();
+    m_items = LineStore::fromLines(lines);
 }
 
 void TFlatListBox::itemsChanged()
@@ -146,7 +153,7 @@ void TFlatListBox::setSorted(bool sorted)
         return;
     m_sorted = sorted;
     if (sorted)
-        m_items.sort();
+        sortItems();
     m_selected.reset();
     update();
 }
@@ -228,7 +235,7 @@ QImage TFlatListBox::compose() const
             DrawBevel(painter, TRect{box.left(), box.top(), box.left() + box.width(), box.top() + box.height()},
                       border, border, 1);
         }
-        DrawCaption(painter, box.adjusted(3, 0, -3, 0), flags, m_items.at(index), this);
+        DrawCaption(painter, box.adjusted(3, 0, -3, 0), flags, m_items.head(index, kShownLineLimit + 1), this);
     }
     return image;
 }

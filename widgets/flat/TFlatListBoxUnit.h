@@ -2,11 +2,13 @@
 
 #include "widgets/WidgetColors.h"
 #include "widgets/flat/FlatUtilitys.h"
+#include "training/LineStore.h"
 
 #include <QStringList>
 #include <QWidget>
 
 #include <bitset>
+#include <limits>
 
 // A list of text lines drawn entirely by itself: rows with gaps, a
 // highlight for selected rows (indices 0 to 255 only), and optional arrow
@@ -33,13 +35,14 @@ public:
     explicit TFlatListBox(QWidget *parent = nullptr);
     ~TFlatListBox() override;
 
-    const QStringList &items() const { return m_items; }
+    QStringList items() const { return m_items.toList(); }
     // The property: a list of more than 256 lines is refused, lines are
     // trimmed of blanks and control characters.
     void setItems(const QStringList &items);
-    // Filling the lines directly, as loading a file does: no limit, no trimming.
-    void fillItems(const QStringList &lines);
-    int count() const { return int(m_items.size()); }
+    // Filling the lines directly, as loading a file does: no limit, no
+    // trimming, and the lines are shared, not copied.
+    void fillItems(const LineStore &lines);
+    int count() const { return int(qMin<qsizetype>(m_items.size(), std::numeric_limits<int>::max())); }
 
     TTransparentMode TransparentMode() const { return m_transparentMode; }
     void setTransparentMode(TTransparentMode mode) { m_transparentMode = mode; update(); }
@@ -92,6 +95,7 @@ protected:
 private:
     friend struct ScrollRepeat;
     void itemsChanged();
+    void sortItems();
     void layoutRows();
     int barsHeight() const { return m_scrollBars ? 24 : 4; }
     bool canScrollDown(int by = 1) const { return count() >= m_topIndex + m_visibleCount + by; }
@@ -99,7 +103,7 @@ private:
     void deriveColours();
     void drawArrow(QPainter &painter, bool up, bool active) const;
 
-    QStringList m_items;
+    LineStore m_items;
     TTransparentMode m_transparentMode = TTransparentMode::tmNone;
     int m_itemHeight = 17;
     bool m_multiSelect = false;

@@ -185,10 +185,10 @@ void TestFlatWidgets::listSelectionAndItems()
                                                                    QColor(247, 222, 156)}}),
              QString());
     list->setEnabled(false);
-    list->fillItems({"a", "b"}); // a disabled list keeps its selection
+    list->fillItems(LineStore::fromLines(QStringList{"a", "b"})); // a disabled list keeps its selection
     QCOMPARE(list->selectedIndexes(), QList<int>{1});
     list->setEnabled(true);
-    list->fillItems(QStringList(400, "x")); // filled directly: no limit
+    list->fillItems(LineStore::fromLines(QStringList(400, "x"))); // filled directly: no limit
     QCOMPARE(list->count(), 400);
     QVERIFY(!list->isSelected(1));
     QVERIFY(!list->isSelected(300));
@@ -197,11 +197,11 @@ void TestFlatWidgets::listSelectionAndItems()
 void TestFlatWidgets::listPageDownWithFewItems()
 {
     auto *list = add<TFlatListBox>({10, 10, 137, 99});
-    list->fillItems({"1", "2", "3"});
+    list->fillItems(LineStore::fromLines(QStringList{"1", "2", "3"}));
     list->setFocus();
     QTest::keyClick(list, Qt::Key_PageDown);
     QCOMPARE(list->topIndex(), 0);
-    list->fillItems(QStringList(12, "x"));
+    list->fillItems(LineStore::fromLines(QStringList(12, "x")));
     QTest::keyClick(list, Qt::Key_PageDown);
     QCOMPARE(list->topIndex(), 5);
     QTest::keyClick(list, Qt::Key_PageDown);
@@ -212,7 +212,7 @@ void TestFlatWidgets::heldArrowRepeats()
 {
     auto *list = add<TFlatListBox>({10, 10, 137, 99});
     list->setScrollBars(true);
-    list->fillItems(QStringList(9, "x"));
+    list->fillItems(LineStore::fromLines(QStringList(9, "x")));
     const QPoint bottomBar(60, list->height() - 5);
     QTest::mousePress(list, Qt::LeftButton, {}, bottomBar);
     QCOMPARE(list->topIndex(), 1); // one line at once

@@ -1,0 +1,171 @@
+#include "training/LineStore.h"
+
+#include "training/Errors.h"
+#include "training/TextFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+LineStore LineStore::fromBytes(QByteArray bytes)
+{
+    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0) {
+        bytes.truncate(nul);
+        bytes.squeeze();
+    }
+    // Two passes, counting and then recording, so that the offsets are
+    // allocated once at their size: no growth that doubles them at the peak.
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    const auto forEachLineStart = [data, size](auto &&record) {
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < size; ++i) {
+            const char c = data[i];
+            if (c != '\r' && c != '\n')
+                continue;
+            record(start);
+            if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
+                ++i;
+            start = i + 1;
+        }
+        if (start < size)
+            record(start);
+    };
+    qsizetype count = 0;
+    forEachLineStart([&count](qsizetype) { ++count; });
+    LineStore store;
+    if (count == 0)
+        return store;
+    store.m_starts.reserve(count + 1);
+    forEachLineStart([&store](qsizetype start) { store.m_starts.append(start); });
+    store.m_starts.append(size);
+    store.m_bytes = std::move(bytes);
+    return store;
+}
+
+LineStore LineStore::fromLines(const QStringList &lines)
+{
+    return fromBytes(TextFile::joinLines(lines));
+}
+
+LineStore LineStore::read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileOpenError(path);
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FileOpenError(path);
+    return fromBytes(std::move(bytes));
+}
+
+QByteArrayView LineStore::bytesAt(qsizetype index) const
+{
+    Q_ASSERT(index >= 0 && index < size());
+    const qsizetype start = m_starts.at(index);
+    qsizetype end = m_starts.at(index + 1);
+    // A line holds no break, so whatever breaks end its span are its own.
+    while (end > start && (m_bytes.at(end - 1) == '\n' || m_bytes.at(end - 1) == '\r'))
+        --end;
+    return QByteArrayView(m_bytes).sliced(start, end - start);
+}
+
+QString LineStore::at(qsizetype index) const
+{
+    return TextFile::decodeGbk(bytesAt(index));
+}
+
+QString LineStore::head(qsizetype index, qsizetype count) const
+{
+    // A character takes at most two bytes.
+    const QByteArrayView bytes = bytesAt(index);
+    return TextFile::decodeGbk(bytes.first(qMin(bytes.size(), 2 * count)));
+}
+
+QStringList LineStore::toList() const
+{
+    QStringList lines;
+    lines.reserve(size());
+    for (qsizetype i = 0; i < size(); ++i)
+        lines.append(at(i));
+    return lines;
+}
+
+void LineStore::shiftStarts(qsizetype from, qsizetype by)
+{
+    qsizetype *starts = m_starts.data();
+    for (qsizetype i = from; i < m_starts.size(); ++i)
+        starts[i] += by;
+}
+
+void LineStore::insert(qsizetype index, const QString &line)
+{
+    Q_ASSERT(index >= 0 && index <= size());
+    if (m_starts.isEmpty())
+        m_starts.append(m_bytes.size());
+    // The bytes may end without a break; a line after them needs one.
+    if (index == size() && !m_bytes.isEmpty() && !m_bytes.endsWith('\n') && !m_bytes.endsWith('\r')) {
+        m_bytes.append("\r\n");
+        m_starts.last() = m_bytes.size();
+    }
+    const qsizetype at = m_starts.at(index);
+    const QByteArray added = TextFile::encodeGbk(line) + "\r\n";
+    m_bytes.insert(at, added);
+    m_starts.insert(index, at);
+    shiftStarts(index + 1, added.size());
+}
+
+void LineStore::replace(qsizetype index, const QString &line)
+{
+    Q_ASSERT(index >= 0 && index < size());
+    const qsizetype start = m_starts.at(index);
+    const qsizetype length = m_starts.at(index + 1) - start;
+    const QByteArray added = TextFile::encodeGbk(line) + "\r\n";
+    m_bytes.replace(start, length, added);
+    shiftStarts(index + 1, added.size() - length);
+}
+
+void LineStore::removeAt(qsizetype index)
+{
+    Q_ASSERT(index >= 0 && index < size());
+    const qsizetype start = m_starts.at(index);
+    const qsizetype length = m_starts.at(index + 1) - start;
+    m_bytes.remove(start, length);
+    m_starts.removeAt(index);
+    shiftStarts(index, -length);
+    if (m_starts.size() == 1)
+        m_starts.clear();
+}
+
+QByteArray LineStore::toFileBytes() const
+{
+    QByteArray out;
+    out.reserve(m_bytes.size() + size() * 2);
+    for (qsizetype i = 0; i < size(); ++i) {
+        out.append(bytesAt(i));
+        out.append("\r\n");
+    }
+    return out;
+}
+
+void LineStore::write(const QString &path) const
+{
+    // Written beside the old file and renamed over it, so that a failed or
+    // interrupted write never leaves half a file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw FileCreateError(path);
+    const QByteArray bytes = toFileBytes();
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw FileCreateError(path);
+}
+
+bool LineStore::operator==(const LineStore &other) const
+{
+    if (size() != other.size())
+        return false;
+    for (qsizetype i = 0; i < size(); ++i) {
+        if (bytesAt(i) != other.bytesAt(i))
+            return false;
+    }
+    return true;
+}

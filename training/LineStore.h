@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The lines of a GBK text file, held as the file's own bytes and the offsets
+// where lines begin: a line costs its bytes and 8 more, and copies share all
+// of it until one of them is changed. Lines follow the reading rules of
+// TextFile and are decoded when asked for.
+class LineStore
+{
+public:
+    LineStore() = default;
+    static LineStore fromBytes(QByteArray bytes);
+    static LineStore fromLines(const QStringList &lines);
+    // Throws FileOpenError with the path when the file cannot be read.
+    static LineStore read(const QString &path);
+
+    qsizetype size() const { return m_starts.isEmpty() ? 0 : m_starts.size() - 1; }
+    bool isEmpty() const { return size() == 0; }
+    QString at(qsizetype index) const;
+    // At least the first `count` characters of a line, without decoding all
+    // of a huge one.
+    QString head(qsizetype index, qsizetype count) const;
+    QByteArrayView bytesAt(qsizetype index) const;
+    QStringList toList() const;
+
+    // A change costs a move of the bytes after the line, which is fine for
+    // a user's edit and never done while loading.
+    void insert(qsizetype index, const QString &line);
+    void replace(qsizetype index, const QString &line);
+    void removeAt(qsizetype index);
+    void append(const QString &line) { insert(size(), line); }
+
+    // Every line ends with CR LF, the last too.
+    QByteArray toFileBytes() const;
+    // Replaces the file whole; throws FileCreateError with the path when it
+    // cannot be written, leaving the old file as it was.
+    void write(const QString &path) const;
+
+    bool operator==(const LineStore &other) const;
+
+private:
+    void shiftStarts(qsizetype from, qsizetype by);
+
+    QByteArray m_bytes;
+    // One entry per line and one for the end of the bytes.
+    QList<qsizetype> m_starts;
+};
