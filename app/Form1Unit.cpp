@@ -304,9 +304,9 @@ void TForm1::openRecord()
                                                             QStringLiteral("*.xl"));
     if (chosen.isEmpty())
         return;
-    FlatMemo2->clear();
+    FlatMemo2->setLines({});
     Label8->setText(QFileInfo(chosen).fileName());
-    FlatMemo2->setLines(TextFile::readLines(chosen));
+    FlatMemo2->showLines(LineStore::read(chosen));
     FlatPanel2->hide();
     FlatPanel3->show();
     FlatPanel4->hide();

@@ -28,6 +28,9 @@ PickListView::PickListView(QWidget *parent)
 {
     setItemDelegate(new ShownLineDelegate(this));
     setUniformItemSizes(true); // rows of one line: no need to measure every row
+    // Millions of rows are laid out in steps between events, never all at once.
+    setLayoutMode(QListView::Batched);
+    setBatchSize(200000);
 }
 
 void PickListView::focusInEvent(QFocusEvent *event)

@@ -17,3 +17,11 @@ inline void reportMark(const char *what)
                 usage.ru_maxrss);
     std::fflush(stdout);
 }
+
+// The line bench/run.sh and its readers look for.
+inline void reportGoal(const char *name, double value, double reference, double limit)
+{
+    const double ratio = value / reference;
+    std::printf("goal %s: ratio %.2f (limit %g) %s\n", name, ratio, limit, ratio <= limit ? "met" : "missed");
+    std::fflush(stdout);
+}

@@ -40,21 +40,20 @@ done
 echo "start-up: numora ${numora_ms} ms, ${numora_kb} kB peak; bare window ${reference_ms} ms, ${reference_kb} kB (median of 6)"
 goal startup-time "$numora_ms" "$reference_ms" 1.3
 goal startup-memory "$numora_kb" "$reference_kb" 1.3
-kill "$xvfb"
-xvfb=""
 
-# Loading a bank: "登    陆" on a 1,000,000-line bank against reading and
-# decoding the same two files into line lists alone.
-export QT_QPA_PLATFORM=offscreen
-"$bench/bench_bank" generate "$work/bank" 1000000
+# The window's work on big files, in the same X session.
+bank="$bench/bench_window"
+"$bank" generate "$work/bank" 1000000
+"$bank" generate "$work/big" 2000000
+"$bank" record "$work/big/job.xl" 100
 files=$(cat "$work/bank/data/201.tm" "$work/bank/data/201.da" | wc -c)
-load() { # MODE: prints "milliseconds grown-kB"
-  LC_ALL=C.UTF-8 "$bench/bench_bank" "$1" "$work/bank" 2>/dev/null | awk '
-    /^before/ { t = $3; m = $5 } /^loaded/ { printf "%.1f %d\n", ($3 - t) / 1e6, $5 - m }'
+marks() { # MODE PATH FIRST LAST: prints "milliseconds grown-kB" between two marks
+  LC_ALL=C.UTF-8 "$bank" "$1" "$2" 2>/dev/null | awk -v a="$3" -v b="$4" '
+    $1 == a { t = $3; m = $5 } $1 == b { printf "%.1f %d\n", ($3 - t) / 1e6, $5 - m }'
 }
 for _ in $(seq 3); do
-  load login >>"$work/login"
-  load reference >>"$work/read"
+  marks login "$work/bank" before loaded >>"$work/login"
+  marks reference "$work/bank" before loaded >>"$work/read"
 done
 login_ms=$(cut -d' ' -f1 "$work/login" | median)
 read_ms=$(cut -d' ' -f1 "$work/read" | median)
@@ -62,3 +61,12 @@ login_kb=$(cut -d' ' -f2 "$work/login" | median)
 echo "bank of 1,000,000 lines ($files bytes): 登陆 ${login_ms} ms, +${login_kb} kB; reading alone ${read_ms} ms (median of 3)"
 goal bank-time "$login_ms" "$read_ms" 1.2
 goal bank-memory "$((login_kb * 1024))" "$files" 4
+
+LC_ALL=C.UTF-8 "$bank" answers "$work/bank" 10000 2>/dev/null
+LC_ALL=C.UTF-8 "$bank" editor "$work/big" 2>/dev/null
+
+record=$(wc -c <"$work/big/job.xl")
+read -r view_ms view_kb < <(marks viewer "$work/big/job.xl" before shown)
+echo "viewer on a $record-byte record: first lines shown after ${view_ms} ms, +${view_kb} kB"
+goal viewer-time "$view_ms" 1000 1
+goal viewer-memory "$((view_kb * 1024))" "$record" 3

@@ -6,38 +6,37 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <algorithm>
+
 LineStore LineStore::fromBytes(QByteArray bytes)
 {
     if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0) {
         bytes.truncate(nul);
         bytes.squeeze();
     }
-    // Two passes, counting and then recording, so that the offsets are
-    // allocated once at their size: no growth that doubles them at the peak.
     const char *data = bytes.constData();
     const qsizetype size = bytes.size();
-    const auto forEachLineStart = [data, size](auto &&record) {
-        qsizetype start = 0;
-        for (qsizetype i = 0; i < size; ++i) {
-            const char c = data[i];
-            if (c != '\r' && c != '\n')
-                continue;
-            record(start);
-            if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
-                ++i;
-            start = i + 1;
-        }
-        if (start < size)
-            record(start);
-    };
-    qsizetype count = 0;
-    forEachLineStart([&count](qsizetype) { ++count; });
     LineStore store;
-    if (count == 0)
-        return store;
-    store.m_starts.reserve(count + 1);
-    forEachLineStart([&store](qsizetype start) { store.m_starts.append(start); });
+    // Offsets allocated once at their size, with no growth that doubles them
+    // at the peak: a file breaks its lines one way, and the counts are quick.
+    store.m_starts.reserve(std::max(std::count(data, data + size, '\n'), std::count(data, data + size, '\r')) + 2);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = data[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        store.m_starts.append(start);
+        if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        store.m_starts.append(start);
+    if (store.m_starts.isEmpty())
+        return {};
     store.m_starts.append(size);
+    if (store.m_starts.capacity() > store.m_starts.size() + 2)
+        store.m_starts.squeeze(); // a file that broke its lines more than one way
     store.m_bytes = std::move(bytes);
     return store;
 }
@@ -138,6 +137,11 @@ void LineStore::removeAt(qsizetype index)
 
 QByteArray LineStore::toFileBytes() const
 {
+    // As many CR and as many LF as lines: every line ends with CR LF already,
+    // as loaded banks and everything this store writes do.
+    if (std::count(m_bytes.cbegin(), m_bytes.cend(), '\n') == size()
+        && std::count(m_bytes.cbegin(), m_bytes.cend(), '\r') == size())
+        return m_bytes;
     QByteArray out;
     out.reserve(m_bytes.size() + size() * 2);
     for (qsizetype i = 0; i < size(); ++i) {

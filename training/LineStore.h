@@ -20,6 +20,7 @@ public:
 
     qsizetype size() const { return m_starts.isEmpty() ? 0 : m_starts.size() - 1; }
     bool isEmpty() const { return size() == 0; }
+    qsizetype byteSize() const { return m_bytes.size(); }
     QString at(qsizetype index) const;
     // At least the first `count` characters of a line, without decoding all
     // of a huge one.

@@ -1,9 +1,13 @@
 #include "support/FormFixture.h"
+#include "training/TextFile.h"
 #include "widgets/flat/TFlatMemoUnit.h"
 #include "widgets/flat/TFlatPanelUnit.h"
 #include "widgets/xp/XP_Button.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QListView>
+#include <QScrollBar>
 #include <QLabel>
 
 class TestRecordViewer : public QObject
@@ -19,6 +23,7 @@ private slots:
     void showsRecordLineByLine();
     void openCloseOpenAnother();
     void unreadableFileEmptiesMemo();
+    void bigRecordOpensAtOnceAndWhole();
 
 private:
     TForm1 &form() { return *m_fixture->form; }
@@ -68,6 +73,8 @@ void TestRecordViewer::showsRecordLineByLine_data()
                              << QByteArray("\xB5\xDA" "1\xCC\xE2    3\xA1\xC1" "4=12    \xA1\xCC\n"
                                            "\xD1\xB5\xC1\xB7\xCA\xB1\xBC\xE4\xCE\xAA\xA3\xBA" "60\xC3\xEB\n")
                              << record;
+    QTest::newRow("binary: a NUL ends the text") << "job/elf.xl" << QByteArray("\x7f" "ELF\x02\r\x01\0\0rest", 13)
+                                                 << QStringList{"\x7f" "ELF\x02", "\x01"};
     QTest::newRow("not a record, outside the job folder") << "notes.txt" << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
 }
 
@@ -110,6 +117,30 @@ void TestRecordViewer::unreadableFileEmptiesMemo()
     QCOMPARE(form().Label8->text(), QStringLiteral("typed-name.xl"));
     QCOMPARE(form().FlatButton7->text(), QStringLiteral("查      询"));
     QVERIFY(form().FlatPanel2->isVisible());
+}
+
+void TestRecordViewer::bigRecordOpensAtOnceAndWhole()
+{
+    QStringList big;
+    for (int i = 1; i <= TFlatMemo::kDocumentLineLimit + 1; ++i)
+        big << QStringLiteral("第%1题    3×4=12    √").arg(i);
+    writeRaw("job/big.xl", TextFile::joinLines(big));
+    writeRaw("job/small.xl", "small\r\n");
+    QElapsedTimer timer;
+    timer.start();
+    query(m_fixture->path("job/big.xl"));
+    QVERIFY(timer.elapsed() < 1000);
+    QListView *view = form().FlatMemo2->bigTextView();
+    QVERIFY(view && view->isVisible());
+    QCOMPARE(form().FlatMemo2->lines(), big);
+    QTest::keyClick(form().FlatMemo2, Qt::Key_End);
+    QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
+    QVERIFY(view->verticalScrollBar()->maximum() > 0);
+
+    query(QString());
+    query(m_fixture->path("job/small.xl"));
+    QVERIFY(view->isHidden());
+    QCOMPARE(form().FlatMemo2->lines(), QStringList{"small"});
 }
 
 QTEST_MAIN(TestRecordViewer)

@@ -1,5 +1,9 @@
 #include "widgets/flat/TFlatMemoUnit.h"
 
+#include "training/LineListModel.h"
+
+#include <QKeyEvent>
+#include <QListView>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -18,6 +22,8 @@ TFlatMemo::TFlatMemo(QWidget *parent)
 
 QStringList TFlatMemo::lines() const
 {
+    if (m_bigView && !m_bigView->isHidden())
+        return m_bigModel->lines().toList();
     QStringList result;
     if (document()->isEmpty())
         return result;
@@ -28,6 +34,7 @@ QStringList TFlatMemo::lines() const
 
 void TFlatMemo::setLines(const QStringList &lines)
 {
+    setBigText({});
     QStringList shown;
     shown.reserve(lines.size());
     for (const QString &line : lines)
@@ -40,8 +47,69 @@ void TFlatMemo::appendLine(const QString &line)
     appendPlainText(shownLine(line));
 }
 
+void TFlatMemo::showLines(const LineStore &lines)
+{
+    if (!isReadOnly() || (lines.size() <= kDocumentLineLimit && lines.byteSize() <= kDocumentByteLimit)) {
+        setLines(lines.toList());
+        return;
+    }
+    clear();
+    setBigText(lines);
+}
+
+void TFlatMemo::setBigText(const LineStore &lines)
+{
+    if (lines.isEmpty()) {
+        if (m_bigView) {
+            m_bigView->hide();
+            m_bigModel->setLines({});
+        }
+        return;
+    }
+    if (!m_bigView) {
+        m_bigModel = new LineListModel(this);
+        m_bigView = new QListView(this);
+        m_bigView->setObjectName(QStringLiteral("bigTextView"));
+        m_bigView->setFrameShape(QFrame::NoFrame);
+        m_bigView->setFocusPolicy(Qt::NoFocus); // the memo keeps the focus and its lit frame
+        m_bigView->setUniformItemSizes(true);
+        m_bigView->setLayoutMode(QListView::Batched);
+        m_bigView->setBatchSize(200000);
+        m_bigView->setSelectionMode(QAbstractItemView::NoSelection);
+        m_bigView->setModel(m_bigModel);
+    }
+    m_bigView->setVerticalScrollBarPolicy(verticalScrollBarPolicy());
+    m_bigView->setHorizontalScrollBarPolicy(horizontalScrollBarPolicy());
+    m_bigView->setGeometry(contentsRect());
+    m_bigModel->setLines(lines);
+    m_bigView->show();
+    m_bigView->raise();
+}
+
+void TFlatMemo::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    if (m_bigView)
+        m_bigView->setGeometry(contentsRect());
+}
+
 bool TFlatMemo::event(QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && m_bigView && !m_bigView->isHidden()) {
+        // Moving through a big text: the list scrolls as the memo would.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        QScrollBar *bar = m_bigView->verticalScrollBar();
+        const int page = m_bigView->viewport()->height() / qMax(1, m_bigView->sizeHintForRow(0));
+        switch (key->key()) {
+        case Qt::Key_Up: bar->setValue(bar->value() - 1); return true;
+        case Qt::Key_Down: bar->setValue(bar->value() + 1); return true;
+        case Qt::Key_PageUp: bar->setValue(bar->value() - page); return true;
+        case Qt::Key_PageDown: bar->setValue(bar->value() + page); return true;
+        case Qt::Key_Home: bar->setValue(bar->minimum()); return true;
+        case Qt::Key_End: bar->setValue(bar->maximum()); return true;
+        default: break;
+        }
+    }
     const bool lookChanges = m_frame.handle(event);
     const bool handled = QPlainTextEdit::event(event);
     if (lookChanges)

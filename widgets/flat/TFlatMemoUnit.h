@@ -1,8 +1,12 @@
 #pragma once
 
+#include "training/LineStore.h"
 #include "widgets/flat/FlatFrame.h"
 
 #include <QPlainTextEdit>
+
+class LineListModel;
+class QListView;
 
 // A multi-line edit with the flat edit's 3-pixel frame; its text is handled
 // as a list of lines.
@@ -24,6 +28,10 @@ public:
     QStringList lines() const;
     void setLines(const QStringList &lines);
     void appendLine(const QString &line);
+    // A read-only memo shows a big text through a list that draws only the
+    // rows in sight, so that millions of lines open at once and are held
+    // once; a small one is set as lines.
+    void showLines(const LineStore &lines);
 
     TColor ColorFocused() const { return m_frame.colorFocused; }
     void setColorFocused(TColor colour) { m_frame.colorFocused = colour; m_frame.showLook(); }
@@ -42,11 +50,21 @@ public:
 
     bool isLit() const { return m_frame.lit(); }
 
+    static constexpr qsizetype kDocumentLineLimit = 20000;
+    static constexpr qsizetype kDocumentByteLimit = 1 << 20;
+    // The list that shows a big text, or none.
+    QListView *bigTextView() const { return m_bigView; }
+
 protected:
     bool event(QEvent *event) override;
 
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    void setBigText(const LineStore &lines);
     static bool sameKind(const QWidget *w) { return qobject_cast<const TFlatMemo *>(w) != nullptr; }
 
     FlatFrame m_frame{this, &sameKind};
+    QListView *m_bigView = nullptr;
+    LineListModel *m_bigModel = nullptr;
 };
