@@ -1,5 +1,6 @@
 #include "app/AppFonts.h"
 
+#include <QApplication>
 #include <QStringList>
 
 namespace AppFonts {
@@ -14,6 +15,10 @@ void installSubstitutions()
     // Latin text in a sans face, Chinese text from the Song face.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), QStringList{sans, uming});
     QFont::insertSubstitutions(QStringLiteral("Arial"), QStringList{sans, uming});
+    // Boxes and tips in the default face leave the auto-hinter out too.
+    QFont standard = QApplication::font();
+    standard.setHintingPreference(QFont::PreferNoHinting);
+    QApplication::setFont(standard);
 }
 
 QFont font(const QString &family, int pixelHeight, bool bold)
@@ -21,6 +26,10 @@ QFont font(const QString &family, int pixelHeight, bool bold)
     QFont f(family);
     f.setPixelSize(pixelHeight);
     f.setBold(bold);
+    // Our Chinese faces carry no hints, and the auto-hinter would load about
+    // a hundred glyphs of each face and size to measure them: 3 MB and a
+    // good part of the start-up.
+    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 

@@ -4,7 +4,7 @@
 #include "app/Form1Unit.h"
 #include "platform/DateSource.h"
 #include "platform/UserDialogs.h"
-#include "platform/WavSound.h"
+#include "platform/LazySound.h"
 #include "widgets/xp/XP_Unit.h"
 
 #include <QApplication>
@@ -55,13 +55,17 @@ int runNumora(int argc, char *argv[], const std::function<void()> &whenPainted)
     };
     if (!XPStartUp(QCoreApplication::arguments(), inform))
         return 0; // the notice switch: the window never opens
-    WavSoundOutput sound;
+    LazySoundOutput sound(QCoreApplication::applicationDirPath());
     TForm1 form(QCoreApplication::applicationDirPath(), {&dialogs, &dates, &sound, [] { QCoreApplication::quit(); }});
     dialogs.setParentWindow(&form);
     form.move(form.screen()->availableGeometry().center() - form.rect().center());
-    std::unique_ptr<FirstPaint> mark;
-    if (whenPainted)
-        mark = std::make_unique<FirstPaint>(&form, whenPainted);
+    // The audio stack is loaded once the window is up, well before a
+    // child can start a run and answer.
+    FirstPaint mark(&form, [&sound, whenPainted] {
+        if (whenPainted)
+            whenPainted();
+        sound.load();
+    });
     form.show();
     return app.exec();
 }

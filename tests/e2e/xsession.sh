@@ -22,7 +22,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 make_program_folder() {
   local folder=$work/numora
   mkdir -p "$folder/job"
-  cp "$program_build" "$folder/"
+  cp "$program_build" "$(dirname "$program_build")/libnumora_sound.so" "$folder/"
   cp -r "$(dirname "$program_build")/data" "$(dirname "$program_build")/sound" "$folder/"
   echo "$folder"
 }

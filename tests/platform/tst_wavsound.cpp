@@ -1,3 +1,4 @@
+#include "platform/LazySound.h"
 #include "platform/WavSound.h"
 #include "training/Errors.h"
 
@@ -47,6 +48,7 @@ private slots:
     void rightSoundsAreBrighterThanWrongOnes();
     void unplayableFilesAreErrors();
     void playingWithoutDeviceIsSilent();
+    void moduleLoadsAfterStartAndReportsItsAbsence();
 };
 
 void TestWavSound::deliveredSoundsAreShort_data()
@@ -117,6 +119,26 @@ void TestWavSound::playingWithoutDeviceIsSilent()
     output.play(soundPath("z0"));
     output.play(soundPath("c1")); // cuts off the first
     QVERIFY_THROWS_EXCEPTION(NumoraError, output.play(soundPath("nothing")));
+}
+
+void TestWavSound::moduleLoadsAfterStartAndReportsItsAbsence()
+{
+    LazySoundOutput lazy(QStringLiteral(NUMORA_MODULE_DIR));
+    QVERIFY(!lazy.loaded()); // nothing of the audio stack until asked
+    lazy.load();
+    QVERIFY(lazy.loaded());
+    lazy.play(soundPath("z0"));
+    // The module's errors are caught as ours across the module boundary.
+    QVERIFY_THROWS_EXCEPTION(NumoraError, lazy.play(soundPath("nothing")));
+
+    QTemporaryDir empty;
+    LazySoundOutput missing(empty.path());
+    try {
+        missing.play(soundPath("z0"));
+        QFAIL("a missing module must be an error");
+    } catch (const NumoraError &error) {
+        QVERIFY(error.text().startsWith("Cannot play sound file " + soundPath("z0") + ": "));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestWavSound)

@@ -334,6 +334,7 @@ QImage TXP_Form::compose() const
 void TXP_Form::drawTitle(QPainter &painter, int x) const
 {
     QFont titleFont = m_useSystemFont ? QApplication::font("QMenu") : font();
+    titleFont.setHintingPreference(font().hintingPreference()); // rendered as the window's own text is
     if (m_boldCaption) {
         titleFont.setBold(true);
         titleFont.setItalic(false);
