@@ -93,6 +93,11 @@ void TestWavSound::unplayableFilesAreErrors()
     garbage.write("RIFF this is no sound at all, only words");
     garbage.close();
     QVERIFY(errorOf(garbage.fileName()).startsWith("Cannot play sound file " + garbage.fileName() + ": "));
+    QFile text(dir.filePath("text.wav"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("1+1=2\r\n");
+    text.close();
+    QVERIFY(errorOf(text.fileName()).startsWith("Cannot play sound file " + text.fileName() + ": "));
 
     SF_INFO info{};
     info.samplerate = 22050;

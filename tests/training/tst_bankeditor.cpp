@@ -28,6 +28,7 @@ private slots:
     void saveWritesBothFilesWhole();
     void saveFailureAfterQuestionsWritten();
     void saveKeepsBytesThatAreNoGbk();
+    void saveUnderAFileKeepsTheEdits();
 
 private:
     QStringList fileLines(const QString &name) const { return TextFile::readLines(m_dir->filePath("data/" + name)); }
@@ -220,6 +221,19 @@ void TestBankEditor::saveFailureAfterQuestionsWritten()
         QCOMPARE(error.text(), "Cannot create file " + m_dir->path() + "/data/make.da");
     }
     QCOMPARE(fileLines("make.tm").last(), QStringLiteral("7×7="));
+}
+
+void TestBankEditor::saveUnderAFileKeepsTheEdits()
+{
+    m_editor->open();
+    m_editor->add("7×7=", "49");
+    QVERIFY(QDir(m_dir->filePath("data")).removeRecursively());
+    QFile plain(m_dir->filePath("data"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    QVERIFY_THROWS_EXCEPTION(FileCreateError, m_editor->save());
+    QCOMPARE(questions().last(), QStringLiteral("7×7="));
+    QCOMPARE(answers().last(), QStringLiteral("49"));
 }
 
 void TestBankEditor::saveKeepsBytesThatAreNoGbk()

@@ -4,8 +4,9 @@
 #include "training/TrainingModel.h"
 
 #include <QDir>
-#include <QSignalSpy>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,6 +31,10 @@ private slots:
     void answerLineNotANumber();
     void emptyQuestionList();
     void shortAnswerList();
+    void hostileAnswerLines_data();
+    void hostileAnswerLines();
+    void twoMillionLineBank();
+    void dataFolderUnderAFile();
     void soundErrorEndsStepAfterCounting();
     void soundErrorAtStartKeepsFirstAnswer();
     void canEndAtOnce();
@@ -331,6 +336,82 @@ void TestTrainingRun::shortAnswerList()
         QCOMPARE(error.text(), QStringLiteral("List index out of bounds (3)"));
     }
     QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("Q3="));
+}
+
+// Every answer line a bank may hold: read as a whole number, else as a
+// decimal, else the whole-number error shows and the run goes on.
+void TestTrainingRun::hostileAnswerLines_data()
+{
+    QTest::addColumn<QByteArray>("answerFile");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("hexadecimal") << QByteArray("$1F\r\n") << "31" << "";
+    QTest::newRow("beyond 32 bits reads as a decimal") << QByteArray("2147483648\r\n") << "2147483648" << "";
+    QTest::newRow("trailing blank reads as a decimal") << QByteArray("7 \r\n") << "7" << "";
+    QTest::newRow("not a number") << QByteArray("seven\r\n") << "7" << "'seven' is not a valid integer value";
+    QTest::newRow("longer than the questions") << QByteArray("7\r\n8\r\n9\r\n") << "7" << "";
+    QTest::newRow("NUL ends the file") << QByteArray("7\r\n\0" "8\r\n", 6) << "7" << "";
+}
+
+void TestTrainingRun::hostileAnswerLines()
+{
+    QFETCH(QByteArray, answerFile);
+    QFETCH(QString, typed);
+    QFETCH(QString, error);
+    TextFile::writeLines(m_appDir->filePath("data/make.tm"), {"3+4="});
+    QFile answers(m_appDir->filePath("data/make.da"));
+    QVERIFY(answers.open(QIODevice::WriteOnly));
+    answers.write(answerFile);
+    answers.close();
+    enter(1, "5");
+    try {
+        start();
+        QVERIFY2(error.isEmpty(), "no error");
+        answer(typed);
+        QCOMPARE(m_model->state().CorrectCount, 1);
+    } catch (const ConvertError &e) {
+        QCOMPARE(e.text(), error);
+        QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("3+4="));
+    }
+}
+
+void TestTrainingRun::twoMillionLineBank()
+{
+    QByteArray questions, answers;
+    for (int i = 0; i < 2000000; ++i) {
+        questions += QByteArray::number(i) + "+0=\r\n";
+        answers += QByteArray::number(i) + "\r\n";
+    }
+    QFile q(m_appDir->filePath("data/make.tm")), a(m_appDir->filePath("data/make.da"));
+    QVERIFY(q.open(QIODevice::WriteOnly) && q.write(questions) == questions.size());
+    QVERIFY(a.open(QIODevice::WriteOnly) && a.write(answers) == answers.size());
+    q.close();
+    a.close();
+    QElapsedTimer timer;
+    timer.start();
+    enter(1, "3");
+    start();
+    for (int i = 0; i < 3; ++i)
+        answer(m_model->text(TrainingLabel::Label4).chopped(3));
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(m_model->questionLines().size(), 2000000);
+    QCOMPARE(m_model->state().CorrectCount, 3);
+}
+
+void TestTrainingRun::dataFolderUnderAFile()
+{
+    // Tests run as root, so only a path through a plain file cannot be read.
+    QVERIFY(QDir(m_appDir->filePath("data")).removeRecursively());
+    TextFile::writeLines(m_appDir->filePath("data"), {"not a folder"});
+    m_model->selectRange(0);
+    m_model->selectMode(1);
+    m_model->selectAmount(0, "10");
+    try {
+        m_model->loadBank();
+        QFAIL("loaded");
+    } catch (const FileOpenError &error) {
+        QCOMPARE(error.text(), "Cannot open file " + m_appDir->filePath("data/make.da"));
+    }
 }
 
 void TestTrainingRun::soundErrorEndsStepAfterCounting()
