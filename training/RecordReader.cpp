@@ -1,0 +1,130 @@
+#include "training/RecordReader.h"
+
+#include "training/LineStore.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace RecordReader {
+
+namespace {
+
+// Larger than any run a child could answer: 100,000 answers a file.
+constexpr qint64 kMaxRecordBytes = 8 << 20;
+
+const QString kRight = QStringLiteral("√");
+const QString kWrong = QStringLiteral("×");
+
+RecordRead none(const QString &reason)
+{
+    return {std::nullopt, reason};
+}
+
+// "<label>N<unit>", as the summary writes it.
+std::optional<int> summaryValue(const QString &line, const QString &label, const QString &unit)
+{
+    if (!line.startsWith(label) || !line.endsWith(unit))
+        return std::nullopt;
+    bool ok = false;
+    const int value = QStringView(line).sliced(label.size(), line.size() - label.size() - unit.size()).toInt(&ok);
+    return ok && value >= 0 ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<RecordedAnswer> answerOf(const QString &line)
+{
+    static const QRegularExpression shape(QStringLiteral("^第\\d+题    (.*)    (√|×)$"));
+    const QRegularExpressionMatch match = shape.match(line);
+    if (!match.hasMatch())
+        return std::nullopt;
+    RecordedAnswer answer;
+    const QString text = match.captured(1);
+    answer.right = match.captured(2) == kRight;
+    // The typed value follows the question's last "=" and is a number.
+    const qsizetype equals = text.lastIndexOf(u'=');
+    static const QRegularExpression number(QStringLiteral("^-?[0-9.]+(E[-+]?[0-9]+)?$"));
+    if (equals >= 0 && number.match(QStringView(text).sliced(equals + 1)).hasMatch()) {
+        answer.question = text.first(equals + 1);
+        answer.typed = text.sliced(equals + 1);
+    } else {
+        answer.question = text;
+    }
+    return answer;
+}
+
+} // namespace
+
+bool parseName(const QString &fileName, QDate *date, int *runNumber)
+{
+    static const QRegularExpression shape(QStringLiteral("^(.+)-第(\\d+)次\\.xl$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = shape.match(fileName);
+    if (!match.hasMatch())
+        return false;
+    // The date text is the user's short date with "/" made "-".
+    for (const char *format : {"yyyy-M-d", "d-M-yyyy", "M-d-yyyy", "yy-M-d", "d-M-yy"}) {
+        const QDate parsed = QDate::fromString(match.captured(1), QLatin1String(format));
+        if (parsed.isValid()) {
+            *date = parsed.year() < 100 ? parsed.addYears(2000) : parsed;
+            *runNumber = match.captured(2).toInt();
+            return true;
+        }
+    }
+    return false;
+}
+
+RecordRead parse(const QString &fileName, const QByteArray &bytes)
+{
+    const LineStore lines = LineStore::fromBytes(bytes);
+    if (lines.size() < 3)
+        return none(QStringLiteral("不是训练记录：少于三行"));
+    RecordedRun run;
+    qsizetype index = 0;
+    for (; index < lines.size(); ++index) {
+        const auto answer = answerOf(lines.at(index));
+        if (!answer)
+            break;
+        run.answers.append(*answer);
+        run.right += answer->right;
+    }
+    const qsizetype summaryLines = lines.size() - index;
+    if (summaryLines < 3)
+        return none(index == lines.size() ? QStringLiteral("记录不完整：没有总结") : QStringLiteral("记录不完整：总结缺行"));
+    if (summaryLines > 3)
+        return none(index == 0 ? QStringLiteral("不是训练记录") : QStringLiteral("记录有多余的行"));
+    const QString first = lines.at(index), second = lines.at(index + 1), third = lines.at(index + 2);
+    const auto timedAmount = summaryValue(first, QStringLiteral("训练时间为："), QStringLiteral("秒"));
+    const auto countedAmount = summaryValue(first, QStringLiteral("训练题数为："), QStringLiteral("道"));
+    const auto done = summaryValue(second, QStringLiteral("完成题数为："), QStringLiteral("道"));
+    const auto elapsed = summaryValue(second, QStringLiteral("完成时间为："), QStringLiteral("秒"));
+    const auto right = summaryValue(third, QStringLiteral("正确题数为："), QStringLiteral("道"));
+    if (!right || !((timedAmount && done) || (countedAmount && elapsed)))
+        return none(QStringLiteral("不是训练记录：总结的格式不对"));
+    run.timed = timedAmount.has_value();
+    run.amount = run.timed ? *timedAmount : *countedAmount;
+    run.seconds = run.timed ? *timedAmount : *elapsed;
+    run.done = int(run.answers.size());
+    if ((run.timed && *done != run.done) || *right != run.right)
+        return none(QStringLiteral("总结与答题行不符"));
+    if (!parseName(fileName, &run.date, &run.runNumber))
+        run.runNumber = 0;
+    return {run, QString()};
+}
+
+RecordRead read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return none(QStringLiteral("无法打开"));
+    if (file.size() > kMaxRecordBytes)
+        return none(QStringLiteral("文件太大，不是训练记录"));
+    const QByteArray bytes = file.readAll();
+    RecordRead result = parse(QFileInfo(path).fileName(), bytes);
+    if (result.run) {
+        result.run->path = path;
+        if (!result.run->date.isValid())
+            result.run->date = QFileInfo(path).lastModified().date();
+    }
+    return result;
+}
+
+} // namespace RecordReader

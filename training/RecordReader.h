@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// One answer of a recorded run.
+struct RecordedAnswer
+{
+    QString question; // up to and with its last "="; the whole text when not separable
+    QString typed;    // empty when it cannot be told from the question
+    bool right = false;
+};
+
+// A training record read back: one run.
+struct RecordedRun
+{
+    QString path;
+    QDate date;         // from the file name; else the file's own date
+    int runNumber = 0;  // "第n次" of the file name; 0 when it has none
+    bool timed = false;
+    int amount = 0;     // the seconds or the questions chosen
+    int seconds = 0;    // how long it took
+    int done = 0;
+    int right = 0;
+    QList<RecordedAnswer> answers;
+
+    double accuracy() const { return done > 0 ? double(right) / done : 0.0; }
+    // Questions a minute; 0 when no time passed.
+    double pace() const { return seconds > 0 ? done * 60.0 / seconds : 0.0; }
+};
+
+// A record, or why a file is none.
+struct RecordRead
+{
+    std::optional<RecordedRun> run;
+    QString reason;
+};
+
+namespace RecordReader {
+
+// Never throws: whatever the file holds, the result is a run or a reason.
+RecordRead read(const QString &path);
+RecordRead parse(const QString &fileName, const QByteArray &bytes);
+// Date and run number from "<date>-第<n>次.xl".
+bool parseName(const QString &fileName, QDate *date, int *runNumber);
+
+} // namespace RecordReader
