@@ -31,19 +31,52 @@ std::optional<int> summaryValue(const QString &line, const QString &label, const
     return ok && value >= 0 ? std::optional<int>(value) : std::nullopt;
 }
 
+// What the general format writes: -?[0-9.]+(E[+-]?[0-9]+)?
+bool isTypedNumber(QStringView text)
+{
+    qsizetype i = text.startsWith(u'-') ? 1 : 0;
+    const auto run = [&text, &i](auto accepts) {
+        const qsizetype from = i;
+        while (i < text.size() && accepts(text.at(i)))
+            ++i;
+        return i > from;
+    };
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (!run([&digit](QChar c) { return digit(c) || c == u'.'; }))
+        return false;
+    if (i < text.size() && text.at(i) == u'E') {
+        ++i;
+        if (i < text.size() && (text.at(i) == u'+' || text.at(i) == u'-'))
+            ++i;
+        if (!run(digit))
+            return false;
+    }
+    return i == text.size();
+}
+
+// "第n题    <question><typed>    √|×", taken apart by hand: a reader of
+// ten thousand records meets a million of them.
 std::optional<RecordedAnswer> answerOf(const QString &line)
 {
-    static const QRegularExpression shape(QStringLiteral("^第\\d+题    (.*)    (√|×)$"));
-    const QRegularExpressionMatch match = shape.match(line);
-    if (!match.hasMatch())
+    static const QString head = QStringLiteral("第"), tail = QStringLiteral("题    "), gap = QStringLiteral("    ");
+    if (line.size() < 10 || !line.startsWith(head))
         return std::nullopt;
+    qsizetype digits = head.size();
+    while (digits < line.size() && line.at(digits) >= u'0' && line.at(digits) <= u'9')
+        ++digits;
+    const QStringView mark = QStringView(line).last(1);
+    if (digits == head.size() || !QStringView(line).sliced(digits).startsWith(tail)
+        || !QStringView(line).chopped(1).endsWith(gap) || (mark != kRight && mark != kWrong))
+        return std::nullopt;
+    const qsizetype start = digits + tail.size(), end = line.size() - 1 - gap.size();
+    if (end < start)
+        return std::nullopt;
+    const QString text = line.sliced(start, end - start);
     RecordedAnswer answer;
-    const QString text = match.captured(1);
-    answer.right = match.captured(2) == kRight;
+    answer.right = mark == kRight;
     // The typed value follows the question's last "=" and is a number.
     const qsizetype equals = text.lastIndexOf(u'=');
-    static const QRegularExpression number(QStringLiteral("^-?[0-9.]+(E[-+]?[0-9]+)?$"));
-    if (equals >= 0 && number.match(QStringView(text).sliced(equals + 1)).hasMatch()) {
+    if (equals >= 0 && isTypedNumber(QStringView(text).sliced(equals + 1))) {
         answer.question = text.first(equals + 1);
         answer.typed = text.sliced(equals + 1);
     } else {
@@ -64,7 +97,8 @@ bool parseName(const QString &fileName, QDate *date, int *runNumber)
     for (const char *format : {"yyyy-M-d", "d-M-yyyy", "M-d-yyyy", "yy-M-d", "d-M-yy"}) {
         const QDate parsed = QDate::fromString(match.captured(1), QLatin1String(format));
         if (parsed.isValid()) {
-            *date = parsed.year() < 100 ? parsed.addYears(2000) : parsed;
+            const bool shortYear = !QByteArrayView(format).contains("yyyy");
+            *date = shortYear ? parsed.addYears(100) : parsed; // "yy" reads as 19yy
             *runNumber = match.captured(2).toInt();
             return true;
         }
@@ -75,8 +109,6 @@ bool parseName(const QString &fileName, QDate *date, int *runNumber)
 RecordRead parse(const QString &fileName, const QByteArray &bytes)
 {
     const LineStore lines = LineStore::fromBytes(bytes);
-    if (lines.size() < 3)
-        return none(QStringLiteral("不是训练记录：少于三行"));
     RecordedRun run;
     qsizetype index = 0;
     for (; index < lines.size(); ++index) {
@@ -87,8 +119,12 @@ RecordRead parse(const QString &fileName, const QByteArray &bytes)
         run.right += answer->right;
     }
     const qsizetype summaryLines = lines.size() - index;
+    if (index == 0 && summaryLines < 3)
+        return none(QStringLiteral("不是训练记录：少于三行"));
+    if (summaryLines == 0)
+        return none(QStringLiteral("记录不完整：没有总结"));
     if (summaryLines < 3)
-        return none(index == lines.size() ? QStringLiteral("记录不完整：没有总结") : QStringLiteral("记录不完整：总结缺行"));
+        return none(QStringLiteral("记录不完整：总结缺行"));
     if (summaryLines > 3)
         return none(index == 0 ? QStringLiteral("不是训练记录") : QStringLiteral("记录有多余的行"));
     const QString first = lines.at(index), second = lines.at(index + 1), third = lines.at(index + 2);

@@ -1,0 +1,188 @@
+#include "support/FakeSound.h"
+#include "training/MistakeBook.h"
+#include "training/RecordReader.h"
+#include "training/TextFile.h"
+#include "training/TrainingModel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestRecordReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsTheProgramsOwnRecord();
+    void skipsWhatIsNoRecord_data();
+    void skipsWhatIsNoRecord();
+    void tenThousandLines();
+    void namesGiveDateAndNumber_data();
+    void namesGiveDateAndNumber();
+    void mistakesRankMostMissedFirst();
+    void practiceBankReplacesAndKeepsTheOld();
+
+private:
+    static QByteArray gbk(const QString &text) { return TextFile::encodeGbk(text); }
+};
+
+void TestRecordReader::readsTheProgramsOwnRecord()
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("data");
+    TextFile::writeLines(dir.filePath("data/make.tm"), {"3+4=", "7÷2="});
+    TextFile::writeLines(dir.filePath("data/make.da"), {"7", "3.5"});
+    FakeSound sound;
+    TrainingModel model(dir.path(), &sound);
+    model.fixRecordPath([] { return QStringLiteral("2026-12-8"); });
+    model.selectRange(0);
+    model.selectMode(1);
+    model.selectAmount(0, "3");
+    model.writeTrainingTexts();
+    model.loadBank();
+    model.answerStep(kStartSentinel);
+    for (int i = 0; i < 3; ++i) {
+        const bool half = model.text(TrainingLabel::Label4) == QStringLiteral("7÷2=");
+        model.answerStep(i == 2 ? QStringLiteral("1") : half ? QStringLiteral("3.5") : QStringLiteral("7"));
+    }
+    model.tick();
+    model.finishRun();
+
+    const RecordRead read = RecordReader::read(model.state().RecordPath);
+    QVERIFY2(read.run, qPrintable(read.reason));
+    const RecordedRun &run = *read.run;
+    QCOMPARE(run.date, QDate(2026, 12, 8));
+    QCOMPARE(run.runNumber, 1);
+    QVERIFY(!run.timed);
+    QCOMPARE(run.amount, 3);
+    QCOMPARE(run.done, 3);
+    QCOMPARE(run.right, 2);
+    QCOMPARE(run.answers.size(), 3);
+    QCOMPARE(run.answers.last().typed, "1");
+    QVERIFY(!run.answers.last().right);
+    QVERIFY(run.answers.last().question.endsWith(u'='));
+}
+
+void TestRecordReader::skipsWhatIsNoRecord_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason"); // empty: a record
+    const QByteArray answers = gbk("第1题    3+4=7    √\r\n第2题    5-1=3    ×\r\n");
+    const QByteArray timed = gbk("训练时间为：60秒\r\n完成题数为：2道\r\n");
+    QTest::newRow("record") << answers + timed + gbk("正确题数为：1道\r\n") << "";
+    QTest::newRow("lone LF") << QByteArray(answers + timed + gbk("正确题数为：1道\r\n")).replace("\r\n", "\n") << "";
+    QTest::newRow("answer not separable still done")
+        << gbk("第1题    三加四    ×\r\n训练题数为：1道\r\n完成时间为：9秒\r\n正确题数为：0道\r\n") << "";
+    QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10) << "不是训练记录：少于三行";
+    QTest::newRow("truncated") << answers + gbk("训练时间为：60秒\r\n") << "记录不完整：总结缺行";
+    QTest::newRow("no summary") << answers << "记录不完整：没有总结";
+    QTest::newRow("extra line") << answers + timed + gbk("正确题数为：1道\r\n再见\r\n") << "记录有多余的行";
+    QTest::newRow("wrong summary") << answers + timed + gbk("正确题数为：2道\r\n") << "总结与答题行不符";
+    QTest::newRow("UTF-8 text") << QString("第1题    3+4=7    √\n训练时间为：60秒\n完成题数为：1道\n正确题数为：1道\n").toUtf8()
+                                << "不是训练记录";
+    QTest::newRow("notes") << gbk("一\r\n二\r\n三\r\n") << "不是训练记录：总结的格式不对";
+}
+
+void TestRecordReader::skipsWhatIsNoRecord()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    const RecordRead read = RecordReader::parse(QStringLiteral("2026-12-8-第2次.xl"), bytes);
+    QCOMPARE(read.reason, reason);
+    QCOMPARE(read.run.has_value(), reason.isEmpty());
+}
+
+void TestRecordReader::tenThousandLines()
+{
+    QTemporaryDir dir;
+    QByteArray bytes;
+    for (int i = 1; i <= 9997; ++i)
+        bytes += gbk(QStringLiteral("第%1题    %1+1=%2    √\r\n").arg(i).arg(i + 1));
+    bytes += gbk("训练时间为：600秒\r\n完成题数为：9997道\r\n正确题数为：9997道\r\n");
+    QFile file(dir.filePath("2026-1-2-第3次.xl"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const RecordRead read = RecordReader::read(file.fileName());
+    QVERIFY(read.run);
+    QCOMPARE(read.run->done, 9997);
+    QCOMPARE(read.run->pace(), 9997.0 / 10);
+
+    QFile huge(dir.filePath("huge.xl"));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    huge.resize(50 << 20);
+    huge.close();
+    QVERIFY(!RecordReader::read(huge.fileName()).run);
+    QVERIFY(!RecordReader::read(dir.filePath("missing.xl")).run);
+}
+
+void TestRecordReader::namesGiveDateAndNumber_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("number");
+    QTest::newRow("ours") << "2026-12-8-第1次.xl" << QDate(2026, 12, 8) << 1;
+    QTest::newRow("day first") << "28-2-2026-第12次.xl" << QDate(2026, 2, 28) << 12;
+    QTest::newRow("two-digit year") << "26-3-4-第2次.xl" << QDate(2026, 3, 4) << 2;
+    QTest::newRow("renamed") << "小明.xl" << QDate() << 0;
+}
+
+void TestRecordReader::namesGiveDateAndNumber()
+{
+    QFETCH(QString, name);
+    QFETCH(QDate, date);
+    QFETCH(int, number);
+    QDate parsed;
+    int parsedNumber = 0;
+    QCOMPARE(RecordReader::parseName(name, &parsed, &parsedNumber), date.isValid());
+    QCOMPARE(parsed, date);
+    QCOMPARE(parsedNumber, number);
+}
+
+void TestRecordReader::mistakesRankMostMissedFirst()
+{
+    const auto run = [](QDate date, QList<RecordedAnswer> answers) {
+        RecordedRun r;
+        r.date = date;
+        r.answers = std::move(answers);
+        return r;
+    };
+    const QList<RecordedRun> runs{
+        run({2026, 12, 2}, {{"7×8=", "54", false}, {"6+7=", "13", true}, {"9-3=", "5", false}}),
+        run({2026, 12, 1}, {{"7×8=", "48", false}, {"9-3=", "6", true}, {"1÷3=", "0.3", false}}),
+        run({2026, 12, 3}, {{"三加四", "", false}, {"6+7=", "12", false}}),
+    };
+    const QList<Mistake> mistakes = MistakeBook::collect(runs);
+    QStringList order;
+    for (const Mistake &m : mistakes)
+        order << m.question;
+    QCOMPARE(order, (QStringList{"7×8=", "1÷3=", "6+7=", "9-3="}));
+    QCOMPARE(mistakes.first().lastWrong, "54"); // the latest run's, not the last read
+    QCOMPARE(mistakes.first().rightValue(), "56");
+    QCOMPARE(mistakes.at(2).right, 1);
+    QVERIFY(!mistakes.at(1).practicable()); // a third has no exact decimal
+}
+
+void TestRecordReader::practiceBankReplacesAndKeepsTheOld()
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("data");
+    TextFile::writeLines(dir.filePath("data/make.tm"), {"old="});
+    TextFile::writeLines(dir.filePath("data/make.da"), {"1"});
+    Mistake product{"7×8=", 2, 0, "54", Fraction{56, 1}};
+    Mistake half{"7÷2=", 1, 0, "3", Fraction{7, 2}};
+    Mistake third{"1÷3=", 1, 0, "0.3", Fraction{1, 3}};
+    QCOMPARE(MistakeBook::writePracticeBank(dir.path(), {product, third, half}), 2);
+    const auto bytes = [&dir](const char *name) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QCOMPARE(bytes("data/make.tm"), gbk("7×8=\r\n7÷2=\r\n"));
+    QCOMPARE(bytes("data/make.da"), QByteArray("56\r\n3.5\r\n"));
+    QCOMPARE(bytes("data/make.tm.bak"), QByteArray("old=\r\n"));
+    QCOMPARE(bytes("data/make.da.bak"), QByteArray("1\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestRecordReader)
+#include "tst_recordreader.moc"
