@@ -1,0 +1,261 @@
+#include "report/ReportWindow.h"
+
+#include "report/ProgressChart.h"
+#include "report/ReportTables.h"
+#include "training/Errors.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+
+namespace {
+
+QTableView *sortableTable(QStandardItemModel *model, QWidget *parent)
+{
+    auto *proxy = new QSortFilterProxyModel(parent);
+    proxy->setSourceModel(model);
+    proxy->setSortRole(Qt::UserRole);
+    auto *table = new QTableView(parent);
+    table->setModel(proxy);
+    table->setSortingEnabled(true);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void fill(QStandardItemModel *model, const QStringList &headers, const QList<ReportRow> &rows)
+{
+    model->clear();
+    model->setHorizontalHeaderLabels(headers);
+    for (const ReportRow &row : rows) {
+        QList<QStandardItem *> items;
+        for (const ReportCell &cell : row) {
+            auto *item = new QStandardItem(cell.text);
+            item->setData(cell.sortKey, Qt::UserRole);
+            const auto type = cell.sortKey.typeId();
+            if (type == QMetaType::Int || type == QMetaType::Double)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            items.append(item);
+        }
+        model->appendRow(items);
+    }
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(QString programFolder, QWidget *parent)
+    : QMainWindow(parent), m_programFolder(std::move(programFolder)), m_runs(new QStandardItemModel(this)),
+      m_mistakeRows(new QStandardItemModel(this)), m_skippedRows(new QStandardItemModel(this))
+{
+    setWindowTitle(QStringLiteral("Numora 成绩册"));
+    resize(900, 640);
+    confirm = [this](const QString &question) {
+        return QMessageBox::question(this, QStringLiteral("练习错题"), question) == QMessageBox::Yes;
+    };
+    report = [this](const QString &text) { QMessageBox::critical(this, QStringLiteral("Numora 成绩册"), text); };
+
+    auto *tabs = new QTabWidget(this);
+    auto *runsPage = new QSplitter(Qt::Vertical, tabs);
+    m_runTable = sortableTable(m_runs, runsPage);
+    m_chart = new ProgressChart(runsPage);
+    runsPage->addWidget(m_runTable);
+    runsPage->addWidget(m_chart);
+    tabs->addTab(runsPage, QStringLiteral("成绩册"));
+
+    auto *mistakesPage = new QWidget(tabs);
+    auto *mistakesLayout = new QVBoxLayout(mistakesPage);
+    auto *explanation = new QLabel(QStringLiteral("错题本列出每一道至少答错过一次的题，答错次数最多的在前。"
+                                                  "勾选要练习的题，按“练习错题”把它们写成自制题库，"
+                                                  "在训练程序里选“1、自制题库”就能反复练习。"),
+                                   mistakesPage);
+    explanation->setWordWrap(true);
+    m_mistakeTable = sortableTable(m_mistakeRows, mistakesPage);
+    m_practiceButton = new QPushButton(QStringLiteral("练习错题"), mistakesPage);
+    connect(m_practiceButton, &QPushButton::clicked, this, &ReportWindow::practise);
+    connect(m_mistakeRows, &QStandardItemModel::itemChanged, this,
+            [this] { m_practiceButton->setEnabled(!chosenMistakes().isEmpty()); });
+    mistakesLayout->addWidget(explanation);
+    mistakesLayout->addWidget(m_mistakeTable);
+    mistakesLayout->addWidget(m_practiceButton, 0, Qt::AlignRight);
+    tabs->addTab(mistakesPage, QStringLiteral("错题本"));
+    tabs->addTab(sortableTable(m_skippedRows, tabs), QStringLiteral("跳过的文件"));
+    setCentralWidget(tabs);
+
+    m_status = new QLabel(statusBar());
+    m_progress = new QProgressBar(statusBar());
+    m_progress->setMaximumWidth(240);
+    m_progress->hide();
+    statusBar()->addWidget(m_status, 1);
+    statusBar()->addPermanentWidget(m_progress);
+    buildMenus();
+    connect(&m_reading, &QFutureWatcher<RunCollection>::finished, this, [this] {
+        m_collection = m_reading.result();
+        showCollection();
+        emit loaded();
+    });
+    showCollection();
+}
+
+void ReportWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
+    file->addAction(QStringLiteral("打开文件夹(&O)…"), QKeySequence::Open, this, [this] { chooseFolder(false); });
+    file->addAction(QStringLiteral("添加文件夹(&A)…"), this, [this] { chooseFolder(true); });
+    file->addSeparator();
+    file->addAction(QStringLiteral("导出成绩表(&R)…"), this, [this] { exportCsv(false); });
+    file->addAction(QStringLiteral("导出错题本(&M)…"), this, [this] { exportCsv(true); });
+    file->addAction(QStringLiteral("导出图表(&C)…"), this, [this] { exportChart(); });
+    file->addSeparator();
+    file->addAction(QStringLiteral("退出(&X)"), QKeySequence::Quit, this, &QWidget::close);
+}
+
+void ReportWindow::openFolders(const QStringList &folders)
+{
+    m_reading.waitForFinished(); // one reading at a time
+    m_folders = folders;
+    m_progress->setRange(0, 0);
+    m_progress->show();
+    m_status->setText(QStringLiteral("正在读取训练记录…"));
+    m_reading.setFuture(QtConcurrent::run([folders, this] {
+        return collectRuns(folders, [this](int done, int total) {
+            QMetaObject::invokeMethod(m_progress, [this, done, total] {
+                m_progress->setRange(0, total);
+                m_progress->setValue(done);
+            });
+        });
+    }));
+}
+
+void ReportWindow::addFolders(const QStringList &folders)
+{
+    QStringList all = m_folders;
+    for (const QString &folder : folders) {
+        if (!all.contains(folder))
+            all.append(folder);
+    }
+    openFolders(all);
+}
+
+void ReportWindow::chooseFolder(bool add)
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("选择训练记录所在的文件夹"),
+                                                             m_folders.value(0, m_programFolder));
+    if (folder.isEmpty())
+        return;
+    add ? addFolders({folder}) : openFolders({folder});
+}
+
+void ReportWindow::showCollection()
+{
+    m_progress->hide();
+    m_mistakes = MistakeBook::collect(m_collection.runs);
+    QList<ReportRow> runRows, mistakeRows, skippedRows;
+    for (const RecordedRun &run : std::as_const(m_collection.runs))
+        runRows.append(ReportTables::runRow(run));
+    for (const Mistake &mistake : std::as_const(m_mistakes))
+        mistakeRows.append(ReportTables::mistakeRow(mistake));
+    for (const SkippedFile &file : std::as_const(m_collection.skipped))
+        skippedRows.append({{file.path, file.path}, {file.reason, file.reason}});
+    for (const QString &folder : std::as_const(m_collection.unreadableFolders))
+        skippedRows.append({{folder, folder}, {QStringLiteral("文件夹无法读取"), QString()}});
+    fill(m_runs, ReportTables::runHeaders(), runRows);
+    fill(m_mistakeRows, ReportTables::mistakeHeaders(), mistakeRows);
+    fill(m_skippedRows, {QStringLiteral("文件"), QStringLiteral("原因")}, skippedRows);
+    for (int row = 0; row < m_mistakeRows->rowCount(); ++row) {
+        QStandardItem *item = m_mistakeRows->item(row, 0);
+        item->setData(row, Qt::UserRole + 1); // its place in m_mistakes
+        item->setCheckable(m_mistakes.at(row).practicable());
+        item->setCheckState(m_mistakes.at(row).practicable() ? Qt::Checked : Qt::Unchecked);
+    }
+    m_runTable->sortByColumn(0, Qt::AscendingOrder);
+    m_runTable->resizeColumnsToContents();
+    m_mistakeTable->resizeColumnsToContents();
+    m_chart->setRuns(m_collection.runs);
+    m_practiceButton->setEnabled(!chosenMistakes().isEmpty());
+    m_status->setText(QStringLiteral("%1 次训练，%2 道错题，跳过 %3 个文件")
+                          .arg(m_collection.runs.size())
+                          .arg(m_mistakes.size())
+                          .arg(m_collection.skipped.size() + m_collection.unreadableFolders.size()));
+}
+
+QList<Mistake> ReportWindow::chosenMistakes() const
+{
+    QList<Mistake> chosen;
+    for (int row = 0; row < m_mistakeRows->rowCount(); ++row) {
+        const QStandardItem *item = m_mistakeRows->item(row, 0);
+        if (item->isCheckable() && item->checkState() == Qt::Checked)
+            chosen.append(m_mistakes.at(item->data(Qt::UserRole + 1).toInt()));
+    }
+    return chosen;
+}
+
+void ReportWindow::practise()
+{
+    const QList<Mistake> chosen = chosenMistakes();
+    if (chosen.isEmpty())
+        return;
+    const QString bank = QDir::toNativeSeparators(QDir(m_programFolder).filePath(QStringLiteral("data")));
+    const QString question = QStringLiteral("将用选中的 %1 道错题替换自制题库（%2 里的 make.tm 和 make.da）。\n"
+                                            "原来的题库保存为 make.tm.bak 和 make.da.bak。\n继续吗？")
+                                 .arg(chosen.size())
+                                 .arg(bank);
+    if (!confirm(question))
+        return;
+    try {
+        const int written = MistakeBook::writePracticeBank(m_programFolder, chosen);
+        m_status->setText(QStringLiteral("已把 %1 道错题写成自制题库").arg(written));
+    } catch (const NumoraError &error) {
+        report(error.text());
+    }
+}
+
+QString ReportWindow::saveName(const QString &title, const QString &suggested, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(this, title, QDir(m_folders.value(0, m_programFolder)).filePath(suggested),
+                                        filter);
+}
+
+void ReportWindow::exportCsv(bool mistakes)
+{
+    const QString path = saveName(mistakes ? QStringLiteral("导出错题本") : QStringLiteral("导出成绩表"),
+                                  mistakes ? QStringLiteral("错题本.csv") : QStringLiteral("成绩册.csv"),
+                                  QStringLiteral("CSV 文件 (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QList<ReportRow> rows;
+    if (mistakes) {
+        for (const Mistake &mistake : std::as_const(m_mistakes))
+            rows.append(ReportTables::mistakeRow(mistake));
+    } else {
+        for (const RecordedRun &run : std::as_const(m_collection.runs))
+            rows.append(ReportTables::runRow(run));
+    }
+    const QByteArray bytes = ReportTables::csv(mistakes ? ReportTables::mistakeHeaders() : ReportTables::runHeaders(), rows);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        report(FileCreateError(path).text());
+}
+
+void ReportWindow::exportChart()
+{
+    const QString path = saveName(QStringLiteral("导出图表"), QStringLiteral("成绩图.png"), QStringLiteral("PNG 图片 (*.png)"));
+    if (!path.isEmpty() && !m_chart->grab().save(path, "PNG"))
+        report(FileCreateError(path).text());
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "report/RunCollection.h"
+#include "training/MistakeBook.h"
+
+#include <QFutureWatcher>
+#include <QMainWindow>
+
+#include <functional>
+
+class ProgressChart;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QStandardItemModel;
+class QTableView;
+
+// The report for parents and teachers: the runs of one or more job folders
+// as a table and a chart, and the 错题本 with its practice bank.
+class ReportWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The program folder holds the custom bank that "练习错题" replaces.
+    explicit ReportWindow(QString programFolder, QWidget *parent = nullptr);
+
+    // Reads the folders off the interface thread; loaded() follows.
+    void openFolders(const QStringList &folders);
+    void addFolders(const QStringList &folders);
+    const QStringList &folders() const { return m_folders; }
+    const RunCollection &collection() const { return m_collection; }
+    const QList<Mistake> &mistakes() const { return m_mistakes; }
+    // The mistakes ticked in the 错题本.
+    QList<Mistake> chosenMistakes() const;
+
+    QTableView *runTable() const { return m_runTable; }
+    QTableView *mistakeTable() const { return m_mistakeTable; }
+    ProgressChart *chart() const { return m_chart; }
+    QPushButton *practiceButton() const { return m_practiceButton; }
+
+    // Asked before the custom bank is replaced; a box unless replaced.
+    std::function<bool(const QString &question)> confirm;
+    // Told of a failure; a box unless replaced.
+    std::function<void(const QString &text)> report;
+
+    void practise();
+
+signals:
+    void loaded();
+
+private:
+    void buildMenus();
+    void chooseFolder(bool add);
+    void showCollection();
+    void exportCsv(bool mistakes);
+    void exportChart();
+    QString saveName(const QString &title, const QString &suggested, const QString &filter);
+
+    QString m_programFolder;
+    QStringList m_folders;
+    RunCollection m_collection;
+    QList<Mistake> m_mistakes;
+    QFutureWatcher<RunCollection> m_reading;
+    QStandardItemModel *m_runs;
+    QStandardItemModel *m_mistakeRows;
+    QStandardItemModel *m_skippedRows;
+    QTableView *m_runTable;
+    QTableView *m_mistakeTable;
+    ProgressChart *m_chart;
+    QPushButton *m_practiceButton;
+    QLabel *m_status;
+    QProgressBar *m_progress;
+};

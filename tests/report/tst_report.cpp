@@ -1,0 +1,128 @@
+#include "report/ProgressChart.h"
+#include "report/ReportTables.h"
+#include "report/ReportWindow.h"
+#include "training/TextFile.h"
+
+#include <QChart>
+#include <QDir>
+#include <QLineSeries>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void csvBytes();
+    void commandLineExitCodes_data();
+    void commandLineExitCodes();
+    void windowFillsTableChartAndMistakes();
+
+private:
+    // A job folder with two runs: 7×8= wrong twice, 6+7= wrong once.
+    static void writeRecords(const QString &folder);
+};
+
+void TestReport::writeRecords(const QString &folder)
+{
+    QDir().mkpath(folder);
+    const auto record = [&folder](const QString &name, const QStringList &lines) {
+        TextFile::writeLines(QDir(folder).filePath(name), lines);
+    };
+    record("2026-12-1-第1次.xl", {"第1题    7×8=54    ×", "第2题    6+7=12    ×", "训练时间为：60秒",
+                                  "完成题数为：2道", "正确题数为：0道"});
+    record("2026-12-2-第1次.xl", {"第1题    7×8=48    ×", "第2题    6+7=13    √", "第3题    9-3=6    √",
+                                  "训练题数为：3道", "完成时间为：30秒", "正确题数为：2道"});
+    record("notes.xl", {"not a record"});
+}
+
+void TestReport::csvBytes()
+{
+    const QByteArray bytes = ReportTables::csv({"题目", "a,b"}, {{{"say \"hi\"", {}}, {"1", 1}}});
+    QCOMPARE(bytes, QByteArray("\xEF\xBB\xBF" "\xE9\xA2\x98\xE7\x9B\xAE,\"a,b\"\r\n\"say \"\"hi\"\"\",1\r\n"));
+}
+
+void TestReport::commandLineExitCodes_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("written"); // a file that must start with the byte-order mark
+    QTest::newRow("tables") << QStringList{"--csv", "@/runs.csv", "--mistakes-csv", "@/mistakes.csv", "@/job"} << 0
+                            << "@/mistakes.csv";
+    QTest::newRow("chart") << QStringList{"--chart", "@/chart.png", "@/job"} << 0 << "";
+    QTest::newRow("practice unconfirmed") << QStringList{"--practice", "@/job"} << 1 << "";
+    QTest::newRow("unknown option") << QStringList{"--colour"} << 1 << "";
+    QTest::newRow("missing folder") << QStringList{"--csv", "@/runs.csv", "@/nowhere"} << 2 << "@/runs.csv";
+    QTest::newRow("unwritable file") << QStringList{"--csv", "@/job/notes.xl/runs.csv", "@/job"} << 3 << "";
+}
+
+void TestReport::commandLineExitCodes()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, written);
+    QTemporaryDir dir;
+    writeRecords(dir.filePath("job"));
+    arguments.replaceInStrings("@", dir.path());
+    QProcess report;
+    report.start(QStringLiteral(NUMORA_REPORT), arguments);
+    QVERIFY(report.waitForFinished(30000));
+    QCOMPARE(report.exitCode(), exitCode);
+    if (exitCode != 0)
+        QVERIFY(!report.readAllStandardError().isEmpty());
+    if (!written.isEmpty()) {
+        QFile file(written.replace("@", dir.path()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("\xEF\xBB\xBF"));
+    }
+    if (arguments.contains("--chart"))
+        QVERIFY(!QImage(dir.filePath("chart.png")).isNull());
+}
+
+void TestReport::windowFillsTableChartAndMistakes()
+{
+    QTemporaryDir dir;
+    writeRecords(dir.filePath("job"));
+    ReportWindow window(dir.path());
+    QSignalSpy loaded(&window, &ReportWindow::loaded);
+    window.openFolders({dir.filePath("job")});
+    QVERIFY(loaded.wait(10000));
+
+    QAbstractItemModel *runs = window.runTable()->model();
+    QCOMPARE(runs->rowCount(), 2);
+    QCOMPARE(runs->index(1, 5).data().toString(), "66.7%");
+    QCOMPARE(runs->index(1, 6).data().toString(), "6.0");
+    window.runTable()->sortByColumn(5, Qt::DescendingOrder); // by accuracy, not by text
+    QCOMPARE(runs->index(0, 0).data().toString(), "2026-12-02");
+    const auto series = window.chart()->chart()->series();
+    QCOMPARE(series.size(), 2);
+    QCOMPARE(static_cast<QLineSeries *>(series.first())->count(), 2);
+    QCOMPARE(window.collection().skipped.size(), 1);
+
+    QAbstractItemModel *mistakes = window.mistakeTable()->model();
+    QCOMPARE(mistakes->rowCount(), 2);
+    QCOMPARE(mistakes->index(0, 0).data().toString(), QStringLiteral("7×8="));
+    QCOMPARE(mistakes->index(0, 3).data().toString(), "48");
+    QCOMPARE(mistakes->index(0, 4).data().toString(), "56");
+
+    // Unticked mistakes stay out of the practice bank; a refusal writes nothing.
+    mistakes->setData(mistakes->index(1, 0), Qt::Unchecked, Qt::CheckStateRole);
+    QCOMPARE(window.chosenMistakes().size(), 1);
+    QString asked;
+    window.confirm = [&asked](const QString &question) { asked = question; return false; };
+    window.practise();
+    QVERIFY(asked.contains("make.tm.bak"));
+    QVERIFY(!QFile::exists(dir.filePath("data/make.tm")));
+    window.confirm = [](const QString &) { return true; };
+    QDir(dir.path()).mkdir("data");
+    window.practise();
+    QCOMPARE(TextFile::readLines(dir.filePath("data/make.tm")), QStringList{QStringLiteral("7×8=")});
+    QCOMPARE(TextFile::readLines(dir.filePath("data/make.da")), QStringList{"56"});
+}
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
