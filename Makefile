@@ -40,7 +40,7 @@ fuzz: deps
 
 # Benchmarks against their references; never part of make test.
 bench: build
-	cmake --build $(BUILD) --target bench_startup bench_reference bench_window -j$(JOBS)
+	cmake --build $(BUILD) --target bench_startup bench_reference bench_window bench_report -j$(JOBS)
 	bash bench/run.sh $(BUILD)
 
 screenshot: build

@@ -70,3 +70,6 @@ read -r view_ms view_kb < <(marks viewer "$work/big/job.xl" before shown)
 echo "viewer on a $record-byte record: first lines shown after ${view_ms} ms, +${view_kb} kB"
 goal viewer-time "$view_ms" 1000 1
 goal viewer-memory "$((view_kb * 1024))" "$record" 3
+
+# The report reading 10,000 records of 100 lines each.
+"$bench/bench_report" "$work/records"
