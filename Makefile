@@ -45,6 +45,8 @@ bench: build
 
 screenshot: build
 	bash scripts/screenshot.sh $(BUILD)/numora docs/screenshot.png
+	rm -rf $(BUILD)/sample-records && bash scripts/sample-records.sh $(BUILD)/sample-records
+	bash scripts/screenshot.sh $(BUILD)/numora-report docs/report.png $(BUILD)/sample-records
 
 # Every painted control in every look, in a window of its own.
 gallery: build

@@ -36,7 +36,8 @@ QTableView *sortableTable(QStandardItemModel *model, QWidget *parent)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     return table;
 }
 
@@ -185,8 +186,7 @@ void ReportWindow::showCollection()
         item->setCheckState(m_mistakes.at(row).practicable() ? Qt::Checked : Qt::Unchecked);
     }
     m_runTable->sortByColumn(0, Qt::AscendingOrder);
-    m_runTable->resizeColumnsToContents();
-    m_mistakeTable->resizeColumnsToContents();
+    m_mistakeTable->sortByColumn(-1, Qt::AscendingOrder); // most-missed first, as collected
     m_chart->setRuns(m_collection.runs);
     m_practiceButton->setEnabled(!chosenMistakes().isEmpty());
     m_status->setText(QStringLiteral("%1 次训练，%2 道错题，跳过 %3 个文件")

@@ -23,7 +23,7 @@ private slots:
     void windowFillsTableChartAndMistakes();
 
 private:
-    // A job folder with two runs: 7×8= wrong twice, 6+7= wrong once.
+    // A job folder with two runs: 7×8= wrong twice, 9+7= wrong once.
     static void writeRecords(const QString &folder);
 };
 
@@ -33,9 +33,9 @@ void TestReport::writeRecords(const QString &folder)
     const auto record = [&folder](const QString &name, const QStringList &lines) {
         TextFile::writeLines(QDir(folder).filePath(name), lines);
     };
-    record("2026-12-1-第1次.xl", {"第1题    7×8=54    ×", "第2题    6+7=12    ×", "训练时间为：60秒",
+    record("2026-12-1-第1次.xl", {"第1题    7×8=54    ×", "第2题    9+7=15    ×", "训练时间为：60秒",
                                   "完成题数为：2道", "正确题数为：0道"});
-    record("2026-12-2-第1次.xl", {"第1题    7×8=48    ×", "第2题    6+7=13    √", "第3题    9-3=6    √",
+    record("2026-12-2-第1次.xl", {"第1题    7×8=48    ×", "第2题    9+7=16    √", "第3题    9-3=6    √",
                                   "训练题数为：3道", "完成时间为：30秒", "正确题数为：2道"});
     record("notes.xl", {"not a record"});
 }
