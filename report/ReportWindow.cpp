@@ -114,6 +114,11 @@ ReportWindow::ReportWindow(QString programFolder, QWidget *parent)
     showCollection();
 }
 
+ReportWindow::~ReportWindow()
+{
+    m_reading.waitForFinished(); // the reading threads report to this window
+}
+
 void ReportWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));

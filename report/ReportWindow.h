@@ -24,6 +24,7 @@ class ReportWindow : public QMainWindow
 public:
     // The program folder holds the custom bank that "练习错题" replaces.
     explicit ReportWindow(QString programFolder, QWidget *parent = nullptr);
+    ~ReportWindow() override;
 
     // Reads the folders off the interface thread; loaded() follows.
     void openFolders(const QStringList &folders);

@@ -49,4 +49,9 @@ for i in $(seq 0 9); do
 done
 [ "${lines[12]}" = "正确题数为：10道" ] || fail "summary: ${lines[12]}"
 press_keys Return
+
+# The report reads the new record back: 10 done, 10 right.
+"$folder/numora-report" --csv "$work/runs.csv" "$folder/job" 2>/dev/null || fail "numora-report --csv failed"
+today=$(date +%Y-%m-%d)
+grep -q "^${today},1,[0-9]*,10,10,100.0%," "$work/runs.csv" || fail "the run is not in the report: $(cat "$work/runs.csv")"
 echo "PASS: the mistakes were written as the custom bank and trained"
