@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test test-asan fuzz bench screenshot gallery assets clean
+.PHONY: deps build run test test-asan fuzz bench screenshot gallery assets package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -38,6 +38,10 @@ fuzz: deps
 			-artifact_prefix=$(BUILD)-fuzz/findings/$$target- $(BUILD)-fuzz/corpus/$$target fuzz/corpus/$$target || exit 1; \
 	done
 
+# The portable archive: build/package/numora-<version>-linux-x86_64.tar.gz
+package: build
+	cd $(BUILD) && cpack
+
 # Benchmarks against their references; never part of make test.
 bench: build
 	cmake --build $(BUILD) --target bench_startup bench_reference bench_window bench_report -j$(JOBS)
@@ -59,6 +63,7 @@ assets: build
 	$(BUILD)/tools/make_banks data
 	$(BUILD)/tools/make_sounds sound
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_icon resources/numora-icon.png
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_icon packaging/numora.png 4
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_skins resources/skins
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_welcome resources/welcome.jpg
 

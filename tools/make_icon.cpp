@@ -1,11 +1,13 @@
 // Draws the program icon: a 32 x 32, 16-colour picture of a blue slate with
-// a plus sign and a red tick. Usage: make_icon OUTPUT.png
+// a plus sign and a red tick; the desktop's copy is the same pixels, each
+// made a square of SCALE. Usage: make_icon OUTPUT.png [SCALE]
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -23,8 +25,9 @@ QList<QRgb> sixteenColours()
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_icon OUTPUT.png\n");
+    const int scale = argc == 3 ? std::atoi(argv[2]) : 1;
+    if (argc < 2 || argc > 3 || scale < 1) {
+        std::fprintf(stderr, "usage: make_icon OUTPUT.png [SCALE]\n");
         return 2;
     }
     QImage icon(32, 32, QImage::Format_RGB32);
@@ -42,6 +45,7 @@ int main(int argc, char *argv[])
     painter.drawPath(tick);
     painter.end();
 
-    const QImage indexed = icon.convertToFormat(QImage::Format_Indexed8, sixteenColours(), Qt::ThresholdDither);
+    const QImage indexed = icon.convertToFormat(QImage::Format_Indexed8, sixteenColours(), Qt::ThresholdDither)
+                               .scaled(32 * scale, 32 * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     return indexed.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

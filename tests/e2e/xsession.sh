@@ -20,6 +20,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # A fresh program folder, so the build tree's job folder is never touched.
 make_program_folder() {
+  # An unpacked package is run where it lies, as a user would.
+  if [ -n "${NUMORA_IN_PLACE:-}" ]; then dirname "$program_build"; return; fi
   local folder=$work/numora
   mkdir -p "$folder/job"
   cp "$program_build" "$(dirname "$program_build")/libnumora_sound.so" "$folder/"
