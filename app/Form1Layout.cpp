@@ -93,6 +93,10 @@ Control *TForm1::add(QWidget *parent, const char *name, QRect place, const Contr
     if (!look.text.isEmpty())
         setControlText(control, look.text);
     control->setToolTip(look.hint);
+    // Assistive technology reads a label's or a button's own text, which
+    // may change; other controls are named by their caption or their hint.
+    if constexpr (!std::is_base_of_v<QLabel, Control> && !std::is_base_of_v<QAbstractButton, Control>)
+        control->setAccessibleName(look.text.isEmpty() ? look.hint : look.text);
     if (look.font)
         control->setFont(*look.font);
     if (look.color) {
@@ -247,6 +251,16 @@ void TForm1::createControls()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
+
+    // Shown controls with neither caption nor hint, named for assistive
+    // technology all the same.
+    const std::pair<QWidget *, QString> unnamed[] = {
+        {XP_Form1, kApplicationTitle},   {Panel2, kApplicationTitle},
+        {FlatPanel2, QStringLiteral("欢迎画面")}, {Image2, QStringLiteral("软件图标")},
+        {FlatMemo1, QStringLiteral("训练过程")}, {StatusBar1, QStringLiteral("提示栏")},
+    };
+    for (const auto &[control, name] : unnamed)
+        control->setAccessibleName(name);
 
     XP_Form1->setClientPanel(Panel2);
     lowerGraphicControls(this);
