@@ -48,9 +48,7 @@ bench: build
 	bash bench/run.sh $(BUILD)
 
 screenshot: build
-	bash scripts/screenshot.sh $(BUILD)/numora docs/screenshot.png
-	rm -rf $(BUILD)/sample-records && bash scripts/sample-records.sh $(BUILD)/sample-records
-	bash scripts/screenshot.sh $(BUILD)/numora-report docs/report.png $(BUILD)/sample-records
+	bash scripts/screenshots.sh $(BUILD) docs/views
 
 # Every painted control in every look, in a window of its own.
 gallery: build
