@@ -57,15 +57,9 @@ for number in 1 2 3; do
   draw 2; draw 2
 done
 
-record="$folder/job/$(date +%Y-%-m-%-d)-第1次.xl"
-for _ in $(seq 50); do [ -f "$record" ] && break; sleep 0.1; done
-[ -f "$record" ] || fail "no record; job holds: $(ls "$folder/job")"
-sleep 0.3
-mapfile -t lines < <(iconv -f GBK -t UTF-8 "$record" | tr -d '\r')
+read_todays_record
 [ "${#lines[@]}" -eq 6 ] || fail "the record has ${#lines[@]} lines: ${lines[*]}"
-for i in 0 1 2; do
-  [ "${lines[$i]}" = "${expected[$i]}" ] || fail "line $((i + 1)) is '${lines[$i]}', not '${expected[$i]}'"
-done
+check_answer_lines
 [ "${lines[3]}" = "训练题数为：3道" ] || fail "summary: ${lines[3]}"
 [ "${lines[5]}" = "正确题数为：3道" ] || fail "summary: ${lines[5]}"
 echo "PASS: the edited bank was saved and trained"

@@ -39,14 +39,8 @@ for number in $(seq 1 10); do
   draw 2; draw 3
 done
 
-record="$folder/job/$(date +%Y-%-m-%-d)-第1次.xl"
-for _ in $(seq 50); do [ -f "$record" ] && break; sleep 0.1; done
-[ -f "$record" ] || fail "no record; job holds: $(ls "$folder/job")"
-sleep 0.3
-mapfile -t lines < <(iconv -f GBK -t UTF-8 "$record" | tr -d '\r')
-for i in $(seq 0 9); do
-  [ "${lines[$i]}" = "${expected[$i]}" ] || fail "line $((i + 1)) is '${lines[$i]}', not '${expected[$i]}'"
-done
+read_todays_record
+check_answer_lines
 [ "${lines[12]}" = "正确题数为：10道" ] || fail "summary: ${lines[12]}"
 press_keys Return
 

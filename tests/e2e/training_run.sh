@@ -40,16 +40,9 @@ for number in $(seq 1 10); do
   draw "$questions"
 done
 
-record="$folder/job/$(date +%Y-%-m-%-d)-第1次.xl"
-for _ in $(seq 50); do [ -f "$record" ] && break; sleep 0.1; done
-[ -f "$record" ] || fail "no record at $record; job holds: $(ls "$folder/job")"
-sleep 0.3
-
-mapfile -t lines < <(iconv -f GBK -t UTF-8 "$record" | tr -d '\r')
+read_todays_record
 [ "${#lines[@]}" -eq 13 ] || fail "the record has ${#lines[@]} lines, not 13"
-for i in $(seq 0 9); do
-  [ "${lines[$i]}" = "${expected[$i]}" ] || fail "line $((i + 1)) is '${lines[$i]}', not '${expected[$i]}'"
-done
+check_answer_lines
 [ "${lines[10]}" = "训练题数为：10道" ] || fail "summary line 1: ${lines[10]}"
 [[ "${lines[11]}" =~ ^完成时间为：[0-9]+秒$ ]] || fail "summary line 2: ${lines[11]}"
 [ "${lines[12]}" = "正确题数为：${right}道" ] || fail "summary line 3: ${lines[12]}"

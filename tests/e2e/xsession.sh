@@ -82,3 +82,21 @@ draw() {
 bank_line() {
   iconv -f GBK -t UTF-8 "$1" | sed -n "$2p" | tr -d '\r'
 }
+
+# Waits for today's first record in $folder/job and reads its lines, as
+# UTF-8 without CR, into $lines; its path is left in $record.
+read_todays_record() {
+  record="$folder/job/$(date +%Y-%-m-%-d)-第1次.xl"
+  for _ in $(seq 50); do [ -f "$record" ] && break; sleep 0.1; done
+  [ -f "$record" ] || fail "no record at $record; job holds: $(ls "$folder/job")"
+  sleep 0.3
+  mapfile -t lines < <(iconv -f GBK -t UTF-8 "$record" | tr -d '\r')
+}
+
+# The record's first lines are the answers in $expected.
+check_answer_lines() {
+  local i
+  for i in "${!expected[@]}"; do
+    [ "${lines[$i]}" = "${expected[$i]}" ] || fail "line $((i + 1)) is '${lines[$i]}', not '${expected[$i]}'"
+  done
+}
