@@ -5,11 +5,11 @@
 #include "report/RunCollection.h"
 #include "training/Errors.h"
 #include "training/MistakeBook.h"
+#include "training/TextFile.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -24,11 +24,13 @@ void tell(const QString &text)
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    try {
+        TextFile::replaceFile(path, bytes);
         return true;
-    tell(FileCreateError(path).text());
-    return false;
+    } catch (const FileCreateError &error) {
+        tell(error.text());
+        return false;
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "report/ProgressChart.h"
 #include "report/ReportTables.h"
 #include "training/Errors.h"
+#include "training/TextFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStandardItemModel>
@@ -253,9 +253,11 @@ void ReportWindow::exportCsv(bool mistakes)
             rows.append(ReportTables::runRow(run));
     }
     const QByteArray bytes = ReportTables::csv(mistakes ? ReportTables::mistakeHeaders() : ReportTables::runHeaders(), rows);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        report(FileCreateError(path).text());
+    try {
+        TextFile::replaceFile(path, bytes);
+    } catch (const FileCreateError &error) {
+        report(error.text());
+    }
 }
 
 void ReportWindow::exportChart()

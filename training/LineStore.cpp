@@ -4,7 +4,6 @@
 #include "training/TextFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -153,23 +152,5 @@ QByteArray LineStore::toFileBytes() const
 
 void LineStore::write(const QString &path) const
 {
-    // Written beside the old file and renamed over it, so that a failed or
-    // interrupted write never leaves half a file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileCreateError(path);
-    const QByteArray bytes = toFileBytes();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw FileCreateError(path);
-}
-
-bool LineStore::operator==(const LineStore &other) const
-{
-    if (size() != other.size())
-        return false;
-    for (qsizetype i = 0; i < size(); ++i) {
-        if (bytesAt(i) != other.bytesAt(i))
-            return false;
-    }
-    return true;
+    TextFile::replaceFile(path, toFileBytes());
 }

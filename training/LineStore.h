@@ -41,8 +41,6 @@ public:
     // cannot be written, leaving the old file as it was.
     void write(const QString &path) const;
 
-    bool operator==(const LineStore &other) const;
-
 private:
     void shiftStarts(qsizetype from, qsizetype by);
 

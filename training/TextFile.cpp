@@ -142,13 +142,15 @@ QStringList readLines(const QString &path)
 
 void writeLines(const QString &path, const QStringList &lines)
 {
+    replaceFile(path, joinLines(lines));
+}
+
+void replaceFile(const QString &path, const QByteArray &bytes)
+{
     // Written beside the old file and renamed over it, so that a failed or
     // interrupted write never leaves half a file.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileCreateError(path);
-    const QByteArray bytes = joinLines(lines);
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw FileCreateError(path);
 }
 

@@ -23,5 +23,7 @@ QStringList readLines(const QString &path);
 // Replaces the file whole; throws FileCreateError with the path when it
 // cannot be written, leaving the old file as it was.
 void writeLines(const QString &path, const QStringList &lines);
+// The same for any bytes.
+void replaceFile(const QString &path, const QByteArray &bytes);
 
 } // namespace TextFile
