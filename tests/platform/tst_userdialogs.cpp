@@ -9,10 +9,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -28,7 +30,11 @@ void whenModalShows(const std::function<void(QWidget *)> &act)
         if (QWidget *modal = QApplication::activeModalWidget()) {
             poll->stop();
             poll->deleteLater();
+            const QPointer<QWidget> box = modal;
             act(modal);
+            // A failed check inside act must fail the test, not leave the box open.
+            if (box && box->isVisible())
+                box->close();
         }
     });
     poll->start(10);
@@ -198,7 +204,11 @@ void TestUserDialogs::fileDialogShowsOneFilterEntry()
         for (int i = 0; i < types->count(); ++i)
             entries.append(types->itemText(i));
         folder = dialog->directory().absolutePath();
-        dialog->selectFile(record.fileName());
+        // Typed, not selectFile(): that leaves the name field alone once the
+        // dialog has given it the focus, and accept() then has no file.
+        auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+        QVERIFY(name);
+        name->setText(QFileInfo(record.fileName()).fileName());
         QMetaObject::invokeMethod(dialog, "accept");
     });
     const QString chosen = dialogs.openFileName(dir.path(), QStringLiteral("训练成绩文件（*.xl）"), "*.xl");
