@@ -43,3 +43,31 @@ private:
     QWidget *m_owner;
     bool (*m_sameKind)(const QWidget *);
 };
+
+// The frame's properties as flat edits and memos publish them; the control
+// derives from its Qt base first and from this second.
+class FlatFramed
+{
+public:
+    TColor ColorFocused() const { return m_frame.colorFocused; }
+    void setColorFocused(TColor colour) { m_frame.colorFocused = colour; m_frame.showLook(); }
+    TColor ColorBorder() const { return m_frame.colorBorder; }
+    void setColorBorder(TColor colour) { m_frame.colorBorder = colour; m_frame.showLook(); }
+    TColor ColorFlat() const { return m_frame.colorFlat; }
+    void setColorFlat(TColor colour) { m_frame.setColorFlat(colour); m_frame.showLook(); }
+    bool ParentColor() const { return m_frame.parentColor; }
+    void setParentColor(bool follow) { m_frame.setParentColor(follow); m_frame.showLook(); }
+    int AdvColorFocused() const { return m_frame.advColorFocused; }
+    void setAdvColorFocused(int percent) { m_frame.advColorFocused = percent; m_frame.update(); m_frame.showLook(); }
+    int AdvColorBorder() const { return m_frame.advColorBorder; }
+    void setAdvColorBorder(int percent) { m_frame.advColorBorder = percent; m_frame.update(); m_frame.showLook(); }
+    bool UseAdvColors() const { return m_frame.useAdvColors; }
+    void setUseAdvColors(bool use) { m_frame.setUseAdvColors(use); m_frame.showLook(); }
+
+    bool isLit() const { return m_frame.lit(); }
+
+protected:
+    FlatFramed(QWidget *owner, bool (*sameKind)(const QWidget *)) : m_frame(owner, sameKind) {}
+
+    FlatFrame m_frame;
+};

@@ -4,7 +4,7 @@
 #include <QPainter>
 
 TFlatEdit::TFlatEdit(QWidget *parent)
-    : QLineEdit(parent)
+    : QLineEdit(parent), FlatFramed(this, &sameKind)
 {
     setFrame(false);
     setTextMargins(3, 3, 3, 3); // the frame's rings lie outside the text

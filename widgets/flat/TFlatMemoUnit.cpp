@@ -9,7 +9,7 @@
 #include <QTextBlock>
 
 TFlatMemo::TFlatMemo(QWidget *parent)
-    : QPlainTextEdit(parent)
+    : QPlainTextEdit(parent), FlatFramed(this, &sameKind)
 {
     // A 3-pixel frame keeps text and scroll bars inside the rings we paint.
     setFrameStyle(QFrame::Box | QFrame::Plain);
