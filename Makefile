@@ -27,7 +27,7 @@ test-asan: deps
 # Each libFuzzer target for FUZZ_SECONDS on its corpus in fuzz/corpus/;
 # findings are written to build-fuzz/findings/.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = fuzz_gbk fuzz_numbers fuzz_record fuzz_jpeg fuzz_wav
+FUZZ_TARGETS = fuzz_gbk fuzz_numbers fuzz_record fuzz_arithmetic fuzz_jpeg fuzz_wav
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMORA_FUZZ=ON
 	cmake --build $(BUILD)-fuzz --target $(FUZZ_TARGETS) -j$(JOBS)

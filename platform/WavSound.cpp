@@ -1,11 +1,13 @@
 #include "platform/WavSound.h"
 
 #include "training/Errors.h"
+#include "training/TextFile.h"
 
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QMediaDevices>
 
 #include <sndfile.h>
@@ -27,8 +29,14 @@ struct SndFileCloser
 
 DecodedSound decodeWav(const QString &path)
 {
+    QFile source;
+    try {
+        TextFile::openRegular(source, path);
+    } catch (const FileOpenError &) {
+        throw unplayable(path, QFileInfo::exists(path) ? "not a regular file" : "No such file or directory");
+    }
     SF_INFO info{};
-    std::unique_ptr<SNDFILE, SndFileCloser> file(sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
+    std::unique_ptr<SNDFILE, SndFileCloser> file(sf_open_fd(source.handle(), SFM_READ, &info, SF_FALSE));
     if (!file)
         throw unplayable(path, sf_strerror(nullptr));
     if (info.frames <= 0 || info.channels <= 0)

@@ -33,6 +33,10 @@ QChar canonicalSign(QChar c)
     }
 }
 
+// Deeper than any question a person writes, and far within the stack: each
+// level costs three frames of the descent below.
+constexpr int kMaxNesting = 200;
+
 class Parser
 {
 public:
@@ -77,8 +81,12 @@ private:
     std::optional<Fraction> factor()
     {
         if (peek() == u'(') {
+            if (m_depth == kMaxNesting)
+                return std::nullopt;
             ++m_pos;
+            ++m_depth;
             const auto inner = sum();
+            --m_depth;
             if (!inner || peek() != u')')
                 return std::nullopt;
             ++m_pos;
@@ -104,6 +112,7 @@ private:
 
     QString m_text;
     qsizetype m_pos = 0;
+    int m_depth = 0;
     Evaluation m_result;
 };
 

@@ -33,6 +33,7 @@ std::optional<Fraction> operator/(Fraction a, Fraction b);
 // A bank question worked out exactly: + - × ÷ (also as ＋ － − * / ／ and the
 // full-width ×÷) with the usual precedence, parentheses (also full-width),
 // whole numbers and decimals, and "=" (or "＝") at the end, blanks allowed.
+// Brackets nested more than 200 deep give no value.
 struct Evaluation
 {
     Fraction value;

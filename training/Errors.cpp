@@ -5,13 +5,22 @@ NumoraError::NumoraError(QString text)
 {
 }
 
-FileOpenError::FileOpenError(const QString &path)
-    : NumoraError(QStringLiteral("Cannot open file %1").arg(path))
+namespace {
+
+QString withReason(QString text, const QString &reason)
+{
+    return reason.isEmpty() ? text : text + QStringLiteral(": ") + reason;
+}
+
+} // namespace
+
+FileOpenError::FileOpenError(const QString &path, const QString &reason)
+    : NumoraError(withReason(QStringLiteral("Cannot open file %1").arg(path), reason))
 {
 }
 
-FileCreateError::FileCreateError(const QString &path)
-    : NumoraError(QStringLiteral("Cannot create file %1").arg(path))
+FileCreateError::FileCreateError(const QString &path, const QString &reason)
+    : NumoraError(withReason(QStringLiteral("Cannot create file %1").arg(path), reason))
 {
 }
 

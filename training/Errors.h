@@ -17,16 +17,18 @@ private:
     QByteArray m_utf8;
 };
 
+// The reason, when there is one, follows the path: "Cannot open file
+// /x/y: not a regular file".
 class FileOpenError : public NumoraError
 {
 public:
-    explicit FileOpenError(const QString &path);
+    explicit FileOpenError(const QString &path, const QString &reason = {});
 };
 
 class FileCreateError : public NumoraError
 {
 public:
-    explicit FileCreateError(const QString &path);
+    explicit FileCreateError(const QString &path, const QString &reason = {});
 };
 
 class ConvertError : public NumoraError

@@ -47,13 +47,7 @@ LineStore LineStore::fromLines(const QStringList &lines)
 
 LineStore LineStore::read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileOpenError(path);
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileOpenError(path);
-    return fromBytes(std::move(bytes));
+    return fromBytes(TextFile::readRegular(path));
 }
 
 QByteArrayView LineStore::bytesAt(qsizetype index) const

@@ -1,6 +1,8 @@
 #include "training/RecordReader.h"
 
+#include "training/Errors.h"
 #include "training/LineStore.h"
+#include "training/TextFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -148,9 +150,13 @@ RecordRead parse(const QString &fileName, const QByteArray &bytes)
 
 RecordRead read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return none(QStringLiteral("无法打开"));
+    QFile file;
+    try {
+        TextFile::openRegular(file, path);
+    } catch (const FileOpenError &) {
+        return none(QFileInfo(path).isFile() || !QFileInfo::exists(path) ? QStringLiteral("无法打开")
+                                                                          : QStringLiteral("不是普通文件"));
+    }
     if (file.size() > kMaxRecordBytes)
         return none(QStringLiteral("文件太大，不是训练记录"));
     const QByteArray bytes = file.readAll();

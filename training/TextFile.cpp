@@ -9,6 +9,10 @@
 
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace TextFile {
 
 namespace {
@@ -132,6 +136,35 @@ QByteArray joinLines(const QStringList &lines)
         bytes += encodeGbk(line);
         bytes += "\r\n";
     }
+    return bytes;
+}
+
+void openRegular(QFile &file, const QString &path)
+{
+    // Opened without blocking, so that a FIFO with no writer cannot hang
+    // the open itself; the kind of file is then asked of what was opened.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw FileOpenError(path);
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw FileOpenError(path, QStringLiteral("not a regular file"));
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw FileOpenError(path);
+    }
+}
+
+QByteArray readRegular(const QString &path)
+{
+    QFile file;
+    openRegular(file, path);
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FileOpenError(path);
     return bytes;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,13 @@ QByteArray joinLines(const QStringList &lines);
 // a file read and written again is unchanged.
 QString decodeGbk(QByteArrayView bytes);
 QByteArray encodeGbk(QStringView text);
+
+// Opens a file the user chose or placed for reading, only when it is a
+// regular file: a FIFO or a device would block or never end. Throws
+// FileOpenError with the path, and the reason when it is no regular file.
+void openRegular(QFile &file, const QString &path);
+// The whole of such a file. Throws FileOpenError.
+QByteArray readRegular(const QString &path);
 
 // Throws FileOpenError with the path when the file cannot be read.
 QStringList readLines(const QString &path);

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <sndfile.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -87,6 +88,10 @@ void TestWavSound::unplayableFilesAreErrors()
     const QString missing = dir.filePath("missing.wav");
     QVERIFY(errorOf(missing).startsWith("Cannot play sound file " + missing + ": "));
     QVERIFY(errorOf(missing).contains("No such file"));
+    // A FIFO with no writer once blocked the answer step for good.
+    const QString fifo = dir.filePath("fifo.wav");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QCOMPARE(errorOf(fifo), "Cannot play sound file " + fifo + ": not a regular file");
 
     QFile garbage(dir.filePath("garbage.wav"));
     QVERIFY(garbage.open(QIODevice::WriteOnly));

@@ -32,6 +32,12 @@ void TestArithmetic::evaluates_data()
     QTest::newRow("words") << QStringLiteral("三加四=") << "";
     QTest::newRow("open parenthesis") << QStringLiteral("(3+4=") << "";
     QTest::newRow("beyond 64 bits") << QStringLiteral("999999999999999999×999999999999999999=") << "";
+    const auto nested = [](int depth) { return QString(depth, u'(') + u'7' + QString(depth, u')') + u'='; };
+    QTest::newRow("200 brackets deep") << nested(200) << "7";
+    QTest::newRow("201 brackets deep") << nested(201) << "";
+    // Once a crash of every report start: the descent ran out of stack.
+    QTest::newRow("30,000 brackets deep") << nested(30000) << "";
+    QTest::newRow("30,000 unclosed") << QString(30000, u'(') + u'=' << "";
 }
 
 void TestArithmetic::evaluates()

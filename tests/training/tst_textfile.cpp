@@ -1,8 +1,11 @@
 #include "training/Errors.h"
 #include "training/TextFile.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class TestTextFile : public QObject
 {
@@ -16,7 +19,8 @@ private slots:
     void invalidBytesRoundTrip_data();
     void invalidBytesRoundTrip();
     void unencodableCharactersBecomeQuestionMarks();
-    void missingFileCannotBeOpened();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
     void unwritablePathCannotBeCreated();
     void readsLargeFile();
 };
@@ -102,17 +106,32 @@ void TestTextFile::unencodableCharactersBecomeQuestionMarks()
     QCOMPARE(TextFile::joinLines({QStringLiteral("a😀b")}), QByteArray("a?b\r\n"));
 }
 
-void TestTextFile::missingFileCannotBeOpened()
+void TestTextFile::onlyRegularFilesAreRead_data()
 {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "missing" << "";
+    QTest::newRow("folder") << "folder" << ": not a regular file";
+    // A FIFO with no writer once hung the viewer, the editor and the run.
+    QTest::newRow("fifo") << "fifo" << ": not a regular file";
+}
+
+void TestTextFile::onlyRegularFilesAreRead()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
-    const QString path = dir.filePath("missing.da");
+    const QString path = dir.filePath("make.tm");
+    if (kind == "folder")
+        QVERIFY(QDir(dir.path()).mkdir("make.tm"));
+    if (kind == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     try {
         TextFile::readLines(path);
         QFAIL("no error");
     } catch (const FileOpenError &error) {
-        QCOMPARE(error.text(), "Cannot open file " + path);
+        QCOMPARE(error.text(), "Cannot open file " + path + reason);
     }
-    QVERIFY_THROWS_EXCEPTION(FileOpenError, TextFile::readLines(dir.path()));
 }
 
 void TestTextFile::unwritablePathCannotBeCreated()

@@ -1,0 +1,18 @@
+// The exact evaluator: any text gives a value or none within a fixed stack,
+// and a value that has a finite decimal reads back as itself.
+#include "training/Arithmetic.h"
+#include "training/TextFile.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString text = TextFile::decodeGbk(QByteArrayView(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const auto evaluation = evaluateQuestion(text);
+    if (!evaluation || !evaluation->value.terminates() || evaluation->value.num < 0)
+        return 0;
+    const auto again = evaluateQuestion(evaluation->value.toDecimal() + u'=');
+    if (!again || again->value != evaluation->value)
+        std::abort();
+    return 0;
+}
