@@ -10,6 +10,8 @@
 
 #include <QFileInfo>
 
+#include <limits>
+
 namespace {
 
 constexpr std::array<const char *, kTrainingLabelCount> kLabelNames = {
@@ -158,7 +160,7 @@ void TrainingModel::answerStep(const QString &answerText)
         setText(TrainingLabel::Label16, QString::number(amount - m_state.AnsweredCount) + QStringLiteral("道"));
 
     const bool right = m_state.TypedValue == m_state.CurrentAnswer;
-    m_sound->play(soundPath(right, m_generator.next(2)));
+    playFeedback(soundPath(right, m_generator.next(2)));
 
     const QString line = QStringLiteral("第%1题    ").arg(m_state.AnsweredCount) + text(TrainingLabel::Label4)
                          + Numbers::formatGeneral(m_state.TypedValue, Numbers::localeDecimalSeparator())
@@ -170,13 +172,46 @@ void TrainingModel::answerStep(const QString &answerText)
         ++m_state.CorrectCount;
     setText(TrainingLabel::Label18, QString::number(m_state.CorrectCount) + QStringLiteral("道"));
 
-    drawQuestion();
+    try {
+        drawQuestion();
+    } catch (const NumoraError &) {
+        clearAnswerField(); // the run goes on with the question shown
+        throw;
+    }
+    clearAnswerField();
+    reportSoundFailure();
+}
+
+void TrainingModel::clearAnswerField()
+{
     updateView([](RunView &v) { v.answerText.clear(); });
     emit answerFocusRequested();
 }
 
+void TrainingModel::playFeedback(const QString &path)
+{
+    // Silence is no reason to stop a run: judging, the process line and the
+    // next question never wait on the sound.
+    try {
+        m_sound->play(path);
+    } catch (const NumoraError &error) {
+        if (!m_soundFailure)
+            m_soundFailure = error.text();
+    }
+}
+
+void TrainingModel::reportSoundFailure()
+{
+    if (!m_soundFailure || m_soundFailureReported)
+        return;
+    m_soundFailureReported = true;
+    throw NumoraError(*m_soundFailure);
+}
+
 void TrainingModel::drawQuestion()
 {
+    // Until its own answer is read, no typed value is right.
+    m_state.CurrentAnswer = std::numeric_limits<long double>::quiet_NaN();
     const int index = int(m_generator.next(quint32(m_questionLines.size())));
     if (index >= m_questionLines.size())
         throw ListIndexError(index);

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 // The one training state of a launch.
 struct TrainingState
@@ -85,8 +86,10 @@ public:
     void loadBank();
 
     // The start press and every submitted answer, with the answer field's
-    // text. Throws ConvertError, ListIndexError or the sound's error; the
-    // steps done before stay done.
+    // text. Throws ConvertError before anything is counted; ListIndexError
+    // or ConvertError for a question without a readable answer, which is
+    // then shown and judged wrong; the first sound that cannot be played,
+    // once a launch, after the step is done.
     void answerStep(const QString &answerText);
     // One second of the run; true when this tick finished it, so that the
     // closing message is due.
@@ -121,6 +124,9 @@ private:
     bool timedMode() const;
     QString soundPath(bool right, quint32 number) const;
     void drawQuestion();
+    void clearAnswerField();
+    void playFeedback(const QString &path);
+    void reportSoundFailure();
     void finaliseProcessList();
     void endRunView();
     void setText(TrainingLabel label, const QString &text);
@@ -136,6 +142,8 @@ private:
     RunView m_view;
     QStringList m_processLines;
     bool m_finalised = false;
+    std::optional<QString> m_soundFailure;
+    bool m_soundFailureReported = false;
     std::array<QString, kTrainingLabelCount> m_texts;
     LineStore m_questionLines;
     LineStore m_answerLines;

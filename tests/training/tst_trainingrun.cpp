@@ -31,12 +31,12 @@ private slots:
     void answerLineNotANumber();
     void emptyQuestionList();
     void shortAnswerList();
+    void missingAnswerLineIsNeverRight();
     void hostileAnswerLines_data();
     void hostileAnswerLines();
     void twoMillionLineBank();
     void dataFolderUnderAFile();
-    void soundErrorEndsStepAfterCounting();
-    void soundErrorAtStartKeepsFirstAnswer();
+    void soundFailureIsToldOnceAndRunGoesOn();
     void canEndAtOnce();
     void finishedOnceOnly();
     void recordExactBytes();
@@ -303,8 +303,11 @@ void TestTrainingRun::answerLineNotANumber()
         QCOMPARE(error.text(), QStringLiteral("'abc' is not a valid integer value"));
     }
     QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("1+1="));
-    QCOMPARE(double(m_model->state().CurrentAnswer), 0.0);
     QCOMPARE(m_model->processLines().size(), 1); // the step's line was written
+    QCOMPARE(m_model->runView().answerText, QString()); // ready for the next answer
+    // Judged against no answer rather than the one before it.
+    QVERIFY_THROWS_EXCEPTION(ConvertError, answer("0"));
+    QCOMPARE(m_model->processLines().last(), QStringLiteral("第1题    1+1=0    ×"));
 }
 
 void TestTrainingRun::emptyQuestionList()
@@ -336,6 +339,36 @@ void TestTrainingRun::shortAnswerList()
         QCOMPARE(error.text(), QStringLiteral("List index out of bounds (3)"));
     }
     QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("Q3="));
+}
+
+// Once "2+2=" took the answer of the question before it and a child typing 2
+// throughout scored full marks.
+void TestTrainingRun::missingAnswerLineIsNeverRight()
+{
+    writeBank({"1+1=", "2+2="}, {"2"});
+    enter(1, "12");
+    QStringList errors;
+    const auto step = [&](const QString &text) {
+        try {
+            answer(text);
+        } catch (const ListIndexError &error) {
+            errors.append(error.text());
+        }
+    };
+    step(QString());
+    for (int i = 0; i < 12; ++i)
+        step("2");
+    const QStringList lines = m_model->processLines().mid(1);
+    QCOMPARE(lines.size(), 12);
+    QVERIFY(!errors.isEmpty());
+    QCOMPARE(errors.first(), QStringLiteral("List index out of bounds (1)"));
+    int rightCount = 0;
+    for (const QString &line : lines) {
+        QCOMPARE(line.endsWith(u'√'), line.contains("1+1=2"));
+        rightCount += line.endsWith(u'√');
+    }
+    QVERIFY(rightCount < 12);
+    QCOMPARE(m_model->state().CorrectCount, rightCount);
 }
 
 // Every answer line a bank may hold: read as a whole number, else as a
@@ -414,37 +447,29 @@ void TestTrainingRun::dataFolderUnderAFile()
     }
 }
 
-void TestTrainingRun::soundErrorEndsStepAfterCounting()
+// An empty right-answer sound once dropped the answer from the record and
+// booked the later ones to the wrong questions.
+void TestTrainingRun::soundFailureIsToldOnceAndRunGoesOn()
 {
     writeBank({"3+4="}, {"7"});
     enter(1, "5");
-    start();
-    m_sound.failure = "System error : No such file or directory.";
+    m_sound.failure = "Cannot play sound file c0.wav: no sound";
     try {
-        answer("7");
+        start();
         QFAIL("no error");
     } catch (const NumoraError &error) {
         QCOMPARE(error.text(), m_sound.failure);
     }
-    QCOMPARE(m_model->state().AnsweredCount, 1);
-    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("4道"));
-    QCOMPARE(m_model->state().CorrectCount, 0);
-    QCOMPARE(m_model->processLines().size(), 1);
-    QCOMPARE(m_model->runView().answerText, QStringLiteral("7"));
-}
-
-void TestTrainingRun::soundErrorAtStartKeepsFirstAnswer()
-{
-    writeBank({"3+4="}, {"7"});
-    enter(1, "1");
-    m_sound.failure = "no sound";
-    QVERIFY_THROWS_EXCEPTION(NumoraError, start());
-    m_sound.failure.clear();
-    // The sentinel stayed in the field; the next press judges it, then the answer.
-    answer(m_model->runView().answerText);
-    QCOMPARE(m_model->processLines(), QStringList{"第1题    题目999999999999    ×"});
-    QVERIFY(m_model->tick());
-    QCOMPARE(m_model->processLines().first(), QStringLiteral("第1题    题目999999999999    ×"));
+    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("3+4="));
+    QCOMPARE(m_model->runView().answerText, QString());
+    answer("7"); // silently now
+    answer("8");
+    QCOMPARE(m_model->processLines(),
+             (QStringList{"第0题    题目999999999999    ×", "第1题    3+4=7    √", "第2题    3+4=8    ×"}));
+    QCOMPARE(m_model->state().CorrectCount, 1);
+    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("3道"));
+    QCOMPARE(m_model->text(TrainingLabel::Label18), QStringLiteral("1道"));
+    QVERIFY(m_sound.played.isEmpty());
 }
 
 void TestTrainingRun::canEndAtOnce()
