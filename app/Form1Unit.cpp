@@ -45,7 +45,7 @@ const QString kCloseCaption = QStringLiteral("关      闭");
 TForm1::TForm1(const QString &appDir, FormServices services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       m_services(std::move(services)),
-      m_model(appDir, m_services.sound),
+      m_model(appDir, m_services.sound, m_services.drawSeed),
       m_editor(appDir)
 {
     Q_INIT_RESOURCE(resources); // the artwork lives in a static library

@@ -41,6 +41,7 @@ struct FormServices
     const DateSource *dates = nullptr;
     SoundOutput *sound = nullptr;
     std::function<void()> terminate; // ends the program
+    quint32 drawSeed = 0;            // where the draws of this launch start
 };
 
 extern const QString kApplicationTitle;

@@ -3,6 +3,7 @@
 #include "app/AppFonts.h"
 #include "app/Form1Unit.h"
 #include "platform/DateSource.h"
+#include "platform/DrawSeed.h"
 #include "platform/UserDialogs.h"
 #include "platform/LazySound.h"
 #include "widgets/xp/XP_Unit.h"
@@ -56,7 +57,8 @@ int runNumora(int argc, char *argv[], const std::function<void()> &whenPainted)
     if (!XPStartUp(QCoreApplication::arguments(), inform))
         return 0; // the notice switch: the window never opens
     LazySoundOutput sound(QCoreApplication::applicationDirPath());
-    TForm1 form(QCoreApplication::applicationDirPath(), {&dialogs, &dates, &sound, [] { QCoreApplication::quit(); }});
+    TForm1 form(QCoreApplication::applicationDirPath(),
+                {&dialogs, &dates, &sound, [] { QCoreApplication::quit(); }, DrawSeed::forLaunch()});
     dialogs.setParentWindow(&form);
     form.move(form.screen()->availableGeometry().center() - form.rect().center());
     // The audio stack is loaded once the window is up, well before a

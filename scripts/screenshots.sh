@@ -22,7 +22,7 @@ xvfb=$!
 export DISPLAY=$display LC_ALL=C.UTF-8
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
-LC_ALL=C.UTF-8 "$folder/numora" &
+NUMORA_SEED=0 LC_ALL=C.UTF-8 "$folder/numora" &
 app=$!
 window=""
 for _ in $(seq 100); do

@@ -2,11 +2,14 @@
 
 #include <QtGlobal>
 
-// The 32-bit linear congruential generator behind every random choice. It
-// starts at 0 at every launch, so a bank is drawn in the same order each time.
+// The 32-bit linear congruential generator behind every random choice. Its
+// starting state is the launch's seed: the same seed draws a bank in the
+// same order.
 class DrawGenerator
 {
 public:
+    explicit DrawGenerator(quint32 seed = 0) : m_state(seed) {}
+
     // A number from 0 to bound - 1 (0 when bound is 0).
     quint32 next(quint32 bound)
     {
@@ -15,5 +18,5 @@ public:
     }
 
 private:
-    quint32 m_state = 0;
+    quint32 m_state;
 };

@@ -45,8 +45,8 @@ QString labelName(TrainingLabel label)
     return QLatin1String(kLabelNames.at(int(label)));
 }
 
-TrainingModel::TrainingModel(QString appDir, SoundOutput *sound, QObject *parent)
-    : QObject(parent), m_appDir(std::move(appDir)), m_sound(sound)
+TrainingModel::TrainingModel(QString appDir, SoundOutput *sound, quint32 drawSeed, QObject *parent)
+    : QObject(parent), m_appDir(std::move(appDir)), m_sound(sound), m_generator(drawSeed)
 {
     for (int i = 0; i < kTrainingLabelCount; ++i)
         m_texts[i] = QLatin1String(kLabelNames[i]);

@@ -61,7 +61,8 @@ class TrainingModel : public QObject
     Q_OBJECT
 
 public:
-    TrainingModel(QString appDir, SoundOutput *sound, QObject *parent = nullptr);
+    // The seed is the draw generator's starting state.
+    TrainingModel(QString appDir, SoundOutput *sound, quint32 drawSeed = 0, QObject *parent = nullptr);
 
     const QString &appDir() const { return m_appDir; }
     const TrainingState &state() const { return m_state; }

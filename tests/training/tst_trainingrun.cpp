@@ -17,7 +17,8 @@ class TestTrainingRun : public QObject
 private slots:
     void init();
 
-    void drawsSameSequenceEveryLaunch();
+    void seedZeroDrawsTheDocumentedSequence();
+    void otherSeedsDrawOtherwise();
     void startPressCountsAsAnswerZero();
     void judgesTypedAnswers_data();
     void judgesTypedAnswers();
@@ -100,7 +101,7 @@ static void indexBank(int size, QStringList &questions, QStringList &answers)
     }
 }
 
-void TestTrainingRun::drawsSameSequenceEveryLaunch()
+void TestTrainingRun::seedZeroDrawsTheDocumentedSequence()
 {
     QStringList questions, answers;
     indexBank(100, questions, answers);
@@ -113,6 +114,22 @@ void TestTrainingRun::drawsSameSequenceEveryLaunch()
     answer("20");
     QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("Q67="));
     QCOMPARE(m_sound.names(), (QStringList{"c0", "c1", "z0"}));
+}
+
+void TestTrainingRun::otherSeedsDrawOtherwise()
+{
+    QStringList questions, answers;
+    indexBank(100, questions, answers);
+    writeBank(questions, answers);
+    QSet<QString> firstQuestions;
+    for (const quint32 seed : {1u, 2u, 1000u, 4000000000u}) {
+        m_model = std::make_unique<TrainingModel>(m_appDir->path(), &m_sound, seed);
+        enter(1, "10");
+        start();
+        firstQuestions.insert(m_model->text(TrainingLabel::Label4));
+    }
+    QVERIFY(firstQuestions.size() >= 3);
+    QVERIFY(!firstQuestions.contains("Q3="));
 }
 
 void TestTrainingRun::startPressCountsAsAnswerZero()
