@@ -194,7 +194,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 void TForm1::FormCreate()
 {
     const DateSource *dates = m_services.dates;
-    m_model.fixRecordPath([dates] { return dates->todayShortDate(); });
+    m_model.fixRecordPath([dates] { return dates->todayText(); });
     if (auto *dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { updateHint(QCursor::pos()); });
 }

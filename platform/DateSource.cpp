@@ -1,13 +1,11 @@
 #include "platform/DateSource.h"
 
-QString shortDateText(QDate date, const QLocale &locale)
+QString recordDateText(QDate date)
 {
-    if (locale.language() == QLocale::C)
-        return date.toString(QStringLiteral("yyyy-M-d"));
-    return locale.toString(date, QLocale::ShortFormat);
+    return date.toString(QStringLiteral("yyyy-M-d"));
 }
 
-QString SystemDateSource::todayShortDate() const
+QString SystemDateSource::todayText() const
 {
-    return shortDateText(QDate::currentDate(), QLocale::system());
+    return recordDateText(QDate::currentDate());
 }

@@ -1,23 +1,22 @@
 #pragma once
 
 #include <QDate>
-#include <QLocale>
 #include <QString>
 
-// Today's date as the system's short date text.
+// Today's date as record names write it.
 class DateSource
 {
 public:
     virtual ~DateSource() = default;
-    virtual QString todayShortDate() const = 0;
+    virtual QString todayText() const = 0;
 };
 
-// The locale's short date; "yyyy-M-d" where the locale is C or POSIX, which
-// has no short date of its own worth a file name.
-QString shortDateText(QDate date, const QLocale &locale);
+// "yyyy-M-d" in every locale: a locale's short date ("12/9/26",
+// "09.12.26") could not be read back as one date.
+QString recordDateText(QDate date);
 
 class SystemDateSource : public DateSource
 {
 public:
-    QString todayShortDate() const override;
+    QString todayText() const override;
 };

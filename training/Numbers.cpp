@@ -99,7 +99,7 @@ long double toFloat(const QString &text, QChar decimalSeparator)
         if (isDecimalDigit(c)) {
             normal += char(c.unicode());
             ++digits;
-        } else if (c == decimalSeparator && !separatorSeen && !c.isNull()) {
+        } else if ((c == decimalSeparator || c == u'.') && !separatorSeen && !c.isNull()) {
             normal += '.';
             separatorSeen = true;
         } else {

@@ -10,8 +10,9 @@ namespace Numbers {
 int toInt(const QString &text);
 
 // Decimal numbers as typed answers: blanks around, optional sign, digits with
-// at most one decimal separator, optional exponent. A lone separator reads
-// as 0. Throws ConvertError::floatingPoint.
+// at most one decimal separator (the given one or a point, which the banks
+// themselves write), optional exponent. A lone separator reads as 0. Throws
+// ConvertError::floatingPoint.
 long double toFloat(const QString &text, QChar decimalSeparator = QLatin1Char('.'));
 
 // An answer line of a bank: a whole number, or else a decimal number with a

@@ -33,7 +33,8 @@ std::optional<int> summaryValue(const QString &line, const QString &label, const
     return ok && value >= 0 ? std::optional<int>(value) : std::nullopt;
 }
 
-// What the general format writes: -?[0-9.]+(E[+-]?[0-9]+)?
+// What the general format writes: -?[0-9.,]+(E[+-]?[0-9]+)?, the comma under
+// a comma locale.
 bool isTypedNumber(QStringView text)
 {
     qsizetype i = text.startsWith(u'-') ? 1 : 0;
@@ -44,7 +45,7 @@ bool isTypedNumber(QStringView text)
         return i > from;
     };
     const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
-    if (!run([&digit](QChar c) { return digit(c) || c == u'.'; }))
+    if (!run([&digit](QChar c) { return digit(c) || c == u'.' || c == u','; }))
         return false;
     if (i < text.size() && text.at(i) == u'E') {
         ++i;
@@ -95,17 +96,26 @@ bool parseName(const QString &fileName, QDate *date, int *runNumber)
     const QRegularExpressionMatch match = shape.match(fileName);
     if (!match.hasMatch())
         return false;
-    // The date text is the user's short date with "/" made "-".
-    for (const char *format : {"yyyy-M-d", "d-M-yyyy", "M-d-yyyy", "yy-M-d", "d-M-yy"}) {
-        const QDate parsed = QDate::fromString(match.captured(1), QLatin1String(format));
-        if (parsed.isValid()) {
-            const bool shortYear = !QByteArrayView(format).contains("yyyy");
-            *date = shortYear ? parsed.addYears(100) : parsed; // "yy" reads as 19yy
-            *runNumber = match.captured(2).toInt();
+    *runNumber = match.captured(2).toInt();
+    // Our names are "yyyy-M-d"; older versions wrote the locale's short date
+    // ("12-9-26", "09.12.26"). A date that reads more than one way is none.
+    QString text = match.captured(1);
+    text.replace(u'.', u'-').replace(u'/', u'-');
+    QDate found;
+    for (const char *format : {"yyyy-M-d", "d-M-yyyy", "M-d-yyyy", "d-M-yy", "M-d-yy"}) {
+        QDate parsed = QDate::fromString(text, QLatin1String(format));
+        if (!parsed.isValid())
+            continue;
+        if (!QByteArrayView(format).contains("yyyy"))
+            parsed = parsed.addYears(100); // "yy" reads as 19yy
+        if (found.isValid() && parsed != found) {
+            *date = QDate();
             return true;
         }
+        found = parsed;
     }
-    return false;
+    *date = found;
+    return true;
 }
 
 RecordRead parse(const QString &fileName, const QByteArray &bytes)
@@ -143,8 +153,7 @@ RecordRead parse(const QString &fileName, const QByteArray &bytes)
     run.done = int(run.answers.size());
     if ((run.timed && *done != run.done) || *right != run.right)
         return none(QStringLiteral("总结与答题行不符"));
-    if (!parseName(fileName, &run.date, &run.runNumber))
-        run.runNumber = 0;
+    parseName(fileName, &run.date, &run.runNumber);
     return {run, QString()};
 }
 

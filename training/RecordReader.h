@@ -45,7 +45,9 @@ namespace RecordReader {
 // Never throws: whatever the file holds, the result is a run or a reason.
 RecordRead read(const QString &path);
 RecordRead parse(const QString &fileName, const QByteArray &bytes);
-// Date and run number from "<date>-第<n>次.xl".
+// Run number and date from "<date>-第<n>次.xl": false when the name has
+// another shape. The date is invalid when it reads more than one way, as
+// short dates of older versions may ("12-9-26"); the file's date stands in.
 bool parseName(const QString &fileName, QDate *date, int *runNumber);
 
 } // namespace RecordReader

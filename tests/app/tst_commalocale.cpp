@@ -2,6 +2,7 @@
 // application object that takes the locale from the environment: records
 // must read exactly as under the C locale, but for the separator of a typed
 // decimal answer.
+#include "platform/DateSource.h"
 #include "support/FakeSound.h"
 #include "training/Numbers.h"
 #include "training/TextFile.h"
@@ -21,6 +22,7 @@ private slots:
     void initTestCase();
     void recordLines_data();
     void recordLines();
+    void recordNameIsNoShortDate();
 };
 
 void TestCommaLocale::initTestCase()
@@ -41,6 +43,9 @@ void TestCommaLocale::recordLines_data()
                              << QStringList{"第1题    3+4=7    √", "第2题    3+4=7,5    ×",
                                             "第3题    3+4=1234567890123    ×", "训练题数为：3道", "完成时间为：1秒",
                                             "正确题数为：1道"};
+    QTest::newRow("typed with a point") << 1 << QStringList{"7.0", "7.5", "7,0"}
+                                        << QStringList{"第1题    3+4=7    √", "第2题    3+4=7,5    ×", "第3题    3+4=7    √",
+                                                       "训练题数为：3道", "完成时间为：1秒", "正确题数为：2道"};
 }
 
 void TestCommaLocale::recordLines()
@@ -67,6 +72,13 @@ void TestCommaLocale::recordLines()
     while (!model.tick()) {
     }
     QCOMPARE(TextFile::readLines(model.state().RecordPath), record);
+}
+
+// de_DE's short date once named records "09.12.26-第1次.xl".
+void TestCommaLocale::recordNameIsNoShortDate()
+{
+    QCOMPARE(SystemDateSource().todayText(), QDate::currentDate().toString("yyyy-M-d"));
+    QVERIFY(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).contains(u'.'));
 }
 
 QTEST_MAIN(TestCommaLocale)

@@ -58,7 +58,7 @@ class FixedDate : public DateSource
 {
 public:
     explicit FixedDate(QString text) : m_text(std::move(text)) {}
-    QString todayShortDate() const override { return m_text; }
+    QString todayText() const override { return m_text; }
 
 private:
     QString m_text;

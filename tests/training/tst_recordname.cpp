@@ -1,5 +1,6 @@
 #include "platform/DateSource.h"
 #include "training/RecordName.h"
+#include "training/RecordReader.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +17,7 @@ private slots:
     void mendsSeparatorsInDate_data();
     void mendsSeparatorsInDate();
     void readsDateForEveryTry();
-    void formatsShortDate_data();
-    void formatsShortDate();
+    void namesReadBackAsTheirDay();
 };
 
 void TestRecordName::picksFirstFreeNumber_data()
@@ -73,20 +73,18 @@ void TestRecordName::readsDateForEveryTry()
     QCOMPARE(RecordName::path(" /app ", choice), QStringLiteral("/app/job/2003-5-13-第2次.xl"));
 }
 
-void TestRecordName::formatsShortDate_data()
+// Whatever the locale, a record's name reads back as the day it was written.
+void TestRecordName::namesReadBackAsTheirDay()
 {
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("C") << QLocale::c() << "2003-5-12";
-    QTest::newRow("Chinese") << QLocale(QLocale::Chinese, QLocale::China) << "2003/5/12";
-    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "12.05.03";
-}
-
-void TestRecordName::formatsShortDate()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QString, text);
-    QCOMPARE(shortDateText(QDate(2003, 5, 12), locale), text);
+    QCOMPARE(recordDateText(QDate(2003, 5, 12)), "2003-5-12");
+    for (QDate day(2026, 1, 1); day.year() == 2026; day = day.addDays(1)) {
+        const QString name = RecordName::relativeName(recordDateText(day), 3).section(u'\\', -1);
+        QDate date;
+        int number = 0;
+        QVERIFY(RecordReader::parseName(name, &date, &number));
+        QCOMPARE(date, day);
+        QCOMPARE(number, 3);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestRecordName)

@@ -20,6 +20,7 @@ private slots:
     void tenThousandLines();
     void namesGiveDateAndNumber_data();
     void namesGiveDateAndNumber();
+    void ambiguousNameTakesTheFileDate();
     void mistakesRankMostMissedFirst();
     void practiceBankReplacesAndKeepsTheOld();
 
@@ -124,7 +125,11 @@ void TestRecordReader::namesGiveDateAndNumber_data()
     QTest::addColumn<int>("number");
     QTest::newRow("ours") << "2026-12-8-第1次.xl" << QDate(2026, 12, 8) << 1;
     QTest::newRow("day first") << "28-2-2026-第12次.xl" << QDate(2026, 2, 28) << 12;
-    QTest::newRow("two-digit year") << "26-3-4-第2次.xl" << QDate(2026, 3, 4) << 2;
+    QTest::newRow("day first, two-digit year, one way only") << "28-2-26-第2次.xl" << QDate(2026, 2, 28) << 2;
+    // Older versions named records by the locale's short date.
+    QTest::newRow("en_US, two ways") << "12-9-26-第1次.xl" << QDate() << 1;
+    QTest::newRow("de_DE") << "09.12.26-第4次.xl" << QDate() << 4;
+    QTest::newRow("de_DE, one way only") << "28.12.26-第4次.xl" << QDate(2026, 12, 28) << 4;
     QTest::newRow("renamed") << "小明.xl" << QDate() << 0;
 }
 
@@ -135,9 +140,23 @@ void TestRecordReader::namesGiveDateAndNumber()
     QFETCH(int, number);
     QDate parsed;
     int parsedNumber = 0;
-    QCOMPARE(RecordReader::parseName(name, &parsed, &parsedNumber), date.isValid());
+    QCOMPARE(RecordReader::parseName(name, &parsed, &parsedNumber), number > 0);
     QCOMPARE(parsed, date);
     QCOMPARE(parsedNumber, number);
+}
+
+void TestRecordReader::ambiguousNameTakesTheFileDate()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("12-9-26-第3次.xl"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(gbk("第1题    3+4=7    √\r\n训练时间为：60秒\r\n完成题数为：1道\r\n正确题数为：1道\r\n"));
+    QVERIFY(file.setFileTime(QDateTime(QDate(2026, 12, 9), QTime(10, 0)), QFileDevice::FileModificationTime));
+    file.close();
+    const RecordRead read = RecordReader::read(file.fileName());
+    QVERIFY(read.run);
+    QCOMPARE(read.run->date, QDate(2026, 12, 9)); // not 2012-09-26
+    QCOMPARE(read.run->runNumber, 3);
 }
 
 void TestRecordReader::mistakesRankMostMissedFirst()
