@@ -245,6 +245,7 @@ void TForm1::FlatButton1Click()
                                        UserDialogs::Icon::Error, UserDialogs::Buttons::Ok);
         return;
     }
+    m_model.refuseEmptyBank(); // a run with no questions could never be trained
     m_model.writeRangeTitle();
     Panel1->show();
     for (QWidget *panel : {FlatPanel1, FlatPanel2, FlatPanel3, FlatPanel4, FlatPanel5})

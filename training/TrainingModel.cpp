@@ -109,6 +109,21 @@ void TrainingModel::writeTrainingTexts()
     setText(TrainingLabel::Label18, QStringLiteral("0道"));
 }
 
+void TrainingModel::refuseEmptyBank() const
+{
+    const QString path = AppPaths::join(m_appDir, TrainingCatalogue::range(m_state.RangeIndex).questionFile);
+    QFile file;
+    try {
+        TextFile::openRegular(file, path);
+    } catch (const FileOpenError &) {
+        return;
+    }
+    // No line at all: an empty file, or one whose text a NUL ends at once.
+    char first = 0;
+    if (!file.getChar(&first) || first == '\0')
+        throw NumoraError(QStringLiteral("题库中没有题目：%1").arg(path));
+}
+
 void TrainingModel::loadBank()
 {
     const TrainingCatalogue::TrainingRange &range = TrainingCatalogue::range(m_state.RangeIndex);

@@ -83,6 +83,10 @@ public:
     // around its panel switch.
     void writeRangeTitle();
     void writeTrainingTexts();
+    // Throws NumoraError naming the chosen range's question file when it
+    // holds no question, before anything is switched; a file that cannot be
+    // read is left to loadBank.
+    void refuseEmptyBank() const;
     // Throws FileOpenError; the lists keep what was loaded before the failure.
     void loadBank();
 

@@ -29,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Visibility of FlatPanel1, FlatPanel2, FlatPanel3, FlatPanel4, FlatPanel5, Panel1.
@@ -75,6 +77,10 @@ private slots:
     void typedItemTextIsNoChoice_data();
     void typedItemTextIsNoChoice();
     void missingBankShowsErrorAfterSwitch();
+    void emptyBankIsRefused_data();
+    void fifoIsNoFile_data();
+    void fifoIsNoFile();
+    void emptyBankIsRefused();
     void exitEndsProgram();
     void recordPathFixedAtStart();
     void runWithStartButtonAndEnter();
@@ -610,6 +616,63 @@ void TestForm1::missingBankShowsErrorAfterSwitch()
     QCOMPARE(f.Label7->text(), QStringLiteral("训练方式：计题    训练题量：10道"));
     QCOMPARE(f.FlatListBox2->count(), 1);
     QCOMPARE(f.FlatListBox1->count(), 0);
+}
+
+void TestForm1::emptyBankIsRefused_data()
+{
+    QTest::addColumn<QByteArray>("questions");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("NUL first") << QByteArray("\0" "1+1=\r\n", 7);
+}
+
+// Once the run started with no question and recorded "题目999999999999 ×".
+void TestForm1::emptyBankIsRefused()
+{
+    QFETCH(QByteArray, questions);
+    TForm1 &f = *m_form;
+    QFile file(m_appDir->filePath("data/make.tm"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(questions);
+    file.close();
+    TextFile::writeLines(m_appDir->filePath("data/make.da"), {"2"});
+    pick(f.FlatComboBox1, 0);
+    pick(f.FlatComboBox2, 1);
+    pick(f.FlatComboBox3, 0);
+    press(f.FlatButton1);
+    QCOMPARE(m_dialogs->errors, QStringList{"题库中没有题目：" + m_appDir->filePath("data/make.tm")});
+    QCOMPARE(view(), kStart);
+    QCOMPARE(f.FlatListBox2->count(), 0);
+}
+
+void TestForm1::fifoIsNoFile_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("chosen in the viewer") << "viewer";
+    QTest::newRow("custom bank in the editor") << "editor";
+    QTest::newRow("custom bank trained") << "training";
+}
+
+// A FIFO with no writer once blocked the interface thread for good.
+void TestForm1::fifoIsNoFile()
+{
+    QFETCH(QString, where);
+    TForm1 &f = *m_form;
+    const QString fifo = m_appDir->filePath(where == "viewer" ? "job/fifo.xl" : "data/make.tm");
+    QFile::remove(fifo);
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    TextFile::writeLines(m_appDir->filePath("data/make.da"), {"2"});
+    if (where == "viewer") {
+        m_dialogs->files.append(fifo);
+        press(f.FlatButton7);
+    } else if (where == "editor") {
+        press(f.FlatButton8);
+    } else {
+        pick(f.FlatComboBox1, 0);
+        pick(f.FlatComboBox2, 1);
+        pick(f.FlatComboBox3, 0);
+        press(f.FlatButton1);
+    }
+    QCOMPARE(m_dialogs->errors, QStringList{"Cannot open file " + fifo + ": not a regular file"});
 }
 
 void TestForm1::exitEndsProgram()

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 class TestRecordReader : public QObject
 {
     Q_OBJECT
@@ -21,6 +23,7 @@ private slots:
     void namesGiveDateAndNumber_data();
     void namesGiveDateAndNumber();
     void ambiguousNameTakesTheFileDate();
+    void fifoIsSkippedUnread();
     void mistakesRankMostMissedFirst();
     void practiceBankReplacesAndKeepsTheOld();
 
@@ -157,6 +160,16 @@ void TestRecordReader::ambiguousNameTakesTheFileDate()
     QVERIFY(read.run);
     QCOMPARE(read.run->date, QDate(2026, 12, 9)); // not 2012-09-26
     QCOMPARE(read.run->runNumber, 3);
+}
+
+void TestRecordReader::fifoIsSkippedUnread()
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("2026-12-9-第1次.xl");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const RecordRead read = RecordReader::read(fifo);
+    QVERIFY(!read.run);
+    QCOMPARE(read.reason, QStringLiteral("不是普通文件"));
 }
 
 void TestRecordReader::mistakesRankMostMissedFirst()
