@@ -4,28 +4,54 @@
 #include "training/TextFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
 
 namespace RecordFile {
 
+namespace {
+
+QString systemReason()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+} // namespace
+
 QString create(const QString &appDir, RecordName::Choice choice, const QStringList &lines)
 {
-    QDir().mkpath(RecordName::jobFolder(appDir));
+    // Written whole beside, then given the first free name: a full disk or a
+    // crash never leaves an empty or half record under a record's name.
+    const QString folder = RecordName::jobFolder(appDir);
+    QDir().mkpath(folder);
     const QByteArray bytes = TextFile::joinLines(lines);
+    QTemporaryFile part(folder + QStringLiteral("/.record-XXXXXX.part"));
+    if (!part.open())
+        throw FileCreateError(RecordName::path(appDir, choice), part.errorString());
+    if (part.write(bytes) != bytes.size() || !part.flush())
+        throw FileCreateError(RecordName::path(appDir, choice), part.errorString());
+    if (::fsync(part.handle()) != 0)
+        throw FileCreateError(RecordName::path(appDir, choice), systemReason());
+    const QByteArray partName = QFile::encodeName(part.fileName());
     for (;; ++choice.number) {
         const QString path = RecordName::path(appDir, choice);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (QFileInfo::exists(path))
-                continue;
-            throw FileCreateError(path);
+        const QByteArray name = QFile::encodeName(path);
+        // A link never replaces a record another copy of the program wrote.
+        if (::link(partName.constData(), name.constData()) == 0)
+            return path;
+        if (errno == EEXIST || QFileInfo::exists(path))
+            continue;
+        // A file system without links (a FAT stick): renamed while the name is free.
+        if (::rename(partName.constData(), name.constData()) == 0) {
+            part.setAutoRemove(false);
+            return path;
         }
-        if (file.write(bytes) != bytes.size() || !file.flush()) {
-            file.remove();
-            throw FileCreateError(path);
-        }
-        return path;
+        throw FileCreateError(path, systemReason());
     }
 }
 
