@@ -1,5 +1,8 @@
 #include "report/ProgressChart.h"
 
+#include <QBuffer>
+#include <QFileInfo>
+
 #include <QChart>
 #include <QDateTimeAxis>
 #include <QLineSeries>
@@ -89,4 +92,23 @@ QImage ProgressChart::picture(QSize size)
 {
     resize(size);
     return grab().toImage();
+}
+
+const char *ProgressChart::formatFor(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"png")
+        return "PNG";
+    if (suffix == u"jpg" || suffix == u"jpeg")
+        return "JPEG";
+    return nullptr;
+}
+
+QByteArray ProgressChart::encode(const QImage &picture, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, format, 90);
+    return bytes;
 }

@@ -7,7 +7,6 @@
 #include "training/MistakeBook.h"
 #include "training/TextFile.h"
 
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDir>
 
@@ -52,7 +51,7 @@ int run(const QStringList &arguments, const QString &programFolder)
     parser.addHelpOption();
     const QCommandLineOption csv("csv", QStringLiteral("把成绩表写成 CSV 文件。"), QStringLiteral("FILE"));
     const QCommandLineOption mistakesCsv("mistakes-csv", QStringLiteral("把错题本写成 CSV 文件。"), QStringLiteral("FILE"));
-    const QCommandLineOption chart("chart", QStringLiteral("把图表写成 PNG 图片。"), QStringLiteral("FILE.png"));
+    const QCommandLineOption chart("chart", QStringLiteral("把图表写成 PNG 或 JPEG 图片。"), QStringLiteral("FILE.png|FILE.jpg"));
     const QCommandLineOption practice("practice", QStringLiteral("把全部错题写成自制题库（要加 --yes）。"));
     const QCommandLineOption yes("yes", QStringLiteral("确认 --practice 替换自制题库。"));
     parser.addOptions({csv, mistakesCsv, chart, practice, yes});
@@ -71,13 +70,22 @@ int run(const QStringList &arguments, const QString &programFolder)
                                     : QStringLiteral("--yes 只用于 --practice"));
         return WrongArguments;
     }
+    const char *chartFormat = parser.isSet(chart) ? ProgressChart::formatFor(parser.value(chart)) : nullptr;
+    if (parser.isSet(chart) && !chartFormat) {
+        tell(QStringLiteral("图表只能写成 PNG 或 JPEG 图片（.png、.jpg）：%1").arg(parser.value(chart)));
+        return WrongArguments;
+    }
     QStringList folders = parser.positionalArguments();
     if (folders.isEmpty())
         folders << QDir(programFolder).filePath(QStringLiteral("job"));
 
     const RunCollection collection = collectRuns(folders);
-    for (const QString &folder : collection.unreadableFolders)
-        tell(QStringLiteral("无法读取文件夹 %1").arg(folder));
+    // Tables of only some of the folders asked for would pass for the whole.
+    if (!collection.unreadableFolders.isEmpty()) {
+        for (const QString &folder : collection.unreadableFolders)
+            tell(QStringLiteral("无法读取文件夹 %1，什么也没有写").arg(folder));
+        return UnreadableFolder;
+    }
     for (const SkippedFile &file : collection.skipped)
         tell(QStringLiteral("跳过 %1：%2").arg(file.path, file.reason));
     const QList<Mistake> mistakes = MistakeBook::collect(collection.runs);
@@ -99,11 +107,7 @@ int run(const QStringList &arguments, const QString &programFolder)
     if (parser.isSet(chart)) {
         ProgressChart view;
         view.setRuns(collection.runs);
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        view.picture(QSize(900, 500)).save(&buffer, "PNG");
-        written &= writeFile(parser.value(chart), png);
+        written &= writeFile(parser.value(chart), ProgressChart::encode(view.picture(QSize(900, 500)), chartFormat));
     }
     if (parser.isSet(practice)) {
         try {
@@ -114,9 +118,7 @@ int run(const QStringList &arguments, const QString &programFolder)
             written = false;
         }
     }
-    if (!written)
-        return WriteFailed;
-    return collection.unreadableFolders.isEmpty() ? Done : UnreadableFolder;
+    return written ? Done : WriteFailed;
 }
 
 } // namespace ReportCommandLine

@@ -262,7 +262,18 @@ void ReportWindow::exportCsv(bool mistakes)
 
 void ReportWindow::exportChart()
 {
-    const QString path = saveName(QStringLiteral("导出图表"), QStringLiteral("成绩图.png"), QStringLiteral("PNG 图片 (*.png)"));
-    if (!path.isEmpty() && !m_chart->grab().save(path, "PNG"))
-        report(FileCreateError(path).text());
+    const QString path = saveName(QStringLiteral("导出图表"), QStringLiteral("成绩图.png"),
+                                  QStringLiteral("PNG 图片 (*.png);;JPEG 图片 (*.jpg *.jpeg)"));
+    if (path.isEmpty())
+        return;
+    const char *format = ProgressChart::formatFor(path);
+    if (!format) {
+        report(QStringLiteral("图表只能存成 PNG 或 JPEG 图片（.png、.jpg）：%1").arg(path));
+        return;
+    }
+    try {
+        TextFile::replaceFile(path, ProgressChart::encode(m_chart->grab().toImage(), format));
+    } catch (const FileCreateError &error) {
+        report(error.text());
+    }
 }
