@@ -1,8 +1,6 @@
 #include "training/BankEditor.h"
 
-#include "training/AppPaths.h"
 #include "training/Errors.h"
-#include "training/TrainingCatalogue.h"
 
 namespace {
 
@@ -21,22 +19,29 @@ BankEditor::BankEditor(QString appDir, QObject *parent)
 }
 
 // The editor writes the bank that backs the first training range.
+BankPair BankEditor::bankPair() const
+{
+    return BankPair::custom(m_appDir);
+}
+
 QString BankEditor::questionPath() const
 {
-    return AppPaths::join(m_appDir, TrainingCatalogue::range(0).questionFile);
+    return bankPair().questionPath();
 }
 
 QString BankEditor::answerPath() const
 {
-    return AppPaths::join(m_appDir, TrainingCatalogue::range(0).answerFile);
+    return bankPair().answerPath();
 }
 
 void BankEditor::open()
 {
     m_questions.setLines({});
     m_answers.setLines({});
-    m_questions.setLines(LineStore::read(questionPath()));
-    m_answers.setLines(LineStore::read(answerPath()));
+    bankPair().recover();
+    m_questions.setLines(LineStore::read(questionPath(), LineStore::Nul::Kept));
+    m_answers.setLines(LineStore::read(answerPath(), LineStore::Nul::Kept));
+    m_modified = false;
 }
 
 void BankEditor::pickRow(int row)
@@ -54,6 +59,7 @@ void BankEditor::add(const QString &question, const QString &answer)
 {
     m_questions.appendLine(question);
     m_answers.appendLine(answer);
+    m_modified = true;
 }
 
 void BankEditor::modify(const QString &question, const QString &answer)
@@ -64,17 +70,21 @@ void BankEditor::modify(const QString &question, const QString &answer)
         return;
     m_questions.replaceLine(row, question);
     m_answers.replaceLine(row, answer);
+    m_modified = true;
 }
 
 void BankEditor::removeRememberedRow()
 {
     // A row past the end of a list removes nothing from it.
+    if (m_rememberedRow >= m_questions.rowCount() && m_rememberedRow >= m_answers.rowCount())
+        return;
     m_questions.removeLine(m_rememberedRow);
     m_answers.removeLine(m_rememberedRow);
+    m_modified = true;
 }
 
-void BankEditor::save() const
+void BankEditor::save()
 {
-    m_questions.lines().write(questionPath());
-    m_answers.lines().write(answerPath());
+    bankPair().replace(m_questions.lines().toFileBytes(), m_answers.lines().toFileBytes());
+    m_modified = false;
 }

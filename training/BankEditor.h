@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include "training/BankPair.h"
 #include "training/LineListModel.h"
 
 // The custom bank editor: the question and answer lists kept row by row in
@@ -28,8 +29,11 @@ public:
     // Does nothing when the remembered row no longer exists in both lists.
     void modify(const QString &question, const QString &answer);
     void removeRememberedRow();
-    // Writes both files whole, questions first. Throws FileCreateError.
-    void save() const;
+    // Replaces both files as one pair. Throws FileCreateError, leaving the
+    // old pair.
+    void save();
+    // Rows added, changed or deleted since the bank was opened or saved.
+    bool modified() const { return m_modified; }
 
 signals:
     void questionFieldChanged(const QString &text);
@@ -37,6 +41,7 @@ signals:
     void rowPickedChanged(bool picked);
 
 private:
+    BankPair bankPair() const;
     QString questionPath() const;
     QString answerPath() const;
 
@@ -45,4 +50,5 @@ private:
     LineListModel m_answers;
     int m_rememberedRow = 0;
     bool m_rowPicked = false;
+    bool m_modified = false;
 };

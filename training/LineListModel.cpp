@@ -44,7 +44,8 @@ QVariant LineListModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return m_lines.head(index.row(), kDisplayedHead);
+        // A NUL shows as a mark of its own instead of ending the row's text.
+        return m_lines.head(index.row(), kDisplayedHead).replace(QChar(0), kNulMark);
     case Qt::EditRole:
         return m_lines.at(index.row());
     default:

@@ -13,6 +13,8 @@ class LineListModel : public QAbstractListModel
 public:
     // What the display role gives of a huge line; the edit role gives all.
     static constexpr qsizetype kDisplayedHead = 4096;
+    // How the display role shows a NUL (␀).
+    static constexpr QChar kNulMark = QChar(0x2400);
 
     using QAbstractListModel::QAbstractListModel;
 

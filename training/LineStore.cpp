@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-LineStore LineStore::fromBytes(QByteArray bytes)
+LineStore LineStore::fromBytes(QByteArray bytes, Nul nulRule)
 {
-    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0) {
+    if (const qsizetype nul = nulRule == Nul::EndsText ? bytes.indexOf('\0') : -1; nul >= 0) {
         bytes.truncate(nul);
         bytes.squeeze();
     }
@@ -45,9 +45,9 @@ LineStore LineStore::fromLines(const QStringList &lines)
     return fromBytes(TextFile::joinLines(lines));
 }
 
-LineStore LineStore::read(const QString &path)
+LineStore LineStore::read(const QString &path, Nul nul)
 {
-    return fromBytes(TextFile::readRegular(path));
+    return fromBytes(TextFile::readRegular(path), nul);
 }
 
 QByteArrayView LineStore::bytesAt(qsizetype index) const

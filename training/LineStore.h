@@ -12,11 +12,15 @@
 class LineStore
 {
 public:
+    // A NUL byte ends a bank's text; the editor keeps what follows it, so
+    // that saving never drops what the user did not edit.
+    enum class Nul { EndsText, Kept };
+
     LineStore() = default;
-    static LineStore fromBytes(QByteArray bytes);
+    static LineStore fromBytes(QByteArray bytes, Nul nul = Nul::EndsText);
     static LineStore fromLines(const QStringList &lines);
     // Throws FileOpenError with the path when the file cannot be read.
-    static LineStore read(const QString &path);
+    static LineStore read(const QString &path, Nul nul = Nul::EndsText);
 
     qsizetype size() const { return m_starts.isEmpty() ? 0 : m_starts.size() - 1; }
     bool isEmpty() const { return size() == 0; }

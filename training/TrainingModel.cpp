@@ -1,6 +1,7 @@
 #include "training/TrainingModel.h"
 
 #include "training/AppPaths.h"
+#include "training/BankPair.h"
 #include "training/Errors.h"
 #include "training/Numbers.h"
 #include "training/RecordFile.h"
@@ -109,9 +110,17 @@ void TrainingModel::writeTrainingTexts()
     setText(TrainingLabel::Label18, QStringLiteral("0道"));
 }
 
+BankPair TrainingModel::chosenBank() const
+{
+    const TrainingCatalogue::TrainingRange &range = TrainingCatalogue::range(m_state.RangeIndex);
+    return {AppPaths::join(m_appDir, range.questionFile), AppPaths::join(m_appDir, range.answerFile)};
+}
+
 void TrainingModel::refuseEmptyBank() const
 {
-    const QString path = AppPaths::join(m_appDir, TrainingCatalogue::range(m_state.RangeIndex).questionFile);
+    const BankPair bank = chosenBank();
+    bank.recover();
+    const QString &path = bank.questionPath();
     QFile file;
     try {
         TextFile::openRegular(file, path);
@@ -126,11 +135,12 @@ void TrainingModel::refuseEmptyBank() const
 
 void TrainingModel::loadBank()
 {
-    const TrainingCatalogue::TrainingRange &range = TrainingCatalogue::range(m_state.RangeIndex);
+    const BankPair bank = chosenBank();
     setAnswerLines({});
     setQuestionLines({});
-    setAnswerLines(LineStore::read(AppPaths::join(m_appDir, range.answerFile)));
-    setQuestionLines(LineStore::read(AppPaths::join(m_appDir, range.questionFile)));
+    bank.recover();
+    setAnswerLines(LineStore::read(bank.answerPath()));
+    setQuestionLines(LineStore::read(bank.questionPath()));
 }
 
 int TrainingModel::amount() const

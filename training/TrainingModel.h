@@ -1,5 +1,6 @@
 #pragma once
 
+#include "training/BankPair.h"
 #include "training/DrawGenerator.h"
 #include "training/LineStore.h"
 #include "training/RecordName.h"
@@ -125,6 +126,7 @@ signals:
     void answerFocusRequested();
 
 private:
+    BankPair chosenBank() const;
     int amount() const;
     bool timedMode() const;
     QString soundPath(bool right, quint32 number) const;

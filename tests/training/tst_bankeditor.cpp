@@ -26,7 +26,9 @@ private slots:
     void deleteTwiceRemovesMovedUpRow();
     void deletePastEndRemovesNothing();
     void saveWritesBothFilesWhole();
-    void saveFailureAfterQuestionsWritten();
+    void saveFailureKeepsTheOldPair();
+    void nulIsKeptAndShownAsAMark();
+    void editsMarkTheBankModified();
     void saveKeepsBytesThatAreNoGbk();
     void saveUnderAFileKeepsTheEdits();
 
@@ -208,7 +210,7 @@ void TestBankEditor::saveWritesBothFilesWhole()
     QCOMPARE(QDir(m_dir->filePath("data")).entryList(QDir::Files).size(), 2); // no temporary files left
 }
 
-void TestBankEditor::saveFailureAfterQuestionsWritten()
+void TestBankEditor::saveFailureKeepsTheOldPair()
 {
     m_editor->open();
     m_editor->add("7×7=", "49");
@@ -218,9 +220,47 @@ void TestBankEditor::saveFailureAfterQuestionsWritten()
         m_editor->save();
         QFAIL("saved");
     } catch (const FileCreateError &error) {
-        QCOMPARE(error.text(), "Cannot create file " + m_dir->path() + "/data/make.da");
+        QCOMPARE(error.text(), "Cannot create file " + m_dir->path() + "/data/make.da: not a regular file");
     }
-    QCOMPARE(fileLines("make.tm").last(), QStringLiteral("7×7="));
+    // New questions with old answers would give every question another's answer.
+    QCOMPARE(fileLines("make.tm"), (QStringList{"1+1=", "2×3=", "8÷4="}));
+    QVERIFY(m_editor->modified());
+}
+
+// Once "完成" wrote the text up to the first NUL and the rest of the bank was gone.
+void TestBankEditor::nulIsKeptAndShownAsAMark()
+{
+    const QByteArray bank("1+1=\r\n2+\x00" "2=\r\n\x00\x00\x00\r\n3+3=\r\n", 24);
+    QFile file(m_dir->filePath("data/make.tm"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bank);
+    file.close();
+    TextFile::writeLines(m_dir->filePath("data/make.da"), {"2", "4", "0", "6"});
+    m_editor->open();
+    QCOMPARE(m_editor->questions()->rowCount(), 4);
+    const QModelIndex second = m_editor->questions()->index(1);
+    QCOMPARE(second.data(Qt::DisplayRole).toString(), QStringLiteral("2+␀2="));
+    m_editor->pickRow(1);
+    m_editor->modify(m_questionField, "4"); // the row as it was picked
+    m_editor->save();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bank);
+}
+
+void TestBankEditor::editsMarkTheBankModified()
+{
+    m_editor->open();
+    QVERIFY(!m_editor->modified());
+    m_editor->pickRow(0);
+    QVERIFY(!m_editor->modified()); // picking is no edit
+    m_editor->removeRememberedRow();
+    QVERIFY(m_editor->modified());
+    m_editor->save();
+    QVERIFY(!m_editor->modified());
+    m_editor->add("", "");
+    QVERIFY(m_editor->modified());
+    m_editor->open();
+    QVERIFY(!m_editor->modified());
 }
 
 void TestBankEditor::saveUnderAFileKeepsTheEdits()

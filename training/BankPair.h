@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// A bank's two files, questions and answers, replaced as one. Both new files
+// are written beside the old ones, a journal then marks them complete, and
+// both are renamed over the old pair; whoever reads the pair first finishes
+// or undoes a replacement a crash interrupted. So after a crash at any point
+// the old pair or the new pair is read, never one file of each.
+class BankPair
+{
+public:
+    BankPair(QString questionPath, QString answerPath);
+    // The custom bank that the editor and the practice bank write.
+    static BankPair custom(const QString &appDir);
+    // The same pair with a suffix after each name ("make.tm.bak").
+    BankPair withSuffix(const QString &suffix) const;
+
+    const QString &questionPath() const { return m_questions; }
+    const QString &answerPath() const { return m_answers; }
+    QString journalPath() const { return m_questions + QStringLiteral(".commit"); }
+
+    // Finishes or undoes an interrupted replacement. Throws FileOpenError
+    // when a journalled pair cannot be put in place.
+    void recover() const;
+    // Both files exist (after recovery).
+    bool exists() const;
+    // Both files' bytes, when both exist as regular files. Throws
+    // FileOpenError for a file that exists but cannot be read.
+    std::optional<std::pair<QByteArray, QByteArray>> read() const;
+    // Throws FileCreateError; the old pair stays until the journal is
+    // written, the new one is read from then on.
+    void replace(const QByteArray &questions, const QByteArray &answers) const;
+    // Removes both files, answers first, so that a lone question file is
+    // what an interrupted removal leaves; such a half pair counts as none.
+    void remove() const;
+
+private:
+    // Puts journalled new files in place; the path that could not be
+    // replaced, or nothing.
+    QString finishJournalled() const;
+
+    QString m_questions;
+    QString m_answers;
+};
