@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -68,7 +69,7 @@ ReportWindow::ReportWindow(QString programFolder, QWidget *parent)
     setWindowTitle(QStringLiteral("Numora 成绩册"));
     resize(900, 640);
     confirm = [this](const QString &question) {
-        return QMessageBox::question(this, QStringLiteral("练习错题"), question) == QMessageBox::Yes;
+        return QMessageBox::question(this, QStringLiteral("Numora 成绩册"), question) == QMessageBox::Yes;
     };
     report = [this](const QString &text) { QMessageBox::critical(this, QStringLiteral("Numora 成绩册"), text); };
 
@@ -92,9 +93,16 @@ ReportWindow::ReportWindow(QString programFolder, QWidget *parent)
     connect(m_practiceButton, &QPushButton::clicked, this, &ReportWindow::practise);
     connect(m_mistakeRows, &QStandardItemModel::itemChanged, this,
             [this] { m_practiceButton->setEnabled(!chosenMistakes().isEmpty()); });
+    m_restoreButton = new QPushButton(QStringLiteral("恢复原题库"), mistakesPage);
+    m_restoreButton->setToolTip(QStringLiteral("把自制题库换回练习错题以前的题库（make.tm.bak 和 make.da.bak）"));
+    connect(m_restoreButton, &QPushButton::clicked, this, &ReportWindow::restoreBank);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_restoreButton);
+    buttons->addWidget(m_practiceButton);
     mistakesLayout->addWidget(explanation);
     mistakesLayout->addWidget(m_mistakeTable);
-    mistakesLayout->addWidget(m_practiceButton, 0, Qt::AlignRight);
+    mistakesLayout->addLayout(buttons);
     tabs->addTab(mistakesPage, QStringLiteral("错题本"));
     tabs->addTab(sortableTable(m_skippedRows, tabs), QStringLiteral("跳过的文件"));
     setCentralWidget(tabs);
@@ -194,6 +202,7 @@ void ReportWindow::showCollection()
     m_mistakeTable->sortByColumn(-1, Qt::AscendingOrder); // most-missed first, as collected
     m_chart->setRuns(m_collection.runs);
     m_practiceButton->setEnabled(!chosenMistakes().isEmpty());
+    m_restoreButton->setEnabled(MistakeBook::canRestoreTeacherBank(m_programFolder));
     m_status->setText(QStringLiteral("%1 次训练，%2 道错题，跳过 %3 个文件")
                           .arg(m_collection.runs.size())
                           .arg(m_mistakes.size())
@@ -218,7 +227,8 @@ void ReportWindow::practise()
         return;
     const QString bank = QDir::toNativeSeparators(QDir(m_programFolder).filePath(QStringLiteral("data")));
     const QString question = QStringLiteral("将用选中的 %1 道错题替换自制题库（%2 里的 make.tm 和 make.da）。\n"
-                                            "原来的题库保存为 make.tm.bak 和 make.da.bak。\n继续吗？")
+                                            "您自己编的题库保存为 make.tm.bak 和 make.da.bak，"
+                                            "随时可以用“恢复原题库”换回。\n继续吗？")
                                  .arg(chosen.size())
                                  .arg(bank);
     if (!confirm(question))
@@ -229,6 +239,21 @@ void ReportWindow::practise()
     } catch (const NumoraError &error) {
         report(error.text());
     }
+    m_restoreButton->setEnabled(MistakeBook::canRestoreTeacherBank(m_programFolder));
+}
+
+void ReportWindow::restoreBank()
+{
+    const QString bank = QDir::toNativeSeparators(QDir(m_programFolder).filePath(QStringLiteral("data")));
+    if (!confirm(QStringLiteral("把自制题库（%1 里的 make.tm 和 make.da）换回练习错题以前的题库吗？").arg(bank)))
+        return;
+    try {
+        MistakeBook::restoreTeacherBank(m_programFolder);
+        m_status->setText(QStringLiteral("已恢复原题库"));
+    } catch (const NumoraError &error) {
+        report(error.text());
+    }
+    m_restoreButton->setEnabled(MistakeBook::canRestoreTeacherBank(m_programFolder));
 }
 
 QString ReportWindow::saveName(const QString &title, const QString &suggested, const QString &filter)

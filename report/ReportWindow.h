@@ -39,6 +39,7 @@ public:
     QTableView *mistakeTable() const { return m_mistakeTable; }
     ProgressChart *chart() const { return m_chart; }
     QPushButton *practiceButton() const { return m_practiceButton; }
+    QPushButton *restoreButton() const { return m_restoreButton; }
 
     // Asked before the custom bank is replaced; a box unless replaced.
     std::function<bool(const QString &question)> confirm;
@@ -46,6 +47,8 @@ public:
     std::function<void(const QString &text)> report;
 
     void practise();
+    // Puts the teacher's own bank back after practice banks.
+    void restoreBank();
 
 signals:
     void loaded();
@@ -70,6 +73,7 @@ private:
     QTableView *m_mistakeTable;
     ProgressChart *m_chart;
     QPushButton *m_practiceButton;
+    QPushButton *m_restoreButton;
     QLabel *m_status;
     QProgressBar *m_progress;
 };

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-multimedia-dev qt6-charts-dev
   libsndfile1-dev libjpeg-dev libgl-dev
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation
-  xvfb xauth xdotool x11-utils imagemagick locales desktop-file-utils appstream
+  xvfb xauth xdotool x11-utils imagemagick locales desktop-file-utils appstream strace
   clang libclang-rt-14-dev
 )
 

@@ -71,16 +71,13 @@ void BankPair::recover() const
         QFile::remove(path + kNew); // a replacement that never got as far as its journal
 }
 
-bool BankPair::exists() const
-{
-    return QFileInfo(m_questions).isFile() && QFileInfo(m_answers).isFile();
-}
-
 std::optional<std::pair<QByteArray, QByteArray>> BankPair::read() const
 {
-    if (!exists())
+    const bool questions = QFileInfo::exists(m_questions), answers = QFileInfo::exists(m_answers);
+    if (!questions && !answers)
         return std::nullopt;
-    return std::pair{TextFile::readRegular(m_questions), TextFile::readRegular(m_answers)};
+    return std::pair{questions ? TextFile::readRegular(m_questions) : QByteArray(),
+                     answers ? TextFile::readRegular(m_answers) : QByteArray()};
 }
 
 void BankPair::replace(const QByteArray &questions, const QByteArray &answers) const
@@ -108,10 +105,4 @@ void BankPair::replace(const QByteArray &questions, const QByteArray &answers) c
     syncFolder(m_questions);
     if (const QString failed = finishJournalled(); !failed.isEmpty())
         throw FileCreateError(failed);
-}
-
-void BankPair::remove() const
-{
-    QFile::remove(m_answers);
-    QFile::remove(m_questions);
 }

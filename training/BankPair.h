@@ -26,17 +26,12 @@ public:
     // Finishes or undoes an interrupted replacement. Throws FileOpenError
     // when a journalled pair cannot be put in place.
     void recover() const;
-    // Both files exist (after recovery).
-    bool exists() const;
-    // Both files' bytes, when both exist as regular files. Throws
-    // FileOpenError for a file that exists but cannot be read.
+    // Both files' bytes, a missing one as none; nothing when neither
+    // exists. Throws FileOpenError for a file that cannot be read.
     std::optional<std::pair<QByteArray, QByteArray>> read() const;
     // Throws FileCreateError; the old pair stays until the journal is
     // written, the new one is read from then on.
     void replace(const QByteArray &questions, const QByteArray &answers) const;
-    // Removes both files, answers first, so that a lone question file is
-    // what an interrupted removal leaves; such a half pair counts as none.
-    void remove() const;
 
 private:
     // Puts journalled new files in place; the path that could not be

@@ -1,11 +1,13 @@
 #include "training/MistakeBook.h"
 
 #include "training/AppPaths.h"
+#include "training/BankPair.h"
 #include "training/Errors.h"
 #include "training/TextFile.h"
-#include "training/TrainingCatalogue.h"
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -52,7 +54,61 @@ QList<Mistake> collect(QList<RecordedRun> runs)
     return mistakes;
 }
 
-int writePracticeBank(const QString &appDir, const QList<Mistake> &mistakes)
+namespace {
+
+using PairBytes = std::pair<QByteArray, QByteArray>;
+
+const QString kBackupSuffix = QStringLiteral(".bak");
+
+// Beside the bank: which pair this program wrote as a practice bank, so that
+// it is never taken for the teacher's own.
+QString markerPath(const QString &appDir)
+{
+    return AppPaths::join(appDir, QStringLiteral("\\data\\make.practice"));
+}
+
+QByteArray markerFor(const PairBytes &bank)
+{
+    return QByteArrayLiteral("numora practice bank\n")
+           + QCryptographicHash::hash(bank.first, QCryptographicHash::Sha256).toHex() + '\n'
+           + QCryptographicHash::hash(bank.second, QCryptographicHash::Sha256).toHex() + '\n';
+}
+
+bool isPracticeBank(const QString &appDir, const PairBytes &bank)
+{
+    QFile marker(markerPath(appDir));
+    return QFileInfo(marker).isFile() && marker.open(QIODevice::ReadOnly) && marker.read(4096) == markerFor(bank);
+}
+
+// "make.tm.2026-12-09-153000.bak", a name no other copy holds.
+BankPair datedBackup(const BankPair &bank, const QDateTime &now)
+{
+    const QString stamp = now.toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    for (int n = 1;; ++n) {
+        const QString suffix = QStringLiteral(".%1%2.bak").arg(stamp, n == 1 ? QString() : QStringLiteral("-%1").arg(n));
+        const BankPair dated = bank.withSuffix(suffix);
+        if (!dated.read())
+            return dated;
+    }
+}
+
+// Keeps the teacher's bank as the .bak pair; an older, different copy there
+// moves to a dated name first.
+void keepTeacherBank(const BankPair &bank, const PairBytes &teachers, const QDateTime &now)
+{
+    const BankPair backup = bank.withSuffix(kBackupSuffix);
+    backup.recover();
+    if (const auto older = backup.read()) {
+        if (*older == teachers)
+            return;
+        datedBackup(bank, now).replace(older->first, older->second);
+    }
+    backup.replace(teachers.first, teachers.second);
+}
+
+} // namespace
+
+int writePracticeBank(const QString &appDir, const QList<Mistake> &mistakes, const QDateTime &now)
 {
     QStringList questions, answers;
     for (const Mistake &mistake : mistakes) {
@@ -61,23 +117,44 @@ int writePracticeBank(const QString &appDir, const QList<Mistake> &mistakes)
         questions.append(mistake.question);
         answers.append(mistake.rightValue());
     }
-    const TrainingCatalogue::TrainingRange &custom = TrainingCatalogue::range(0);
-    for (const QString &relative : {custom.questionFile, custom.answerFile}) {
-        const QString path = AppPaths::join(appDir, relative);
-        const QString backup = path + QStringLiteral(".bak");
-        if (!QFile::exists(path))
-            continue;
-        // The old bank is kept whole before anything is replaced.
-        QFile::remove(backup + QStringLiteral(".new"));
-        if (!QFile::copy(path, backup + QStringLiteral(".new")))
-            throw FileCreateError(backup);
-        QFile::remove(backup);
-        if (!QFile::rename(backup + QStringLiteral(".new"), backup))
-            throw FileCreateError(backup);
-    }
-    TextFile::writeLines(AppPaths::join(appDir, custom.questionFile), questions);
-    TextFile::writeLines(AppPaths::join(appDir, custom.answerFile), answers);
+    const BankPair bank = BankPair::custom(appDir);
+    bank.recover();
+    if (const auto current = bank.read(); current && !isPracticeBank(appDir, *current))
+        keepTeacherBank(bank, *current, now);
+    const PairBytes practice{TextFile::joinLines(questions), TextFile::joinLines(answers)};
+    // Marked first: a crash before the pair is replaced leaves the teacher's
+    // bank, which the marker does not match, so it is still kept next time.
+    TextFile::replaceFile(markerPath(appDir), markerFor(practice));
+    bank.replace(practice.first, practice.second);
     return int(questions.size());
+}
+
+bool canRestoreTeacherBank(const QString &appDir)
+{
+    try {
+        const BankPair bank = BankPair::custom(appDir);
+        const BankPair backup = bank.withSuffix(kBackupSuffix);
+        bank.recover();
+        backup.recover();
+        const auto kept = backup.read();
+        return kept && kept != bank.read();
+    } catch (const NumoraError &) {
+        return false;
+    }
+}
+
+void restoreTeacherBank(const QString &appDir, const QDateTime &now)
+{
+    const BankPair bank = BankPair::custom(appDir);
+    const BankPair backup = bank.withSuffix(kBackupSuffix);
+    bank.recover();
+    backup.recover();
+    const auto kept = backup.read();
+    if (!kept)
+        throw NumoraError(QStringLiteral("没有保存的原题库：%1").arg(backup.questionPath()));
+    if (const auto current = bank.read(); current && *current != *kept && !isPracticeBank(appDir, *current))
+        datedBackup(bank, now).replace(current->first, current->second);
+    bank.replace(kept->first, kept->second);
 }
 
 } // namespace MistakeBook

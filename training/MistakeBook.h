@@ -3,6 +3,7 @@
 #include "training/Arithmetic.h"
 #include "training/RecordReader.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -27,9 +28,18 @@ namespace MistakeBook {
 // Most-missed first, then the fewest right answers, then by question.
 QList<Mistake> collect(QList<RecordedRun> runs);
 
-// Writes the practicable mistakes as the custom bank of appDir: the old pair
-// is kept as make.tm.bak and make.da.bak, and each file is replaced whole.
-// Returns how many questions were written; throws FileCreateError.
-int writePracticeBank(const QString &appDir, const QList<Mistake> &mistakes);
+// Writes the practicable mistakes as the custom bank of appDir and returns
+// how many questions were written; throws NumoraError. The teacher's own
+// bank is kept as make.tm.bak and make.da.bak until it is put back: a
+// practice bank written here is replaced without a copy, and an older copy
+// of the teacher's is moved to a dated name rather than replaced.
+int writePracticeBank(const QString &appDir, const QList<Mistake> &mistakes,
+                      const QDateTime &now = QDateTime::currentDateTime());
+
+// Whether a teacher's bank is kept that differs from the custom bank now.
+bool canRestoreTeacherBank(const QString &appDir);
+// Puts the kept teacher's bank back as the custom bank. A bank the teacher
+// wrote since is kept under a dated name first. Throws NumoraError.
+void restoreTeacherBank(const QString &appDir, const QDateTime &now = QDateTime::currentDateTime());
 
 } // namespace MistakeBook

@@ -8,6 +8,7 @@
 #include <QLineSeries>
 #include <QImageReader>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@ private slots:
     void commandLineExitCodes_data();
     void commandLineExitCodes();
     void windowFillsTableChartAndMistakes();
+    void restoreButtonPutsTheTeachersBankBack();
 
 private:
     // A job folder with two runs: 7×8= wrong twice, 9+7= wrong once.
@@ -128,6 +130,27 @@ void TestReport::windowFillsTableChartAndMistakes()
     window.practise();
     QCOMPARE(TextFile::readLines(dir.filePath("data/make.tm")), QStringList{QStringLiteral("7×8=")});
     QCOMPARE(TextFile::readLines(dir.filePath("data/make.da")), QStringList{"56"});
+}
+
+void TestReport::restoreButtonPutsTheTeachersBankBack()
+{
+    QTemporaryDir dir;
+    writeRecords(dir.filePath("job"));
+    QDir(dir.path()).mkdir("data");
+    TextFile::writeLines(dir.filePath("data/make.tm"), {"1+1="});
+    TextFile::writeLines(dir.filePath("data/make.da"), {"2"});
+    ReportWindow window(dir.path());
+    QSignalSpy loaded(&window, &ReportWindow::loaded);
+    window.openFolders({dir.filePath("job")});
+    QVERIFY(loaded.wait(10000));
+    QVERIFY(!window.restoreButton()->isEnabled()); // nothing replaced yet
+    window.confirm = [](const QString &) { return true; };
+    window.practise();
+    QVERIFY(window.restoreButton()->isEnabled());
+    QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
+    QCOMPARE(TextFile::readLines(dir.filePath("data/make.tm")), QStringList{"1+1="});
+    QCOMPARE(TextFile::readLines(dir.filePath("data/make.da")), QStringList{"2"});
+    QVERIFY(!window.restoreButton()->isEnabled());
 }
 
 QTEST_MAIN(TestReport)

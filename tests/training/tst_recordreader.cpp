@@ -26,6 +26,7 @@ private slots:
     void fifoIsSkippedUnread();
     void mistakesRankMostMissedFirst();
     void practiceBankReplacesAndKeepsTheOld();
+    void practiceNeverReplacesTheTeachersBank();
 
 private:
     static QByteArray gbk(const QString &text) { return TextFile::encodeGbk(text); }
@@ -214,6 +215,49 @@ void TestRecordReader::practiceBankReplacesAndKeepsTheOld()
     QCOMPARE(bytes("data/make.da"), QByteArray("56\r\n3.5\r\n"));
     QCOMPARE(bytes("data/make.tm.bak"), QByteArray("old=\r\n"));
     QCOMPARE(bytes("data/make.da.bak"), QByteArray("1\r\n"));
+}
+
+// Once a second "练习错题" replaced the teacher's bank in the .bak pair with
+// the first practice bank.
+void TestRecordReader::practiceNeverReplacesTheTeachersBank()
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("data");
+    const auto bank = [&dir](const QString &suffix = {}) {
+        return QStringList{TextFile::readLines(dir.filePath("data/make.tm" + suffix)).value(0),
+                           TextFile::readLines(dir.filePath("data/make.da" + suffix)).value(0)};
+    };
+    const auto teacherWrites = [&dir](const QString &question, const QString &answer) {
+        TextFile::writeLines(dir.filePath("data/make.tm"), {question});
+        TextFile::writeLines(dir.filePath("data/make.da"), {answer});
+    };
+    const auto practise = [&dir](const QString &question, qint64 value, int minute) {
+        MistakeBook::writePracticeBank(dir.path(), {Mistake{question, 1, 0, "0", Fraction{value, 1}}},
+                                       QDateTime(QDate(2026, 12, 9), QTime(10, minute)));
+    };
+    teacherWrites("1+1=", "2");
+    practise("7×8=", 56, 0);
+    practise("6×7=", 42, 1);
+    QCOMPARE(bank(".bak"), (QStringList{"1+1=", "2"}));
+    QCOMPARE(bank(), (QStringList{"6×7=", "42"}));
+    QVERIFY(MistakeBook::canRestoreTeacherBank(dir.path()));
+
+    // The teacher rewrote the bank since: both of the teacher's banks are kept.
+    teacherWrites("2+2=", "4");
+    practise("9×9=", 81, 2);
+    QCOMPARE(bank(".bak"), (QStringList{"2+2=", "4"}));
+    QCOMPARE(bank(".2026-12-09-100200.bak"), (QStringList{"1+1=", "2"}));
+
+    MistakeBook::restoreTeacherBank(dir.path());
+    QCOMPARE(bank(), (QStringList{"2+2=", "4"}));
+    QVERIFY(!MistakeBook::canRestoreTeacherBank(dir.path()));
+
+    // Putting the kept bank back never loses one the teacher wrote meanwhile.
+    practise("3×3=", 9, 3);
+    teacherWrites("5+5=", "10");
+    MistakeBook::restoreTeacherBank(dir.path(), QDateTime(QDate(2026, 12, 9), QTime(11, 0)));
+    QCOMPARE(bank(), (QStringList{"2+2=", "4"}));
+    QCOMPARE(bank(".2026-12-09-110000.bak"), (QStringList{"5+5=", "10"}));
 }
 
 QTEST_GUILESS_MAIN(TestRecordReader)
