@@ -20,6 +20,7 @@
 #include "widgets/xp/XP_Url.h"
 
 #include <QAbstractEventDispatcher>
+#include <QCloseEvent>
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
@@ -256,18 +257,65 @@ void TForm1::FlatButton1Click()
 
 void TForm1::FlatButton2Click()
 {
+    if (!confirmEnd())
+        return;
+    m_endConfirmed = true;
+    m_services.terminate();
+}
+
+bool TForm1::confirmEnd()
+{
+    if (m_endConfirmed)
+        return true;
     if (!m_model.canEndAtOnce(FlatPanel1->isVisible())) {
         const auto answer = m_services.dialogs->messageBox(QStringLiteral("Warning"),
                                                            QStringLiteral("训练还没有结束，真得要退出吗？"),
                                                            UserDialogs::Icon::Warning, UserDialogs::Buttons::YesNo);
         if (answer != UserDialogs::Answer::Yes)
-            return;
+            return false;
         // A record that cannot be written is reported and the program stays
         // open with the finished run on screen, so that it is not lost; the
-        // next press ends at once.
+        // next request ends at once.
         m_model.endRun();
+        return true;
     }
-    m_services.terminate();
+    return confirmEditorSaved();
+}
+
+bool TForm1::confirmEditorSaved()
+{
+    if (!FlatPanel4->isVisible() || !m_editor.modified())
+        return true;
+    const auto answer = m_services.dialogs->messageBox(QStringLiteral("Warning"), QStringLiteral("题库已修改，保存吗？"),
+                                                       UserDialogs::Icon::Warning, UserDialogs::Buttons::YesNoCancel);
+    if (answer == UserDialogs::Answer::Cancel)
+        return false;
+    if (answer == UserDialogs::Answer::Yes)
+        m_editor.save(); // a failure keeps the editor open with its rows
+    return true;
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // The frame's close button, the window manager and quitting all come
+    // here: a run or an edit is never dropped without the question.
+    bool close = false;
+    guarded([this, &close] { close = confirmEnd(); });
+    m_endConfirmed = m_endConfirmed || close;
+    event->setAccepted(close);
+}
+
+bool TForm1::endForSessionEnd(bool mayAsk)
+{
+    bool keepOpen = false;
+    guarded([&] {
+        if (!m_model.canEndAtOnce(FlatPanel1->isVisible()))
+            m_model.endRun();
+        else if (mayAsk)
+            keepOpen = !confirmEditorSaved();
+    });
+    m_endConfirmed = !keepOpen;
+    return !keepOpen;
 }
 
 void TForm1::FlatButton5Click()

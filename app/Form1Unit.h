@@ -16,6 +16,7 @@ class DateSource;
 class PickListView;
 class PlainPanel;
 class SoundOutput;
+class QCloseEvent;
 class QLabel;
 class QListView;
 class QStatusBar;
@@ -150,10 +151,22 @@ public:
     void FlatButton17Click();
     void XP_Button1Click();
 
+    // The desktop session ends: a run under way is finished and recorded
+    // without a question, and the window closes without asking. Unsaved
+    // editor rows are asked about only when the session allows it; false
+    // when the user keeps the window open.
+    bool endForSessionEnd(bool mayAsk);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    // What "退    出", "结束训练" and closing the window ask before the
+    // program ends; false when the user keeps it open. Throws when the
+    // record or the bank cannot be written.
+    bool confirmEnd();
+    bool confirmEditorSaved();
     void createControls();
     void applyTabOrder();
     static void lowerGraphicControls(QWidget *container);
@@ -172,6 +185,7 @@ private:
     TrainingModel m_model;
     BankEditor m_editor;
     bool m_handling = false; // a handler runs: selection changes are its own
+    bool m_endConfirmed = false; // the window closes without asking again
     QString m_applicationHint;
     QHash<QWidget *, int> m_tabOrders;
 };

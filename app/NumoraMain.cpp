@@ -6,11 +6,13 @@
 #include "platform/DrawSeed.h"
 #include "platform/UserDialogs.h"
 #include "platform/LazySound.h"
+#include "platform/TerminationSignals.h"
 #include "widgets/xp/XP_Unit.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QScreen>
+#include <QSessionManager>
 #include <QTimer>
 
 namespace {
@@ -60,6 +62,20 @@ int runNumora(int argc, char *argv[], const std::function<void()> &whenPainted)
     TForm1 form(QCoreApplication::applicationDirPath(),
                 {&dialogs, &dates, &sound, [] { QCoreApplication::quit(); }, DrawSeed::forLaunch()});
     dialogs.setParentWindow(&form);
+    // The end of the desktop session records a run under way, unasked.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, [&form](QSessionManager &manager) {
+        const bool mayAsk = manager.allowsInteraction();
+        const bool end = form.endForSessionEnd(mayAsk);
+        if (mayAsk)
+            manager.release();
+        if (!end)
+            manager.cancel();
+    });
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &form, [&form] {
+        form.endForSessionEnd(false);
+        QCoreApplication::quit();
+    });
     form.move(form.screen()->availableGeometry().center() - form.rect().center());
     // The audio stack is loaded once the window is up, well before a
     // child can start a run and answer.

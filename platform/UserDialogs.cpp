@@ -53,9 +53,14 @@ UserDialogs::Answer QtUserDialogs::messageBox(const QString &caption, const QStr
         return Answer::Ok;
     }
     QAbstractButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QAbstractButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    if (buttons == Buttons::YesNoCancel)
+        box.setEscapeButton(box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole));
     box.exec();
-    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+    if (box.clickedButton() == yes)
+        return Answer::Yes;
+    // Escape or the box's own close is Cancel where there is one.
+    return box.clickedButton() == no || buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
 }
 
 QString QtUserDialogs::inputBox(const QString &caption, const QString &prompt, const QString &defaultText)

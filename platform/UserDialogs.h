@@ -10,8 +10,8 @@ class UserDialogs
 {
 public:
     enum class Icon { Information, Warning, Error };
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Answer { Ok, Yes, No, Cancel };
 
     virtual ~UserDialogs() = default;
 

@@ -142,24 +142,34 @@ void TestUserDialogs::longErrorFitsTheScreen()
 
 void TestUserDialogs::questionAnswersYesOrNo_data()
 {
-    QTest::addColumn<QString>("click");
+    QTest::addColumn<UserDialogs::Buttons>("buttons");
+    QTest::addColumn<QString>("click"); // empty: Escape
     QTest::addColumn<UserDialogs::Answer>("answer");
-    QTest::newRow("yes") << "&Yes" << UserDialogs::Answer::Yes;
-    QTest::newRow("no") << "&No" << UserDialogs::Answer::No;
+    using B = UserDialogs::Buttons;
+    using A = UserDialogs::Answer;
+    QTest::newRow("yes") << B::YesNo << "&Yes" << A::Yes;
+    QTest::newRow("no") << B::YesNo << "&No" << A::No;
+    QTest::newRow("three, no") << B::YesNoCancel << "&No" << A::No;
+    QTest::newRow("three, cancel") << B::YesNoCancel << "Cancel" << A::Cancel;
+    QTest::newRow("three, Escape") << B::YesNoCancel << "" << A::Cancel;
 }
 
 void TestUserDialogs::questionAnswersYesOrNo()
 {
+    QFETCH(UserDialogs::Buttons, buttons);
     QFETCH(QString, click);
     QFETCH(UserDialogs::Answer, answer);
     QtUserDialogs dialogs(nullptr, "title");
     whenModalShows([&](QWidget *modal) {
+        if (click.isEmpty()) {
+            QTest::keyClick(modal, Qt::Key_Escape);
+            return;
+        }
         QAbstractButton *button = buttonWithText(modal, click);
         QVERIFY(button);
         button->click();
     });
-    QCOMPARE(dialogs.messageBox("Warning", "编辑完成吗？", UserDialogs::Icon::Warning, UserDialogs::Buttons::YesNo),
-             answer);
+    QCOMPARE(dialogs.messageBox("Warning", "题库已修改，保存吗？", UserDialogs::Icon::Warning, buttons), answer);
 }
 
 void TestUserDialogs::inputBoxCancelReturnsDefault()
