@@ -8,17 +8,7 @@ folder=$(make_program_folder)
 start_x
 start_program "$folder/numora"
 
-click_client $((449 + 16 + 40)) $((15 + 80 + 10))   # range box
-press_keys Down Down                                # 2、20以内一步加减法  训练
-click_client $((449 + 16 + 40)) $((15 + 128 + 10))  # mode box
-press_keys Down Down                                # 定量训练（单位：道）
-click_client $((449 + 18 + 40)) $((15 + 176 + 10))  # amount box
-press_keys Down                                     # 10
-click_client $((449 + 24 + 37)) $((15 + 231 + 12))  # 登    陆
-click_client $((3 + 304 + 52)) $((4 + 304 + 12))    # 开始训练
-questions=$(iconv -f GBK -t UTF-8 "$folder/data/201.tm" | wc -l)
-draw 2
-draw "$questions"
+start_counted_run_in_range_2
 line=$((drawn + 1))
 type_text "$(bank_line "$folder/data/201.da" "$line")"
 press_keys Return

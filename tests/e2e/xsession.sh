@@ -101,3 +101,22 @@ check_answer_lines() {
     [ "${lines[$i]}" = "${expected[$i]}" ] || fail "line $((i + 1)) is '${lines[$i]}', not '${expected[$i]}'"
   done
 }
+
+# A counted run of 10 questions in range 2, chosen with the mouse and the
+# arrow keys and started; the first question is drawn into $drawn, out of
+# $questions.
+start_counted_run_in_range_2() {
+  # Selection panel at (449, 15) in the client panel.
+  click_client $((449 + 16 + 40)) $((15 + 80 + 10))   # range box
+  press_keys Down Down                                # 2、20以内一步加减法  训练
+  click_client $((449 + 16 + 40)) $((15 + 128 + 10))  # mode box
+  press_keys Down Down                                # 定量训练（单位：道）
+  click_client $((449 + 18 + 40)) $((15 + 176 + 10))  # amount box
+  press_keys Down                                     # 10
+  click_client $((449 + 24 + 37)) $((15 + 231 + 12))  # 登    陆
+  click_client $((3 + 304 + 52)) $((4 + 304 + 12))    # 开始训练
+  # A sound number, then a question, for the start press and every answer.
+  questions=$(iconv -f GBK -t UTF-8 "$folder/data/201.tm" | wc -l)
+  draw 2
+  draw "$questions"
+}
