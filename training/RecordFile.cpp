@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace RecordFile {
@@ -33,6 +34,10 @@ QString create(const QString &appDir, RecordName::Choice choice, const QStringLi
     QTemporaryFile part(folder + QStringLiteral("/.record-XXXXXX.part"));
     if (!part.open())
         throw FileCreateError(RecordName::path(appDir, choice), part.errorString());
+    // Readable as any file the user makes, not only by its owner.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(part.handle(), 0666 & ~mask);
     if (part.write(bytes) != bytes.size() || !part.flush())
         throw FileCreateError(RecordName::path(appDir, choice), part.errorString());
     if (::fsync(part.handle()) != 0)

@@ -13,6 +13,7 @@
 
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 class TestTrainingRun : public QObject
 {
@@ -549,6 +550,12 @@ void TestTrainingRun::recordTakesNextFreeNumber()
     TextFile::writeLines(m_appDir->filePath("job/2026-12-8-第1次.xl"), {"theirs"});
     m_model->finishRun();
     QCOMPARE(m_model->state().RecordPath, m_appDir->path() + "/job/2026-12-8-第2次.xl");
+    // Made as any file the user makes, not only for its owner.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    struct stat info;
+    QCOMPARE(::stat(QFile::encodeName(m_model->state().RecordPath).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 0777, 0666 & ~mask);
     QCOMPARE(TextFile::readLines(m_appDir->filePath("job/2026-12-8-第1次.xl")), QStringList{"theirs"});
     QCOMPARE(TextFile::readLines(m_model->state().RecordPath).size(), 3);
 }
