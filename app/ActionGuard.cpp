@@ -1,7 +1,7 @@
 #include "app/ActionGuard.h"
 
 #include "platform/UserDialogs.h"
-#include "training/Errors.h"
+#include "text/Errors.h"
 
 void runGuarded(UserDialogs &dialogs, const std::function<void()> &action) noexcept
 {

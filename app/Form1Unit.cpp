@@ -7,7 +7,7 @@
 #include "platform/DateSource.h"
 #include "platform/UserDialogs.h"
 #include "training/RecordName.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 #include "widgets/deco/DsFramedImage.h"
 #include "widgets/flat/FlatUtilitys.h"
 #include "widgets/flat/TFlatButtonUnit.h"

@@ -10,7 +10,7 @@
 #include "app/Form1Unit.h"
 #include "support/ScriptedDialogs.h"
 #include "training/SoundOutput.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 #include "widgets/flat/TFlatButtonUnit.h"
 #include "widgets/flat/TFlatComboBoxUnit.h"
 #include "widgets/flat/TFlatEditUnit.h"

@@ -1,7 +1,7 @@
 // The exact evaluator: any text gives a value or none within a fixed stack,
 // and a value whose finite decimal fits a bank number reads back as itself.
 #include "training/Arithmetic.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
 // The GBK line reader: any bytes split into lines without a crash, text
 // without line breaks or NUL comes back byte for byte, and the line store
 // agrees with the lines read, also after an edit.
-#include "training/LineStore.h"
-#include "training/TextFile.h"
+#include "text/LineStore.h"
+#include "text/TextFile.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
 // The whole-number and decimal readers and the general format: any text is
 // a value or a conversion error, and a formatted value reads back.
-#include "training/Errors.h"
+#include "text/Errors.h"
 #include "training/Numbers.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // The WAV loader: any file gives a sound or a sound error, never a crash.
 #include "platform/WavSound.h"
-#include "training/Errors.h"
+#include "text/Errors.h"
 
 #include <QFile>
 #include <QTemporaryDir>

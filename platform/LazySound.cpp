@@ -1,6 +1,6 @@
 #include "platform/LazySound.h"
 
-#include "training/Errors.h"
+#include "text/Errors.h"
 
 #include <QDir>
 

@@ -1,7 +1,7 @@
 #include "platform/WavSound.h"
 
-#include "training/Errors.h"
-#include "training/TextFile.h"
+#include "text/Errors.h"
+#include "text/TextFile.h"
 
 #include <QAudioFormat>
 #include <QAudioSink>

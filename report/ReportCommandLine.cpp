@@ -3,9 +3,9 @@
 #include "report/ProgressChart.h"
 #include "report/ReportTables.h"
 #include "report/RunCollection.h"
-#include "training/Errors.h"
+#include "text/Errors.h"
 #include "training/MistakeBook.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -2,8 +2,8 @@
 
 #include "report/ProgressChart.h"
 #include "report/ReportTables.h"
-#include "training/Errors.h"
-#include "training/TextFile.h"
+#include "text/Errors.h"
+#include "text/TextFile.h"
 
 #include <QApplication>
 #include <QDir>

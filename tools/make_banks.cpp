@@ -2,7 +2,7 @@
 // question file (.tm) and an answer file (.da), GBK with CR LF, shuffled with
 // a fixed seed so that the output is the same on every run.
 // Usage: make_banks DATA_FOLDER
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "training/BankEditor.h"
 
-#include "training/Errors.h"
+#include "text/Errors.h"
 
 namespace {
 

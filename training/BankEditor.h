@@ -2,7 +2,7 @@
 
 #include <QObject>
 #include "training/BankPair.h"
-#include "training/LineListModel.h"
+#include "text/LineListModel.h"
 
 // The custom bank editor: the question and answer lists kept row by row in
 // step, the remembered row that Modify and Delete act on, and the two fields

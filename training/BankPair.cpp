@@ -1,8 +1,8 @@
 #include "training/BankPair.h"
 
 #include "training/AppPaths.h"
-#include "training/Errors.h"
-#include "training/TextFile.h"
+#include "text/Errors.h"
+#include "text/TextFile.h"
 #include "training/TrainingCatalogue.h"
 
 #include <QFile>

@@ -2,8 +2,8 @@
 
 #include "training/AppPaths.h"
 #include "training/BankPair.h"
-#include "training/Errors.h"
-#include "training/TextFile.h"
+#include "text/Errors.h"
+#include "text/TextFile.h"
 
 #include <QCryptographicHash>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "training/Numbers.h"
 
-#include "training/Errors.h"
+#include "text/Errors.h"
 
 #include <QLocale>
 

@@ -1,8 +1,8 @@
 #include "training/RecordReader.h"
 
-#include "training/Errors.h"
-#include "training/LineStore.h"
-#include "training/TextFile.h"
+#include "text/Errors.h"
+#include "text/LineStore.h"
+#include "text/TextFile.h"
 
 #include <QFile>
 #include <QFileInfo>

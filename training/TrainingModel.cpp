@@ -2,11 +2,11 @@
 
 #include "training/AppPaths.h"
 #include "training/BankPair.h"
-#include "training/Errors.h"
+#include "text/Errors.h"
 #include "training/Numbers.h"
 #include "training/RecordFile.h"
 #include "training/SoundOutput.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 #include "training/TrainingCatalogue.h"
 
 #include <QFileInfo>

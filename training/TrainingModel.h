@@ -2,7 +2,7 @@
 
 #include "training/BankPair.h"
 #include "training/DrawGenerator.h"
-#include "training/LineStore.h"
+#include "text/LineStore.h"
 #include "training/RecordName.h"
 
 #include <QObject>

@@ -5,7 +5,7 @@
 #include "platform/DateSource.h"
 #include "support/FakeSound.h"
 #include "training/Numbers.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 #include "training/TrainingModel.h"
 
 #include <QDir>

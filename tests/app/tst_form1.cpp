@@ -3,7 +3,7 @@
 #include "app/HintLine.h"
 #include "app/PlainPanel.h"
 #include "support/FormFixture.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 #include "widgets/deco/DsFramedImage.h"
 #include "widgets/deco/antLabel.h"
 #include "widgets/flat/TFlatComboBoxUnit.h"

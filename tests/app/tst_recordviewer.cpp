@@ -1,5 +1,5 @@
 #include "support/FormFixture.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 #include "widgets/flat/TFlatMemoUnit.h"
 #include "widgets/flat/TFlatPanelUnit.h"
 #include "widgets/xp/XP_Button.h"

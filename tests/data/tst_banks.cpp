@@ -2,7 +2,7 @@
 // exactly from its question.
 #include "training/Arithmetic.h"
 #include "training/Numbers.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 #include "training/TrainingCatalogue.h"
 
 #include <QSet>

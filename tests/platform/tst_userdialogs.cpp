@@ -1,7 +1,7 @@
 #include "app/ActionGuard.h"
 #include "platform/UserDialogs.h"
 #include "support/ScriptedDialogs.h"
-#include "training/Errors.h"
+#include "text/Errors.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "platform/LazySound.h"
 #include "platform/WavSound.h"
-#include "training/Errors.h"
+#include "text/Errors.h"
 
 #include <QFile>
 #include <QSet>

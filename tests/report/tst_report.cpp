@@ -1,7 +1,7 @@
 #include "report/ProgressChart.h"
 #include "report/ReportTables.h"
 #include "report/ReportWindow.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 
 #include <QChart>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "training/Errors.h"
+#include "text/Errors.h"
 #include "training/SoundOutput.h"
 
 #include <QStringList>

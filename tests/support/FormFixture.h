@@ -3,7 +3,7 @@
 #include "app/Form1Unit.h"
 #include "support/FakeSound.h"
 #include "support/ScriptedDialogs.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 #include "widgets/flat/TFlatComboBoxUnit.h"
 
 #include <QAbstractButton>

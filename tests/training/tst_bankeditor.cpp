@@ -1,6 +1,6 @@
 #include "training/BankEditor.h"
-#include "training/Errors.h"
-#include "training/TextFile.h"
+#include "text/Errors.h"
+#include "text/TextFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "training/BankPair.h"
-#include "training/Errors.h"
+#include "text/Errors.h"
 
 #include <QDir>
 #include <QFile>

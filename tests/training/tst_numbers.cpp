@@ -1,4 +1,4 @@
-#include "training/Errors.h"
+#include "text/Errors.h"
 #include "training/Numbers.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "support/FakeSound.h"
 #include "training/MistakeBook.h"
 #include "training/RecordReader.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 #include "training/TrainingModel.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "training/Errors.h"
-#include "training/TextFile.h"
+#include "text/Errors.h"
+#include "text/TextFile.h"
 #include "training/TrainingModel.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "support/FakeSound.h"
-#include "training/Errors.h"
-#include "training/TextFile.h"
+#include "text/Errors.h"
+#include "text/TextFile.h"
 #include "training/TrainingModel.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "widgets/WidgetColors.h"
 #include "widgets/flat/FlatUtilitys.h"
-#include "training/LineStore.h"
+#include "text/LineStore.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "widgets/flat/TFlatMemoUnit.h"
 
-#include "training/LineListModel.h"
+#include "text/LineListModel.h"
 
 #include <QKeyEvent>
 #include <QListView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "training/LineStore.h"
+#include "text/LineStore.h"
 #include "widgets/flat/FlatFrame.h"
 
 #include <QPlainTextEdit>

@@ -1,9 +1,7 @@
-#include "training/LineStore.h"
+#include "text/LineStore.h"
 
-#include "training/Errors.h"
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 
-#include <QFile>
 
 #include <algorithm>
 
@@ -13,30 +11,10 @@ LineStore LineStore::fromBytes(QByteArray bytes, Nul nulRule)
         bytes.truncate(nul);
         bytes.squeeze();
     }
-    const char *data = bytes.constData();
-    const qsizetype size = bytes.size();
     LineStore store;
-    // Offsets allocated once at their size, with no growth that doubles them
-    // at the peak: a file breaks its lines one way, and the counts are quick.
-    store.m_starts.reserve(std::max(std::count(data, data + size, '\n'), std::count(data, data + size, '\r')) + 2);
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = data[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        store.m_starts.append(start);
-        if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        store.m_starts.append(start);
-    if (store.m_starts.isEmpty())
-        return {};
-    store.m_starts.append(size);
-    if (store.m_starts.capacity() > store.m_starts.size() + 2)
-        store.m_starts.squeeze(); // a file that broke its lines more than one way
-    store.m_bytes = std::move(bytes);
+    store.m_starts = TextFile::lineStarts(bytes);
+    if (!store.m_starts.isEmpty())
+        store.m_bytes = std::move(bytes);
     return store;
 }
 
@@ -52,13 +30,7 @@ LineStore LineStore::read(const QString &path, Nul nul)
 
 QByteArrayView LineStore::bytesAt(qsizetype index) const
 {
-    Q_ASSERT(index >= 0 && index < size());
-    const qsizetype start = m_starts.at(index);
-    qsizetype end = m_starts.at(index + 1);
-    // A line holds no break, so whatever breaks end its span are its own.
-    while (end > start && (m_bytes.at(end - 1) == '\n' || m_bytes.at(end - 1) == '\r'))
-        --end;
-    return QByteArrayView(m_bytes).sliced(start, end - start);
+    return TextFile::lineAt(m_bytes, m_starts, index);
 }
 
 QString LineStore::at(qsizetype index) const

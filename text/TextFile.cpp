@@ -1,12 +1,12 @@
-#include "training/TextFile.h"
+#include "text/TextFile.h"
 
-#include "training/Errors.h"
-#include "training/LineStore.h"
+#include "text/Errors.h"
 
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <vector>
 
 #include <fcntl.h>
@@ -124,9 +124,54 @@ QByteArray encodeGbk(QStringView text)
     return bytes;
 }
 
+QList<qsizetype> lineStarts(QByteArrayView text)
+{
+    const char *data = text.data();
+    const qsizetype size = text.size();
+    QList<qsizetype> starts;
+    // Allocated once at its size, with no growth that doubles it at the
+    // peak: a file breaks its lines one way, and the counts are quick.
+    starts.reserve(std::max(std::count(data, data + size, '\n'), std::count(data, data + size, '\r')) + 2);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = data[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        starts.append(start);
+        if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        starts.append(start);
+    if (starts.isEmpty())
+        return starts;
+    starts.append(size);
+    if (starts.capacity() > starts.size() + 2)
+        starts.squeeze(); // a text that broke its lines more than one way
+    return starts;
+}
+
+QByteArrayView lineAt(QByteArrayView text, const QList<qsizetype> &starts, qsizetype index)
+{
+    Q_ASSERT(index >= 0 && index + 1 < starts.size());
+    const qsizetype start = starts.at(index);
+    qsizetype end = starts.at(index + 1);
+    // A line holds no break, so whatever breaks end its span are its own.
+    while (end > start && (text.at(end - 1) == '\n' || text.at(end - 1) == '\r'))
+        --end;
+    return text.sliced(start, end - start);
+}
+
 QStringList splitLines(const QByteArray &bytes)
 {
-    return LineStore::fromBytes(bytes).toList();
+    const QByteArrayView text = QByteArrayView(bytes).first(bytes.contains('\0') ? bytes.indexOf('\0') : bytes.size());
+    const QList<qsizetype> starts = lineStarts(text);
+    QStringList lines;
+    lines.reserve(starts.size());
+    for (qsizetype i = 0; i + 1 < starts.size(); ++i)
+        lines.append(decodeGbk(lineAt(text, starts, i)));
+    return lines;
 }
 
 QByteArray joinLines(const QStringList &lines)
@@ -170,7 +215,7 @@ QByteArray readRegular(const QString &path)
 
 QStringList readLines(const QString &path)
 {
-    return LineStore::read(path).toList();
+    return splitLines(readRegular(path));
 }
 
 void writeLines(const QString &path, const QStringList &lines)

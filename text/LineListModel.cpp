@@ -1,4 +1,4 @@
-#include "training/LineListModel.h"
+#include "text/LineListModel.h"
 
 #include <limits>
 

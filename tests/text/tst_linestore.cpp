@@ -1,5 +1,5 @@
-#include "training/LineListModel.h"
-#include "training/LineStore.h"
+#include "text/LineListModel.h"
+#include "text/LineStore.h"
 
 #include <QTest>
 

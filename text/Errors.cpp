@@ -1,4 +1,4 @@
-#include "training/Errors.h"
+#include "text/Errors.h"
 
 NumoraError::NumoraError(QString text)
     : m_text(std::move(text)), m_utf8(m_text.toUtf8())

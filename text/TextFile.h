@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,13 @@
 // a final break adds no empty line and a NUL byte ends the text. Writing ends
 // every line, the last too, with CR LF.
 namespace TextFile {
+
+// Where the lines of a text begin, then where it ends: a break is CR LF, a
+// lone CR or a lone LF, and a final break adds no line. The one splitting
+// rule of every reader; empty for an empty text.
+QList<qsizetype> lineStarts(QByteArrayView text);
+// Line `index` of such a text, without its break.
+QByteArrayView lineAt(QByteArrayView text, const QList<qsizetype> &starts, qsizetype index);
 
 QStringList splitLines(const QByteArray &bytes);
 QByteArray joinLines(const QStringList &lines);
