@@ -2,7 +2,7 @@
 // in the stacking order of its parent.
 #include "app/Form1Unit.h"
 
-#include "app/AppFonts.h"
+#include "platform/AppFonts.h"
 #include "app/PickListView.h"
 #include "app/PlainPanel.h"
 #include "training/TrainingCatalogue.h"

@@ -1,6 +1,6 @@
 #include "app/NumoraMain.h"
 
-#include "app/AppFonts.h"
+#include "platform/AppFonts.h"
 #include "app/Form1Unit.h"
 #include "platform/DateSource.h"
 #include "platform/DrawSeed.h"

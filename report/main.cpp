@@ -1,4 +1,4 @@
-#include "app/AppFonts.h"
+#include "platform/AppFonts.h"
 #include "report/ReportCommandLine.h"
 #include "report/ReportWindow.h"
 

@@ -1,7 +1,7 @@
 // Paints the welcome picture: a sunny landscape with a rainbow, balloons
 // carrying sums, an abacus and a friendly title, saved as a 500 x 401
 // baseline colour JPEG. Usage: make_welcome OUTPUT.jpg
-#include "app/AppFonts.h"
+#include "platform/AppFonts.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,6 +1,6 @@
 // Shows every painted control in every look, for eyes rather than tests.
 // Usage: widget_gallery [--save IMAGE.png]
-#include "app/AppFonts.h"
+#include "platform/AppFonts.h"
 #include "widgets/flat/TFlatButtonUnit.h"
 #include "widgets/flat/TFlatComboBoxUnit.h"
 #include "widgets/flat/TFlatEditUnit.h"

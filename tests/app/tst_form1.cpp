@@ -1,4 +1,4 @@
-#include "app/AppFonts.h"
+#include "platform/AppFonts.h"
 #include "app/Form1Unit.h"
 #include "app/HintLine.h"
 #include "app/PlainPanel.h"

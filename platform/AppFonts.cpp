@@ -1,6 +1,6 @@
-#include "app/AppFonts.h"
+#include "platform/AppFonts.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace AppFonts {
@@ -16,9 +16,9 @@ void installSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), QStringList{sans, uming});
     QFont::insertSubstitutions(QStringLiteral("Arial"), QStringList{sans, uming});
     // Boxes and tips in the default face leave the auto-hinter out too.
-    QFont standard = QApplication::font();
+    QFont standard = QGuiApplication::font();
     standard.setHintingPreference(QFont::PreferNoHinting);
-    QApplication::setFont(standard);
+    QGuiApplication::setFont(standard);
 }
 
 QFont font(const QString &family, int pixelHeight, bool bold)
