@@ -197,6 +197,7 @@ void TForm1::createControls()
     FlatMemo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Label4 = add<QLabel>(Panel1, "Label4", {264, 160, 369, 29}, {.text = "题目", .hint = "出示题目", .font = kai(29, true), .color = clBlue});
     Label4->setAutoFillBackground(true); // hides the panel's caption
+    m_trainingLabels = {Label4, Label6, Label7, Label11, Label12, Label13, Label14, Label15, Label16, Label17, Label18};
     FlatEdit2 = add<TFlatEdit>(Panel1, "FlatEdit2", {360, 216, 89, 35}, {.hint = "输入答案", .font = song(29), .color = clRed, .tab = 2, .enabled = false});
     flatOnButtonFace(FlatEdit2, false);
     Label1 = add<QLabel>(Panel1, "Label1", {312, 232, 41, 17}, {.text = "答案", .font = song(14)});

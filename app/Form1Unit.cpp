@@ -158,10 +158,9 @@ void TForm1::guarded(const std::function<void()> &action)
         m_handling = false;
 }
 
-void TForm1::showModelText(TrainingLabel label, const QString &text)
+void TForm1::showModelText(TrainingText label, const QString &text)
 {
-    if (auto *target = findChild<QLabel *>(labelName(label)))
-        target->setText(shownLine(text));
+    m_trainingLabels.at(int(label))->setText(shownLine(text));
 }
 
 void TForm1::showRunView(const RunView &view)

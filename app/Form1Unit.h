@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -171,7 +172,7 @@ private:
     void applyTabOrder();
     static void lowerGraphicControls(QWidget *container);
     void connectEvents();
-    void showModelText(TrainingLabel label, const QString &text);
+    void showModelText(TrainingText label, const QString &text);
     void showRunView(const RunView &view);
     void guarded(const std::function<void()> &action);
     void openRecord();
@@ -188,4 +189,6 @@ private:
     bool m_endConfirmed = false; // the window closes without asking again
     QString m_applicationHint;
     QHash<QWidget *, int> m_tabOrders;
+    // The label that shows each of the model's texts, in the order of TrainingText.
+    std::array<QLabel *, kTrainingTextCount> m_trainingLabels{};
 };

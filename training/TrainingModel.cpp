@@ -15,17 +15,12 @@
 
 namespace {
 
-constexpr std::array<const char *, kTrainingLabelCount> kLabelNames = {
-    "Label4", "Label6", "Label7", "Label11", "Label12", "Label13",
-    "Label14", "Label15", "Label16", "Label17", "Label18",
-};
-
 struct ModeTexts
 {
-    const char *modeLine; // Label7, before the amount
+    const char *modeLine; // before the amount
     const char *unit;
-    std::array<const char *, 4> captions; // Label11 to Label14
-    const char *doneValue;                // Label17 at the start
+    std::array<const char *, 4> captions; // of the information group
+    const char *doneValue;                // what is used, at the start
 };
 
 const ModeTexts &modeTexts(int modeIndex)
@@ -41,17 +36,10 @@ const ModeTexts &modeTexts(int modeIndex)
 
 } // namespace
 
-QString labelName(TrainingLabel label)
-{
-    return QLatin1String(kLabelNames.at(int(label)));
-}
-
 TrainingModel::TrainingModel(QString appDir, SoundOutput *sound, quint32 drawSeed, QObject *parent)
     : QObject(parent), m_appDir(std::move(appDir)), m_sound(sound), m_generator(drawSeed)
 {
-    for (int i = 0; i < kTrainingLabelCount; ++i)
-        m_texts[i] = QLatin1String(kLabelNames[i]);
-    m_texts[int(TrainingLabel::Label4)] = QStringLiteral("题目");
+    m_texts[int(TrainingText::Question)] = QStringLiteral("题目");
 }
 
 void TrainingModel::fixRecordPath(const std::function<QString()> &todayText)
@@ -91,7 +79,7 @@ bool TrainingModel::choiceComplete() const
 
 void TrainingModel::writeRangeTitle()
 {
-    setText(TrainingLabel::Label6,
+    setText(TrainingText::RangeTitle,
             QStringLiteral("您正在进行的是  ") + TrainingCatalogue::range(m_state.RangeIndex).boxText);
 }
 
@@ -99,15 +87,15 @@ void TrainingModel::writeTrainingTexts()
 {
     const ModeTexts &mode = modeTexts(m_state.ModeIndex);
     const QString amount = m_state.AmountText + QString::fromUtf8(mode.unit);
-    setText(TrainingLabel::Label7, QString::fromUtf8(mode.modeLine) + amount);
-    setText(TrainingLabel::Label11, QString::fromUtf8(mode.captions[0]));
-    setText(TrainingLabel::Label12, QString::fromUtf8(mode.captions[1]));
-    setText(TrainingLabel::Label13, QString::fromUtf8(mode.captions[2]));
-    setText(TrainingLabel::Label14, QString::fromUtf8(mode.captions[3]));
-    setText(TrainingLabel::Label15, amount);
-    setText(TrainingLabel::Label16, amount);
-    setText(TrainingLabel::Label17, QString::fromUtf8(mode.doneValue));
-    setText(TrainingLabel::Label18, QStringLiteral("0道"));
+    setText(TrainingText::ModeLine, QString::fromUtf8(mode.modeLine) + amount);
+    setText(TrainingText::AmountCaption, QString::fromUtf8(mode.captions[0]));
+    setText(TrainingText::LeftCaption, QString::fromUtf8(mode.captions[1]));
+    setText(TrainingText::UsedCaption, QString::fromUtf8(mode.captions[2]));
+    setText(TrainingText::RightCaption, QString::fromUtf8(mode.captions[3]));
+    setText(TrainingText::Amount, amount);
+    setText(TrainingText::Left, amount);
+    setText(TrainingText::Used, QString::fromUtf8(mode.doneValue));
+    setText(TrainingText::Right, QStringLiteral("0道"));
 }
 
 BankPair TrainingModel::chosenBank() const
@@ -180,14 +168,14 @@ void TrainingModel::answerStep(const QString &answerText)
     m_state.TypedValue = Numbers::toFloat(m_view.answerText, Numbers::localeDecimalSeparator());
     ++m_state.AnsweredCount;
     if (timedMode())
-        setText(TrainingLabel::Label17, QString::number(m_state.AnsweredCount) + QStringLiteral("道"));
+        setText(TrainingText::Used, QString::number(m_state.AnsweredCount) + QStringLiteral("道"));
     else
-        setText(TrainingLabel::Label16, QString::number(amount - m_state.AnsweredCount) + QStringLiteral("道"));
+        setText(TrainingText::Left, QString::number(amount - m_state.AnsweredCount) + QStringLiteral("道"));
 
     const bool right = m_state.TypedValue == m_state.CurrentAnswer;
     playFeedback(soundPath(right, m_generator.next(2)));
 
-    const QString line = QStringLiteral("第%1题    ").arg(m_state.AnsweredCount) + text(TrainingLabel::Label4)
+    const QString line = QStringLiteral("第%1题    ").arg(m_state.AnsweredCount) + text(TrainingText::Question)
                          + Numbers::formatGeneral(m_state.TypedValue, Numbers::localeDecimalSeparator())
                          + QStringLiteral("    ") + (right ? QStringLiteral("√") : QStringLiteral("×"));
     m_processLines.append(line);
@@ -195,7 +183,7 @@ void TrainingModel::answerStep(const QString &answerText)
 
     if (right)
         ++m_state.CorrectCount;
-    setText(TrainingLabel::Label18, QString::number(m_state.CorrectCount) + QStringLiteral("道"));
+    setText(TrainingText::Right, QString::number(m_state.CorrectCount) + QStringLiteral("道"));
 
     try {
         drawQuestion();
@@ -240,7 +228,7 @@ void TrainingModel::drawQuestion()
     const int index = int(m_generator.next(quint32(m_questionLines.size())));
     if (index >= m_questionLines.size())
         throw ListIndexError(index);
-    setText(TrainingLabel::Label4, m_questionLines.at(index));
+    setText(TrainingText::Question, m_questionLines.at(index));
     if (index >= m_answerLines.size())
         throw ListIndexError(index);
     m_state.CurrentAnswer = Numbers::answerValue(m_answerLines.at(index));
@@ -252,10 +240,10 @@ bool TrainingModel::tick()
     ++m_state.ElapsedTicks;
     bool due;
     if (timedMode()) {
-        setText(TrainingLabel::Label16, QString::number(amount - m_state.ElapsedTicks) + QStringLiteral("秒"));
+        setText(TrainingText::Left, QString::number(amount - m_state.ElapsedTicks) + QStringLiteral("秒"));
         due = amount - m_state.ElapsedTicks == 0;
     } else {
-        setText(TrainingLabel::Label17, QString::number(m_state.ElapsedTicks) + QStringLiteral("秒"));
+        setText(TrainingText::Used, QString::number(m_state.ElapsedTicks) + QStringLiteral("秒"));
         due = amount == m_state.AnsweredCount;
     }
     if (!due || m_finalised)
@@ -322,12 +310,12 @@ void TrainingModel::updateView(const std::function<void(RunView &)> &change)
     emit runViewChanged(m_view);
 }
 
-QString TrainingModel::text(TrainingLabel label) const
+QString TrainingModel::text(TrainingText label) const
 {
     return m_texts.at(int(label));
 }
 
-void TrainingModel::setText(TrainingLabel label, const QString &text)
+void TrainingModel::setText(TrainingText label, const QString &text)
 {
     m_texts[int(label)] = text;
     emit textChanged(label, text);

@@ -28,14 +28,15 @@ struct TrainingState
     QString RecordPath;
 };
 
-// The labels of the training panel whose texts the model writes.
-enum class TrainingLabel {
-    Label4, Label6, Label7,
-    Label11, Label12, Label13, Label14,
-    Label15, Label16, Label17, Label18,
+// The texts the training panel shows: the question, the range and mode
+// lines, and the information group's captions and values (the set amount,
+// what is left, what is used or done, and the right answers).
+enum class TrainingText {
+    Question, RangeTitle, ModeLine,
+    AmountCaption, LeftCaption, UsedCaption, RightCaption,
+    Amount, Left, Used, Right,
 };
-constexpr int kTrainingLabelCount = 11;
-QString labelName(TrainingLabel label);
+constexpr int kTrainingTextCount = 11;
 
 // Choosing a run, entering training and the loaded bank. The window shows
 // the texts and lines it announces and feeds it the user's choices.
@@ -110,14 +111,14 @@ public:
     // FileCreateError.
     void endRun();
 
-    QString text(TrainingLabel label) const;
+    QString text(TrainingText label) const;
     const LineStore &questionLines() const { return m_questionLines; }
     const LineStore &answerLines() const { return m_answerLines; }
     const QStringList &processLines() const { return m_processLines; }
     const RunView &runView() const { return m_view; }
 
 signals:
-    void textChanged(TrainingLabel label, const QString &text);
+    void textChanged(TrainingText label, const QString &text);
     void questionLinesChanged(const LineStore &lines);
     void answerLinesChanged(const LineStore &lines);
     void processLineAppended(const QString &line);
@@ -136,7 +137,7 @@ private:
     void reportSoundFailure();
     void finaliseProcessList();
     void endRunView();
-    void setText(TrainingLabel label, const QString &text);
+    void setText(TrainingText label, const QString &text);
     void setQuestionLines(LineStore lines);
     void setAnswerLines(LineStore lines);
     void updateView(const std::function<void(RunView &)> &change);
@@ -151,7 +152,7 @@ private:
     bool m_finalised = false;
     std::optional<QString> m_soundFailure;
     bool m_soundFailureReported = false;
-    std::array<QString, kTrainingLabelCount> m_texts;
+    std::array<QString, kTrainingTextCount> m_texts;
     LineStore m_questionLines;
     LineStore m_answerLines;
 };

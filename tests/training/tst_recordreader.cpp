@@ -48,7 +48,7 @@ void TestRecordReader::readsTheProgramsOwnRecord()
     model.loadBank();
     model.answerStep(kStartSentinel);
     for (int i = 0; i < 3; ++i) {
-        const bool half = model.text(TrainingLabel::Label4) == QStringLiteral("7÷2=");
+        const bool half = model.text(TrainingText::Question) == QStringLiteral("7÷2=");
         model.answerStep(i == 2 ? QStringLiteral("1") : half ? QStringLiteral("3.5") : QStringLiteral("7"));
     }
     model.tick();

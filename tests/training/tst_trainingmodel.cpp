@@ -61,8 +61,8 @@ void TestTrainingModel::startsWithNothingChosen()
     QCOMPARE(s.AnsweredCount, -1);
     QCOMPARE(s.CorrectCount, 0);
     QCOMPARE(s.ElapsedTicks, 0);
-    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("题目"));
-    QCOMPARE(m_model->text(TrainingLabel::Label17), QStringLiteral("Label17"));
+    QCOMPARE(m_model->text(TrainingText::Question), QStringLiteral("题目"));
+    QCOMPARE(m_model->text(TrainingText::Used), QString());
     QVERIFY(!m_model->choiceComplete());
 }
 
@@ -95,7 +95,7 @@ void TestTrainingModel::modeChangeKeepsChosenAmount()
     QCOMPARE(m_model->state().AmountText, QStringLiteral("300"));
     QVERIFY(m_model->choiceComplete());
     m_model->writeTrainingTexts();
-    QCOMPARE(m_model->text(TrainingLabel::Label7), QStringLiteral("训练方式：计题    训练题量：300道"));
+    QCOMPARE(m_model->text(TrainingText::ModeLine), QStringLiteral("训练方式：计题    训练题量：300道"));
 }
 
 void TestTrainingModel::customAmount_data()
@@ -191,13 +191,13 @@ void TestTrainingModel::writesTrainingTexts()
     m_model->selectAmount(0, amount);
     m_model->writeRangeTitle();
     m_model->writeTrainingTexts();
-    QCOMPARE(m_model->text(TrainingLabel::Label6), QStringLiteral("您正在进行的是  3、20以内二步加减法  训练"));
-    const QList<TrainingLabel> labels{TrainingLabel::Label7,  TrainingLabel::Label11, TrainingLabel::Label12,
-                                      TrainingLabel::Label13, TrainingLabel::Label14, TrainingLabel::Label15,
-                                      TrainingLabel::Label16, TrainingLabel::Label17, TrainingLabel::Label18};
+    QCOMPARE(m_model->text(TrainingText::RangeTitle), QStringLiteral("您正在进行的是  3、20以内二步加减法  训练"));
+    const QList<TrainingText> labels{TrainingText::ModeLine,  TrainingText::AmountCaption, TrainingText::LeftCaption,
+                                      TrainingText::UsedCaption, TrainingText::RightCaption, TrainingText::Amount,
+                                      TrainingText::Left, TrainingText::Used, TrainingText::Right};
     for (int i = 0; i < labels.size(); ++i)
         QCOMPARE(m_model->text(labels.at(i)), texts.at(i));
-    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("题目"));
+    QCOMPARE(m_model->text(TrainingText::Question), QStringLiteral("题目"));
 }
 
 void TestTrainingModel::loadsBank()

@@ -114,11 +114,11 @@ void TestTrainingRun::seedZeroDrawsTheDocumentedSequence()
     writeBank(questions, answers);
     enter(1, "10");
     start();
-    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("Q3="));
+    QCOMPARE(m_model->text(TrainingText::Question), QStringLiteral("Q3="));
     answer("0");
-    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("Q20="));
+    QCOMPARE(m_model->text(TrainingText::Question), QStringLiteral("Q20="));
     answer("20");
-    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("Q67="));
+    QCOMPARE(m_model->text(TrainingText::Question), QStringLiteral("Q67="));
     QCOMPARE(m_sound.names(), (QStringList{"c0", "c1", "z0"}));
 }
 
@@ -132,7 +132,7 @@ void TestTrainingRun::otherSeedsDrawOtherwise()
         m_model = std::make_unique<TrainingModel>(m_appDir->path(), &m_sound, seed);
         enter(1, "10");
         start();
-        firstQuestions.insert(m_model->text(TrainingLabel::Label4));
+        firstQuestions.insert(m_model->text(TrainingText::Question));
     }
     QVERIFY(firstQuestions.size() >= 3);
     QVERIFY(!firstQuestions.contains("Q3="));
@@ -153,8 +153,8 @@ void TestTrainingRun::startPressCountsAsAnswerZero()
     QCOMPARE(m_model->processLines(), QStringList{"第0题    题目999999999999    ×"});
     QCOMPARE(m_model->state().AnsweredCount, 0);
     QCOMPARE(m_model->state().CorrectCount, 0);
-    QCOMPARE(m_model->text(TrainingLabel::Label17), QStringLiteral("0道"));
-    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("1+1="));
+    QCOMPARE(m_model->text(TrainingText::Used), QStringLiteral("0道"));
+    QCOMPARE(m_model->text(TrainingText::Question), QStringLiteral("1+1="));
 
     // The start button is disabled now; no second start.
     QVERIFY(!m_model->runView().startEnabled);
@@ -195,8 +195,8 @@ void TestTrainingRun::judgesTypedAnswers()
     answer(typed);
     QCOMPARE(m_model->processLines().last(), line);
     QCOMPARE(m_model->state().CorrectCount, line.endsWith("√") ? 1 : 0);
-    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("4道"));
-    QCOMPARE(m_model->text(TrainingLabel::Label18), line.endsWith("√") ? QStringLiteral("1道") : QStringLiteral("0道"));
+    QCOMPARE(m_model->text(TrainingText::Left), QStringLiteral("4道"));
+    QCOMPARE(m_model->text(TrainingText::Right), line.endsWith("√") ? QStringLiteral("1道") : QStringLiteral("0道"));
     QCOMPARE(m_model->runView().answerText, QString());
 }
 
@@ -218,14 +218,14 @@ void TestTrainingRun::timedRunLabelsAndFinish()
     enter(0, "3");
     start();
     answer("7");
-    QCOMPARE(m_model->text(TrainingLabel::Label17), QStringLiteral("1道"));
+    QCOMPARE(m_model->text(TrainingText::Used), QStringLiteral("1道"));
     QVERIFY(!m_model->tick());
-    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("2秒"));
+    QCOMPARE(m_model->text(TrainingText::Left), QStringLiteral("2秒"));
     answer("6");
     QVERIFY(!m_model->tick());
-    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("1秒"));
+    QCOMPARE(m_model->text(TrainingText::Left), QStringLiteral("1秒"));
     QVERIFY(m_model->tick());
-    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("0秒"));
+    QCOMPARE(m_model->text(TrainingText::Left), QStringLiteral("0秒"));
 
     const RunView &view = m_model->runView();
     QVERIFY(!view.timerRunning);
@@ -245,10 +245,10 @@ void TestTrainingRun::countedRunFinishesOneTickAfterLastAnswer()
     enter(1, "2");
     start();
     QVERIFY(!m_model->tick());
-    QCOMPARE(m_model->text(TrainingLabel::Label17), QStringLiteral("1秒"));
+    QCOMPARE(m_model->text(TrainingText::Used), QStringLiteral("1秒"));
     answer("7");
     answer("1");
-    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("0道"));
+    QCOMPARE(m_model->text(TrainingText::Left), QStringLiteral("0道"));
     QVERIFY(m_model->runView().timerRunning); // a new question is shown still
     answer("5");                              // ignored by the amount guard
     QCOMPARE(m_model->state().AnsweredCount, 2);
@@ -279,7 +279,7 @@ void TestTrainingRun::amountZero()
         return;
     }
     QVERIFY(m_model->runView().timerRunning);
-    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("3+4="));
+    QCOMPARE(m_model->text(TrainingText::Question), QStringLiteral("3+4="));
     QVERIFY(m_model->tick());
     QCOMPARE(m_model->processLines(), (QStringList{"训练题数为：0道", "完成时间为：1秒", "正确题数为：0道"}));
 }
@@ -293,7 +293,7 @@ void TestTrainingRun::amountTextNotANumberStopsStart()
     QVERIFY_THROWS_EXCEPTION(ConvertError, m_model->enterCustomAmount("abc"));
     m_model->writeTrainingTexts();
     m_model->loadBank();
-    QCOMPARE(m_model->text(TrainingLabel::Label15), QStringLiteral("abc道"));
+    QCOMPARE(m_model->text(TrainingText::Amount), QStringLiteral("abc道"));
     try {
         start();
         QFAIL("started");
@@ -309,7 +309,7 @@ void TestTrainingRun::decimalAnswerLines()
     writeBank({"0.3+0.4=", "1.2×0.5="}, {"0.7", "0.6"});
     enter(1, "5");
     start(); // draws line 0
-    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("0.3+0.4="));
+    QCOMPARE(m_model->text(TrainingText::Question), QStringLiteral("0.3+0.4="));
     answer("0.70");
     QCOMPARE(m_model->state().CorrectCount, 1);
     QCOMPARE(m_model->processLines().last(), QStringLiteral("第1题    0.3+0.4=0.7    √"));
@@ -325,7 +325,7 @@ void TestTrainingRun::answerLineNotANumber()
     } catch (const ConvertError &error) {
         QCOMPARE(error.text(), QStringLiteral("'abc' is not a valid integer value"));
     }
-    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("1+1="));
+    QCOMPARE(m_model->text(TrainingText::Question), QStringLiteral("1+1="));
     QCOMPARE(m_model->processLines().size(), 1); // the step's line was written
     QCOMPARE(m_model->runView().answerText, QString()); // ready for the next answer
     // Judged against no answer rather than the one before it.
@@ -361,7 +361,7 @@ void TestTrainingRun::shortAnswerList()
     } catch (const ListIndexError &error) {
         QCOMPARE(error.text(), QStringLiteral("List index out of bounds (3)"));
     }
-    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("Q3="));
+    QCOMPARE(m_model->text(TrainingText::Question), QStringLiteral("Q3="));
 }
 
 // Once "2+2=" took the answer of the question before it and a child typing 2
@@ -427,7 +427,7 @@ void TestTrainingRun::hostileAnswerLines()
         QCOMPARE(m_model->state().CorrectCount, 1);
     } catch (const ConvertError &e) {
         QCOMPARE(e.text(), error);
-        QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("3+4="));
+        QCOMPARE(m_model->text(TrainingText::Question), QStringLiteral("3+4="));
     }
 }
 
@@ -448,7 +448,7 @@ void TestTrainingRun::twoMillionLineBank()
     enter(1, "3");
     start();
     for (int i = 0; i < 3; ++i)
-        answer(m_model->text(TrainingLabel::Label4).chopped(3));
+        answer(m_model->text(TrainingText::Question).chopped(3));
     QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(m_model->questionLines().size(), 2000000);
     QCOMPARE(m_model->state().CorrectCount, 3);
@@ -483,15 +483,15 @@ void TestTrainingRun::soundFailureIsToldOnceAndRunGoesOn()
     } catch (const NumoraError &error) {
         QCOMPARE(error.text(), m_sound.failure);
     }
-    QCOMPARE(m_model->text(TrainingLabel::Label4), QStringLiteral("3+4="));
+    QCOMPARE(m_model->text(TrainingText::Question), QStringLiteral("3+4="));
     QCOMPARE(m_model->runView().answerText, QString());
     answer("7"); // silently now
     answer("8");
     QCOMPARE(m_model->processLines(),
              (QStringList{"第0题    题目999999999999    ×", "第1题    3+4=7    √", "第2题    3+4=8    ×"}));
     QCOMPARE(m_model->state().CorrectCount, 1);
-    QCOMPARE(m_model->text(TrainingLabel::Label16), QStringLiteral("3道"));
-    QCOMPARE(m_model->text(TrainingLabel::Label18), QStringLiteral("1道"));
+    QCOMPARE(m_model->text(TrainingText::Left), QStringLiteral("3道"));
+    QCOMPARE(m_model->text(TrainingText::Right), QStringLiteral("1道"));
     QVERIFY(m_sound.played.isEmpty());
 }
 
