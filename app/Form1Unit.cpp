@@ -40,6 +40,8 @@ namespace {
 
 const QString kQueryAgainCaption = QStringLiteral("查      询");
 const QString kCloseCaption = QStringLiteral("关      闭");
+constexpr QSize kWindowSize(674, 424);
+constexpr int kStatusBarHeight = 19;
 
 } // namespace
 
@@ -53,7 +55,7 @@ TForm1::TForm1(const QString &appDir, FormServices services, QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kApplicationTitle);
     setWindowIcon(QIcon(QStringLiteral(":/numora-icon.png")));
-    resize(674, 424);
+    resize(kWindowSize);
     createControls();
     applyTabOrder();
     connectEvents();
@@ -187,7 +189,7 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         return true;
     // The status bar runs along the bottom of the client panel.
     if (watched == Panel2 && event->type() == QEvent::Resize)
-        StatusBar1->setGeometry(0, Panel2->height() - 19, Panel2->width(), 19);
+        StatusBar1->setGeometry(0, Panel2->height() - kStatusBarHeight, Panel2->width(), kStatusBarHeight);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -247,9 +249,7 @@ void TForm1::FlatButton1Click()
     }
     m_model.refuseEmptyBank(); // a run with no questions could never be trained
     m_model.writeRangeTitle();
-    Panel1->show();
-    for (QWidget *panel : {FlatPanel1, FlatPanel2, FlatPanel3, FlatPanel4, FlatPanel5})
-        panel->hide();
+    showView(ClientView::Training);
     m_model.writeTrainingTexts();
     m_model.loadBank();
 }
@@ -339,7 +339,7 @@ void TForm1::Timer1Timer()
 
 void TForm1::FlatButton7Click()
 {
-    if (FlatButton7->text() == kCloseCaption)
+    if (m_viewerOpen)
         closeViewer();
     else
         openRecord();
@@ -355,26 +355,42 @@ void TForm1::openRecord()
     FlatMemo2->setLines({});
     Label8->setText(QFileInfo(chosen).fileName());
     FlatMemo2->showLines(LineStore::read(chosen));
-    FlatPanel2->hide();
-    FlatPanel3->show();
-    FlatPanel4->hide();
-    FlatPanel5->hide();
+    showView(ClientView::Query);
     FlatButton7->setText(kCloseCaption);
+    m_viewerOpen = true;
 }
 
 void TForm1::closeViewer()
 {
     FlatPanel3->hide();
     FlatButton7->setText(kQueryAgainCaption);
+    m_viewerOpen = false;
+    // Only the viewer goes: an editor it covered stays beneath the picture.
     FlatPanel2->show();
+}
+
+void TForm1::showView(ClientView view)
+{
+    if (view == ClientView::Training) {
+        Panel1->show(); // before the selection panel goes, so that the focus moves into it
+        FlatPanel1->hide();
+    }
+    const std::pair<QWidget *, ClientView> leftArea[] = {
+        {FlatPanel2, ClientView::Welcome}, {FlatPanel3, ClientView::Query},
+        {FlatPanel4, ClientView::Editor}, {FlatPanel5, ClientView::About}};
+    for (const auto &[panel, shown] : leftArea) {
+        if (shown != view)
+            panel->hide();
+    }
+    for (const auto &[panel, shown] : leftArea) {
+        if (shown == view)
+            panel->show();
+    }
 }
 
 void TForm1::FlatButton8Click()
 {
-    FlatPanel2->hide();
-    FlatPanel3->hide();
-    FlatPanel4->show();
-    FlatPanel5->hide();
+    showView(ClientView::Editor);
     m_editor.open();
 }
 
@@ -420,19 +436,15 @@ void TForm1::FlatButton16Click()
     if (answer != UserDialogs::Answer::Yes)
         return;
     m_editor.save();
-    FlatPanel4->hide();
+    FlatPanel4->hide(); // nothing in its place; a picture beneath it stays
 }
 
 void TForm1::FlatButton17Click()
 {
-    FlatPanel4->hide();
-    FlatPanel2->show();
+    showView(ClientView::Welcome);
 }
 
 void TForm1::XP_Button1Click()
 {
-    FlatPanel2->hide();
-    FlatPanel3->hide();
-    FlatPanel4->hide();
-    FlatPanel5->show();
+    showView(ClientView::About);
 }

@@ -177,6 +177,10 @@ private:
     void guarded(const std::function<void()> &action);
     void openRecord();
     void closeViewer();
+    // The views of the client panel: one of the left area's panels beside
+    // the selection panel, or the training panel over both.
+    enum class ClientView { Welcome, Query, Editor, About, Training };
+    void showView(ClientView view);
     void connectEditorList(PickListView *list, void (TForm1::*handler)());
 
     template <class Control>
@@ -187,6 +191,7 @@ private:
     BankEditor m_editor;
     bool m_handling = false; // a handler runs: selection changes are its own
     bool m_endConfirmed = false; // the window closes without asking again
+    bool m_viewerOpen = false;   // "查    询" closes the viewer on its next press
     QString m_applicationHint;
     QHash<QWidget *, int> m_tabOrders;
     // The label that shows each of the model's texts, in the order of TrainingText.
