@@ -5,6 +5,8 @@
 #include "support/ScriptedDialogs.h"
 #include "text/TextFile.h"
 #include "widgets/flat/TFlatComboBoxUnit.h"
+#include "widgets/flat/TFlatPanelUnit.h"
+#include "app/PlainPanel.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -52,4 +54,14 @@ struct FormFixture
     }
 
     static void press(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // Visibility of FlatPanel1, FlatPanel2, FlatPanel3, FlatPanel4, FlatPanel5, Panel1.
+    using View = QList<bool>;
+    static inline const View kStart{true, true, false, false, false, false};
+    static inline const View kTraining{false, false, false, false, false, true};
+    static View view(const TForm1 &f)
+    {
+        return {f.FlatPanel1->isVisible(), f.FlatPanel2->isVisible(), f.FlatPanel3->isVisible(),
+                f.FlatPanel4->isVisible(), f.FlatPanel5->isVisible(), f.Panel1->isVisible()};
+    }
 };
