@@ -78,6 +78,7 @@ TDsFramedImage::TDsFramedImage(QWidget *parent)
 void TDsFramedImage::setPicture(const QImage &picture)
 {
     m_picture = picture;
+    relayout();
     update();
 }
 
@@ -102,6 +103,7 @@ void TDsFramedImage::setFrameStyle(TFrameStyle style)
     if (m_frameStyle == style)
         return;
     m_frameStyle = style;
+    relayout();
     update();
 }
 
@@ -112,6 +114,7 @@ void TDsFramedImage::setFrameWidth(int width)
     m_frameWidth = qBound(4, width, 20);
     if (4 * m_frameWidth < m_cornerRadius)
         m_cornerRadius = 4 * m_frameWidth - 1;
+    relayout();
     update();
 }
 
@@ -130,6 +133,7 @@ void TDsFramedImage::setActualSize(bool actual)
     if (m_actualSize == actual)
         return;
     m_actualSize = actual;
+    relayout();
     update();
 }
 
@@ -144,6 +148,7 @@ void TDsFramedImage::setAlign(TAlign align)
     }
     m_align = align;
     fillParent();
+    relayout();
     update();
 }
 
@@ -160,22 +165,44 @@ bool TDsFramedImage::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-QRect TDsFramedImage::placePicture(int e)
+void TDsFramedImage::relayout()
+{
+    // At its own size the picture sets the control's size along the sides
+    // that the alignment leaves free; a frame fits in half the smaller side.
+    // Twice: a narrower frame changes the size a picture needs.
+    for (int pass = 0; pass < 2; ++pass) {
+        if (m_actualSize && !m_picture.isNull()) {
+            const int e = evenFrameWidth(m_frameWidth, m_frameStyle);
+            const int w = m_picture.width() + 2 * e, h = m_picture.height() + 2 * e;
+            switch (m_align) {
+            case TAlign::alNone: resize(w, h); break;
+            case TAlign::alTop:
+            case TAlign::alBottom: resize(width(), h); break;
+            case TAlign::alLeft:
+            case TAlign::alRight: resize(w, height()); break;
+            case TAlign::alClient: break;
+            }
+        }
+        const int half = qMin(width(), height()) / 2;
+        if (half >= m_frameWidth)
+            return;
+        m_frameWidth = half;
+    }
+}
+
+QRect TDsFramedImage::pictureRect(int e) const
 {
     const int w = m_picture.width(), h = m_picture.height();
     if (!m_actualSize)
         return stretchedPictureRect(size(), m_picture.size(), e);
     switch (m_align) {
     case TAlign::alNone:
-        resize(w + 2 * e, h + 2 * e);
         return QRect(e, e, w, h);
     case TAlign::alTop:
     case TAlign::alBottom:
-        resize(width(), h + 2 * e);
         return QRect((width() - w) / 2, e, w, height() - 2 * e);
     case TAlign::alLeft:
     case TAlign::alRight:
-        resize(w + 2 * e, height());
         return QRect(e, (height() - h) / 2, width() - 2 * e, h);
     case TAlign::alClient:
         break;
@@ -183,12 +210,12 @@ QRect TDsFramedImage::placePicture(int e)
     return QRect((width() - w) / 2, (height() - h) / 2, w, h);
 }
 
-QImage TDsFramedImage::compose()
+QImage TDsFramedImage::compose() const
 {
     const int e = evenFrameWidth(m_frameWidth, m_frameStyle);
     QRect pictureRect;
     if (!m_picture.isNull())
-        pictureRect = placePicture(e);
+        pictureRect = this->pictureRect(e);
 
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent); // outside the rounded corners the parent shows
@@ -281,10 +308,10 @@ void TDsFramedImage::drawInnerShading(QPainter &painter, QRect frame, int radius
 void TDsFramedImage::paintEvent(QPaintEvent *)
 {
     QPainter(this).drawImage(0, 0, compose());
-    // The frame must fit the control: at most half its smaller side.
-    const int half = qMin(width(), height()) / 2;
-    if (half < m_frameWidth) {
-        m_frameWidth = half;
-        update();
-    }
 }
+
+void TDsFramedImage::resizeEvent(QResizeEvent *)
+{
+    relayout();
+}
+

@@ -64,15 +64,19 @@ public:
     void setAlign(TAlign align);
 
     // The control as painted, transparent where nothing is drawn.
-    QImage compose();
+    QImage compose() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void setColour(TColor &field, TColor colour);
-    QRect placePicture(int e);
+    // The size a picture at its own size needs, and a frame fitted to the
+    // control: at most half its smaller side.
+    void relayout();
+    QRect pictureRect(int e) const;
     void drawBand(QPainter &painter, QRect frame, int e) const;
     void drawOuterShading(QPainter &painter, QRect frame, int radius) const;
     void drawInnerShading(QPainter &painter, QRect frame, int radius, int e) const;

@@ -16,7 +16,7 @@ private slots:
     void welcomePictureInItsFrame();
     void frameClamps_data();
     void frameClamps();
-    void frameWidthFitsAfterPaint();
+    void frameWidthFitsTheControl();
     void noFrameDrawsPictureOnly();
     void jpegDecoding();
     void labelStates();
@@ -87,13 +87,17 @@ void TestDeco::frameClamps()
     QCOMPARE(framed.CornerRadius(), storedRadius);
 }
 
-void TestDeco::frameWidthFitsAfterPaint()
+void TestDeco::frameWidthFitsTheControl()
 {
     TDsFramedImage framed;
     framed.resize(20, 30);
     framed.setFrameWidth(20);
-    framed.grab();
     QCOMPARE(framed.FrameWidth(), 10);
+    framed.setFrameWidth(8);
+    framed.resize(12, 30); // a smaller control narrows the frame it holds, once shown
+    framed.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&framed));
+    QCOMPARE(framed.FrameWidth(), 6);
 }
 
 void TestDeco::noFrameDrawsPictureOnly()
