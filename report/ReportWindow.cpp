@@ -62,17 +62,13 @@ void fill(QStandardItemModel *model, const QStringList &headers, const QList<Rep
 
 } // namespace
 
-ReportWindow::ReportWindow(QString programFolder, QWidget *parent)
-    : QMainWindow(parent), m_programFolder(std::move(programFolder)), m_runs(new QStandardItemModel(this)),
+ReportWindow::ReportWindow(QString programFolder, UserDialogs *dialogs, QWidget *parent)
+    : QMainWindow(parent), m_programFolder(std::move(programFolder)), m_dialogs(dialogs),
+      m_runs(new QStandardItemModel(this)),
       m_mistakeRows(new QStandardItemModel(this)), m_skippedRows(new QStandardItemModel(this))
 {
     setWindowTitle(QStringLiteral("Numora 成绩册"));
     resize(900, 640);
-    confirm = [this](const QString &question) {
-        return QMessageBox::question(this, QStringLiteral("Numora 成绩册"), question) == QMessageBox::Yes;
-    };
-    report = [this](const QString &text) { QMessageBox::critical(this, QStringLiteral("Numora 成绩册"), text); };
-
     auto *tabs = new QTabWidget(this);
     auto *runsPage = new QSplitter(Qt::Vertical, tabs);
     m_runTable = sortableTable(m_runs, runsPage);
@@ -124,7 +120,17 @@ ReportWindow::ReportWindow(QString programFolder, QWidget *parent)
 
 ReportWindow::~ReportWindow()
 {
-    m_reading.waitForFinished(); // the reading threads report to this window
+    // The reading threads report to this window.
+    m_cancelReading->store(true);
+    m_reading.waitForFinished();
+    for (QFuture<RunCollection> &abandoned : m_abandonedReadings)
+        abandoned.waitForFinished();
+}
+
+bool ReportWindow::confirm(const QString &question)
+{
+    return m_dialogs->messageBox(windowTitle(), question, UserDialogs::Icon::Warning, UserDialogs::Buttons::YesNo)
+           == UserDialogs::Answer::Yes;
 }
 
 void ReportWindow::buildMenus()
@@ -142,18 +148,27 @@ void ReportWindow::buildMenus()
 
 void ReportWindow::openFolders(const QStringList &folders)
 {
-    m_reading.waitForFinished(); // one reading at a time
+    // A reading under way is abandoned, not waited for: its threads stop at
+    // the next file and its result is never shown.
+    m_cancelReading->store(true);
+    if (m_reading.isRunning())
+        m_abandonedReadings.append(m_reading.future());
+    m_cancelReading = std::make_shared<std::atomic<bool>>(false);
     m_folders = folders;
     m_progress->setRange(0, 0);
     m_progress->show();
     m_status->setText(QStringLiteral("正在读取训练记录…"));
-    m_reading.setFuture(QtConcurrent::run([folders, this] {
-        return collectRuns(folders, [this](int done, int total) {
+    // Not on the shared pool, whose threads the reading's own files need.
+    m_reading.setFuture(QtConcurrent::run(&m_readingThreads, [folders, this, cancelled = m_cancelReading] {
+        const auto progress = [this, cancelled](int done, int total) {
+            if (cancelled->load())
+                return;
             QMetaObject::invokeMethod(m_progress, [this, done, total] {
                 m_progress->setRange(0, total);
                 m_progress->setValue(done);
             });
-        });
+        };
+        return collectRuns(folders, progress, cancelled.get());
     }));
 }
 
@@ -237,7 +252,7 @@ void ReportWindow::practise()
         const int written = MistakeBook::writePracticeBank(m_programFolder, chosen);
         m_status->setText(QStringLiteral("已把 %1 道错题写成自制题库").arg(written));
     } catch (const NumoraError &error) {
-        report(error.text());
+        m_dialogs->errorBox(error.text());
     }
     m_restoreButton->setEnabled(MistakeBook::canRestoreTeacherBank(m_programFolder));
 }
@@ -251,7 +266,7 @@ void ReportWindow::restoreBank()
         MistakeBook::restoreTeacherBank(m_programFolder);
         m_status->setText(QStringLiteral("已恢复原题库"));
     } catch (const NumoraError &error) {
-        report(error.text());
+        m_dialogs->errorBox(error.text());
     }
     m_restoreButton->setEnabled(MistakeBook::canRestoreTeacherBank(m_programFolder));
 }
@@ -281,7 +296,7 @@ void ReportWindow::exportCsv(bool mistakes)
     try {
         TextFile::replaceFile(path, bytes);
     } catch (const FileCreateError &error) {
-        report(error.text());
+        m_dialogs->errorBox(error.text());
     }
 }
 
@@ -293,12 +308,12 @@ void ReportWindow::exportChart()
         return;
     const char *format = ProgressChart::formatFor(path);
     if (!format) {
-        report(QStringLiteral("图表只能存成 PNG 或 JPEG 图片（.png、.jpg）：%1").arg(path));
+        m_dialogs->errorBox(QStringLiteral("图表只能存成 PNG 或 JPEG 图片（.png、.jpg）：%1").arg(path));
         return;
     }
     try {
         TextFile::replaceFile(path, ProgressChart::encode(m_chart->grab().toImage(), format));
     } catch (const FileCreateError &error) {
-        report(error.text());
+        m_dialogs->errorBox(error.text());
     }
 }

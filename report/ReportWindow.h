@@ -1,12 +1,15 @@
 #pragma once
 
 #include "report/RunCollection.h"
+#include "platform/UserDialogs.h"
 #include "training/MistakeBook.h"
 
 #include <QFutureWatcher>
 #include <QMainWindow>
+#include <QThreadPool>
 
-#include <functional>
+#include <atomic>
+#include <memory>
 
 class ProgressChart;
 class QLabel;
@@ -22,11 +25,13 @@ class ReportWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // The program folder holds the custom bank that "练习错题" replaces.
-    explicit ReportWindow(QString programFolder, QWidget *parent = nullptr);
+    // The program folder holds the custom bank that "练习错题" replaces; the
+    // questions and errors go through the dialogs.
+    ReportWindow(QString programFolder, UserDialogs *dialogs, QWidget *parent = nullptr);
     ~ReportWindow() override;
 
-    // Reads the folders off the interface thread; loaded() follows.
+    // Reads the folders off the interface thread; loaded() follows. A
+    // reading still under way is abandoned.
     void openFolders(const QStringList &folders);
     void addFolders(const QStringList &folders);
     const QStringList &folders() const { return m_folders; }
@@ -41,11 +46,6 @@ public:
     QPushButton *practiceButton() const { return m_practiceButton; }
     QPushButton *restoreButton() const { return m_restoreButton; }
 
-    // Asked before the custom bank is replaced; a box unless replaced.
-    std::function<bool(const QString &question)> confirm;
-    // Told of a failure; a box unless replaced.
-    std::function<void(const QString &text)> report;
-
     void practise();
     // Puts the teacher's own bank back after practice banks.
     void restoreBank();
@@ -54,6 +54,7 @@ signals:
     void loaded();
 
 private:
+    bool confirm(const QString &question);
     void buildMenus();
     void chooseFolder(bool add);
     void showCollection();
@@ -62,10 +63,14 @@ private:
     QString saveName(const QString &title, const QString &suggested, const QString &filter);
 
     QString m_programFolder;
+    UserDialogs *m_dialogs;
     QStringList m_folders;
     RunCollection m_collection;
     QList<Mistake> m_mistakes;
+    QThreadPool m_readingThreads;
     QFutureWatcher<RunCollection> m_reading;
+    std::shared_ptr<std::atomic<bool>> m_cancelReading = std::make_shared<std::atomic<bool>>(false);
+    QList<QFuture<RunCollection>> m_abandonedReadings;
     QStandardItemModel *m_runs;
     QStandardItemModel *m_mistakeRows;
     QStandardItemModel *m_skippedRows;

@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <atomic>
 
-RunCollection collectRuns(const QStringList &folders, const std::function<void(int, int)> &progress)
+RunCollection collectRuns(const QStringList &folders, const std::function<void(int, int)> &progress,
+                          const std::atomic<bool> *cancelled)
 {
     RunCollection collection;
     QStringList files;
@@ -22,6 +23,8 @@ RunCollection collectRuns(const QStringList &folders, const std::function<void(i
     std::atomic<int> done = 0;
     const int total = int(files.size());
     const QList<RecordRead> reads = QtConcurrent::blockingMapped(files, [&](const QString &path) {
+        if (cancelled && cancelled->load())
+            return RecordRead{std::nullopt, QStringLiteral("未读取")};
         RecordRead read = RecordReader::read(path);
         if (progress)
             progress(++done, total);

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 
 struct SkippedFile
@@ -22,5 +23,7 @@ struct RunCollection
 };
 
 // Reads the "*.xl" files of each folder (not of its subfolders). progress
-// is told (files read, files in all) from the reading threads.
-RunCollection collectRuns(const QStringList &folders, const std::function<void(int, int)> &progress = {});
+// is told (files read, files in all) from the reading threads; once
+// cancelled is set, the files not yet read are left unread.
+RunCollection collectRuns(const QStringList &folders, const std::function<void(int, int)> &progress = {},
+                          const std::atomic<bool> *cancelled = nullptr);

@@ -1,4 +1,5 @@
 #include "platform/AppFonts.h"
+#include "platform/UserDialogs.h"
 #include "report/ReportCommandLine.h"
 #include "report/ReportWindow.h"
 
@@ -20,7 +21,9 @@ int main(int argc, char *argv[])
     if (commandLine)
         return ReportCommandLine::run(QCoreApplication::arguments(), programFolder);
 
-    ReportWindow window(programFolder);
+    QtUserDialogs dialogs(nullptr, QStringLiteral("Numora 成绩册"));
+    ReportWindow window(programFolder, &dialogs);
+    dialogs.setParentWindow(&window);
     const QStringList folders = QCoreApplication::arguments().mid(1);
     window.openFolders(folders.isEmpty() ? QStringList{QDir(programFolder).filePath(QStringLiteral("job"))} : folders);
     window.show();

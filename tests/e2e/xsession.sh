@@ -30,12 +30,24 @@ make_program_folder() {
 }
 
 start_x() {
-  exec 5>"$work/display"
-  Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-  export DISPLAY=":$(head -n 1 "$work/display")"
-  unset QT_QPA_PLATFORM
+  # Servers started at the same moment by tests run side by side can race
+  # for a display number; a server that lost is started again.
+  local try
+  for try in 1 2 3; do
+    : >"$work/display"
+    exec 5>"$work/display"
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    if [ -s "$work/display" ] && xdpyinfo >/dev/null 2>&1; then
+      unset QT_QPA_PLATFORM
+      return
+    fi
+    kill "$xvfb_pid" 2>/dev/null || true
+    sleep 0.$((RANDOM % 5 + 1))
+  done
+  fail "no X server could be started"
 }
 
 # Starts the program and notes its window's top-left corner in wx, wy.

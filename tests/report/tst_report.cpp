@@ -1,6 +1,7 @@
 #include "report/ProgressChart.h"
 #include "report/ReportTables.h"
 #include "report/ReportWindow.h"
+#include "support/ScriptedDialogs.h"
 #include "text/TextFile.h"
 
 #include <QChart>
@@ -24,6 +25,7 @@ private slots:
     void commandLineExitCodes();
     void windowFillsTableChartAndMistakes();
     void restoreButtonPutsTheTeachersBankBack();
+    void newFoldersAbandonTheReadingUnderWay();
 
 private:
     // A job folder with two runs: 7×8= wrong twice, 9+7= wrong once.
@@ -95,7 +97,8 @@ void TestReport::windowFillsTableChartAndMistakes()
 {
     QTemporaryDir dir;
     writeRecords(dir.filePath("job"));
-    ReportWindow window(dir.path());
+    ScriptedDialogs dialogs;
+    ReportWindow window(dir.path(), &dialogs);
     QSignalSpy loaded(&window, &ReportWindow::loaded);
     window.openFolders({dir.filePath("job")});
     QVERIFY(loaded.wait(10000));
@@ -120,12 +123,11 @@ void TestReport::windowFillsTableChartAndMistakes()
     // Unticked mistakes stay out of the practice bank; a refusal writes nothing.
     mistakes->setData(mistakes->index(1, 0), Qt::Unchecked, Qt::CheckStateRole);
     QCOMPARE(window.chosenMistakes().size(), 1);
-    QString asked;
-    window.confirm = [&asked](const QString &question) { asked = question; return false; };
+    dialogs.answers = {UserDialogs::Answer::No};
     window.practise();
-    QVERIFY(asked.contains("make.tm.bak"));
+    QVERIFY(dialogs.shown.last().text.contains("make.tm.bak"));
     QVERIFY(!QFile::exists(dir.filePath("data/make.tm")));
-    window.confirm = [](const QString &) { return true; };
+    dialogs.answers = {UserDialogs::Answer::Yes};
     QDir(dir.path()).mkdir("data");
     window.practise();
     QCOMPARE(TextFile::readLines(dir.filePath("data/make.tm")), QStringList{QStringLiteral("7×8=")});
@@ -139,18 +141,40 @@ void TestReport::restoreButtonPutsTheTeachersBankBack()
     QDir(dir.path()).mkdir("data");
     TextFile::writeLines(dir.filePath("data/make.tm"), {"1+1="});
     TextFile::writeLines(dir.filePath("data/make.da"), {"2"});
-    ReportWindow window(dir.path());
+    ScriptedDialogs dialogs;
+    ReportWindow window(dir.path(), &dialogs);
     QSignalSpy loaded(&window, &ReportWindow::loaded);
     window.openFolders({dir.filePath("job")});
     QVERIFY(loaded.wait(10000));
     QVERIFY(!window.restoreButton()->isEnabled()); // nothing replaced yet
-    window.confirm = [](const QString &) { return true; };
+    dialogs.answers = {UserDialogs::Answer::Yes, UserDialogs::Answer::Yes};
     window.practise();
     QVERIFY(window.restoreButton()->isEnabled());
     QTest::mouseClick(window.restoreButton(), Qt::LeftButton);
     QCOMPARE(TextFile::readLines(dir.filePath("data/make.tm")), QStringList{"1+1="});
     QCOMPARE(TextFile::readLines(dir.filePath("data/make.da")), QStringList{"2"});
     QVERIFY(!window.restoreButton()->isEnabled());
+}
+
+// Once the interface waited for a whole reading to end before the next.
+void TestReport::newFoldersAbandonTheReadingUnderWay()
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("many");
+    for (int i = 1; i <= 3000; ++i)
+        TextFile::writeLines(dir.filePath(QStringLiteral("many/2026-1-1-第%1次.xl").arg(i)),
+                             {"第1题    1+1=2    √", "训练时间为：60秒", "完成题数为：1道", "正确题数为：1道"});
+    writeRecords(dir.filePath("job"));
+    ScriptedDialogs dialogs;
+    ReportWindow window(dir.path(), &dialogs);
+    QSignalSpy loaded(&window, &ReportWindow::loaded);
+    window.openFolders({dir.filePath("many")});
+    window.openFolders({dir.filePath("job")});
+    QVERIFY(loaded.wait(10000));
+    QTest::qWait(200); // an abandoned reading would have finished by now
+    QCOMPARE(loaded.size(), 1);
+    QCOMPARE(window.collection().runs.size(), 2);
+    QCOMPARE(window.folders(), QStringList{dir.filePath("job")});
 }
 
 QTEST_MAIN(TestReport)
