@@ -32,6 +32,8 @@ struct ScrollRepeat
 
 namespace {
 
+constexpr int kWheelNotch = 120; // one notch of an ordinary wheel
+
 ScrollRepeat *scrollRepeat = nullptr;
 int listBoxes = 0;
 
@@ -46,6 +48,64 @@ QString trimmedOfControls(const QString &line)
 }
 
 } // namespace
+
+namespace FlatList {
+
+int chromeHeight(bool scrollBars)
+{
+    return 2 * kInset - kRowGap + (scrollBars ? kBarsExtra : 0);
+}
+
+int visibleRows(int height, int itemHeight, bool scrollBars)
+{
+    return (height - chromeHeight(scrollBars)) / (itemHeight + kRowGap);
+}
+
+int snappedHeight(int height, int itemHeight, bool scrollBars)
+{
+    return (itemHeight + kRowGap) * visibleRows(height, itemHeight, scrollBars) + chromeHeight(scrollBars);
+}
+
+QRect rowRect(int row, int width, int itemHeight, bool scrollBars)
+{
+    const int top = (scrollBars ? kBarHeight + kRowGap : kInset) + row * (itemHeight + kRowGap);
+    return QRect(kInset, top, width - 2 * kInset, itemHeight);
+}
+
+int rowAt(QPoint at, int width, int rows, int itemHeight, bool scrollBars)
+{
+    for (int row = 0; row < rows; ++row) {
+        if (rowRect(row, width, itemHeight, scrollBars).contains(at))
+            return row;
+    }
+    return -1;
+}
+
+Bar barAt(QPoint at, int height, bool scrollBars)
+{
+    if (!scrollBars)
+        return Bar::None;
+    if (at.y() < kBarHeight)
+        return Bar::Up;
+    return at.y() >= height - kBarHeight ? Bar::Down : Bar::None;
+}
+
+int scrolledUp(int top, int rows)
+{
+    return qMax(0, top - rows);
+}
+
+int steppedDown(int top, int count, int visible)
+{
+    return count >= top + visible + 1 ? top + 1 : top;
+}
+
+int pagedDown(int top, int rows, int count, int visible)
+{
+    return count >= top + visible + rows ? top + rows : qMax(0, count - visible);
+}
+
+} // namespace FlatList
 
 TFlatListBox::TFlatListBox(QWidget *parent)
     : QWidget(parent)
@@ -116,7 +176,7 @@ void TFlatListBox::itemsChanged()
 void TFlatListBox::setItemHeight(int height)
 {
     m_itemHeight = qMax(1, height);
-    resize(width(), (m_itemHeight + 2) * m_visibleCount + barsHeight());
+    resize(width(), (m_itemHeight + FlatList::kRowGap) * m_visibleCount + FlatList::chromeHeight(m_scrollBars));
     layoutRows();
 }
 
@@ -125,7 +185,7 @@ void TFlatListBox::setScrollBars(bool on)
     if (m_scrollBars == on)
         return;
     m_scrollBars = on;
-    resize(width(), height() + (on ? 20 : -20));
+    resize(width(), height() + (on ? FlatList::kBarsExtra : -FlatList::kBarsExtra));
     layoutRows();
 }
 
@@ -160,14 +220,19 @@ void TFlatListBox::setSorted(bool sorted)
 
 void TFlatListBox::layoutRows()
 {
-    m_visibleCount = (height() - barsHeight()) / (m_itemHeight + 2);
+    m_visibleCount = FlatList::visibleRows(height(), m_itemHeight, m_scrollBars);
     update();
 }
 
 QRect TFlatListBox::rowRect(int row) const
 {
-    const int top = (m_scrollBars ? 13 : 3) + row * (m_itemHeight + 2);
-    return QRect(3, top, width() - 6, m_itemHeight);
+    return FlatList::rowRect(row, width(), m_itemHeight, m_scrollBars);
+}
+
+void TFlatListBox::scrollTo(int top)
+{
+    m_topIndex = top;
+    update();
 }
 
 bool TFlatListBox::isSelected(int index) const
@@ -215,12 +280,13 @@ QImage TFlatListBox::compose() const
     DrawBevel(painter, TRect{0, 0, width(), height()}, border, border, 1);
 
     if (m_scrollBars) {
-        for (const TRect bar : {TRect{0, 0, width(), 11}, TRect{0, height() - 11, width(), height()}}) {
+        using FlatList::kBarHeight;
+        for (const TRect bar : {TRect{0, 0, width(), kBarHeight}, TRect{0, height() - kBarHeight, width(), height()}}) {
             painter.fillRect(bar.toQRect(), desktop.color(QPalette::Window));
             DrawBevel(painter, bar, border, border, 1);
         }
         drawArrow(painter, true, m_topIndex > 0 && isEnabled());
-        drawArrow(painter, false, canScrollDown() && isEnabled());
+        drawArrow(painter, false, FlatList::steppedDown(m_topIndex, count(), m_visibleCount) != m_topIndex && isEnabled());
     }
 
     painter.setFont(font());
@@ -248,9 +314,8 @@ void TFlatListBox::paintEvent(QPaintEvent *)
 void TFlatListBox::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_visibleCount = (height() - barsHeight()) / (m_itemHeight + 2);
     // The height snaps to whole rows.
-    const int snapped = (m_itemHeight + 2) * m_visibleCount + barsHeight();
+    const int snapped = FlatList::snappedHeight(height(), m_itemHeight, m_scrollBars);
     if (snapped != height() && snapped > 0)
         resize(width(), snapped);
     layoutRows();
@@ -263,9 +328,8 @@ void TFlatListBox::mousePressEvent(QMouseEvent *event)
         return;
     }
     const QPoint at = event->position().toPoint();
-    for (int row = 0; count() > 0 && row < m_visibleCount; ++row) {
-        if (!rowRect(row).contains(at))
-            continue;
+    if (const int row = FlatList::rowAt(at, width(), m_visibleCount, m_itemHeight, m_scrollBars);
+        count() > 0 && row >= 0) {
         // A row below the last line counts, with an index no line has.
         const int index = m_topIndex + row;
         if (m_multiSelect) {
@@ -280,14 +344,10 @@ void TFlatListBox::mousePressEvent(QMouseEvent *event)
         update();
         return;
     }
-    if (m_scrollBars && (at.y() < 11 || at.y() >= height() - 11)) {
-        const bool down = at.y() >= height() - 11;
-        if (!down)
-            m_topIndex = qMax(0, m_topIndex - 1);
-        else if (canScrollDown())
-            ++m_topIndex;
+    if (const FlatList::Bar bar = FlatList::barAt(at, height(), m_scrollBars); bar != FlatList::Bar::None) {
+        const bool down = bar == FlatList::Bar::Down;
+        scrollTo(down ? FlatList::steppedDown(m_topIndex, count(), m_visibleCount) : FlatList::scrolledUp(m_topIndex, 1));
         setFocus(Qt::MouseFocusReason);
-        update();
         scrollRepeat->timer.stop();
         scrollRepeat->timer.setInterval(ScrollRepeat::kFirstDelay);
         scrollRepeat->target = this;
@@ -299,18 +359,10 @@ void TFlatListBox::mousePressEvent(QMouseEvent *event)
 
 void TFlatListBox::repeatScroll(bool down)
 {
-    if (down) {
-        if (canScrollDown())
-            ++m_topIndex;
-        else
-            scrollRepeat->timer.stop();
-    } else if (m_topIndex - 1 < 0) {
-        m_topIndex = 0;
-        scrollRepeat->timer.stop();
-    } else {
-        --m_topIndex;
-    }
-    update();
+    const int top = down ? FlatList::steppedDown(m_topIndex, count(), m_visibleCount) : FlatList::scrolledUp(m_topIndex, 1);
+    if (top == m_topIndex)
+        scrollRepeat->timer.stop(); // at an end
+    scrollTo(top);
 }
 
 void TFlatListBox::mouseReleaseEvent(QMouseEvent *event)
@@ -326,15 +378,10 @@ void TFlatListBox::wheelEvent(QWheelEvent *event)
 {
     const int delta = event->angleDelta().y();
     const int lines = QApplication::wheelScrollLines() > 0 ? QApplication::wheelScrollLines() : m_visibleCount;
-    if (delta == -120) {
-        if (canScrollDown(lines))
-            m_topIndex += lines;
-        else
-            m_topIndex = qMax(0, count() - m_visibleCount);
-    } else if (delta == 120) {
-        m_topIndex = qMax(0, m_topIndex - lines);
-    }
-    update();
+    if (delta == -kWheelNotch)
+        scrollTo(FlatList::pagedDown(m_topIndex, lines, count(), m_visibleCount));
+    else if (delta == kWheelNotch)
+        scrollTo(FlatList::scrolledUp(m_topIndex, lines));
 }
 
 void TFlatListBox::keyPressEvent(QKeyEvent *event)
@@ -342,26 +389,20 @@ void TFlatListBox::keyPressEvent(QKeyEvent *event)
     // The keys scroll the view; they never change the selection.
     switch (event->key()) {
     case Qt::Key_PageUp:
-        m_topIndex = qMax(0, m_topIndex - m_visibleCount);
+        scrollTo(FlatList::scrolledUp(m_topIndex, m_visibleCount));
         break;
     case Qt::Key_PageDown:
-        if (count() >= 2 * m_visibleCount + m_topIndex)
-            m_topIndex += m_visibleCount;
-        else
-            m_topIndex = qMax(0, count() - m_visibleCount);
+        scrollTo(FlatList::pagedDown(m_topIndex, m_visibleCount, count(), m_visibleCount));
         break;
     case Qt::Key_Up:
-        m_topIndex = qMax(0, m_topIndex - 1);
+        scrollTo(FlatList::scrolledUp(m_topIndex, 1));
         break;
     case Qt::Key_Down:
-        if (canScrollDown())
-            ++m_topIndex;
+        scrollTo(FlatList::steppedDown(m_topIndex, count(), m_visibleCount));
         break;
     default:
         QWidget::keyPressEvent(event);
-        return;
     }
-    update();
 }
 
 void TFlatListBox::changeEvent(QEvent *event)

@@ -10,6 +10,34 @@
 #include <bitset>
 #include <limits>
 
+// The rules of a flat list box's rows, arrow bars and scrolling.
+namespace FlatList {
+
+constexpr int kInset = 3;       // rows from the frame, bars aside
+constexpr int kRowGap = 2;      // between one row and the next
+constexpr int kBarHeight = 11;  // each arrow bar
+constexpr int kBarsExtra = 20;  // what both bars add to the list's height
+
+// The height that is not rows: the frame, and the bars where there are some.
+int chromeHeight(bool scrollBars);
+int visibleRows(int height, int itemHeight, bool scrollBars);
+// The height of the whole rows that fit in the given one.
+int snappedHeight(int height, int itemHeight, bool scrollBars);
+QRect rowRect(int row, int width, int itemHeight, bool scrollBars);
+// The visible row under a point, or -1.
+int rowAt(QPoint at, int width, int rows, int itemHeight, bool scrollBars);
+enum class Bar { None, Up, Down };
+Bar barAt(QPoint at, int height, bool scrollBars);
+
+// The top row after scrolling: up by some rows, not past the first; down by
+// one row only while a row is left below; down a page (or the wheel's
+// lines) where that many are left, else to the last full page.
+int scrolledUp(int top, int rows);
+int steppedDown(int top, int count, int visible);
+int pagedDown(int top, int rows, int count, int visible);
+
+} // namespace FlatList
+
 // A list of text lines drawn entirely by itself: rows with gaps, a
 // highlight for selected rows (indices 0 to 255 only), and optional arrow
 // bars at the top and bottom that scroll, repeating while held.
@@ -97,8 +125,7 @@ private:
     void itemsChanged();
     void sortItems();
     void layoutRows();
-    int barsHeight() const { return m_scrollBars ? 24 : 4; }
-    bool canScrollDown(int by = 1) const { return count() >= m_topIndex + m_visibleCount + by; }
+    void scrollTo(int top);
     void repeatScroll(bool down);
     void deriveColours();
     void drawArrow(QPainter &painter, bool up, bool active) const;

@@ -1,5 +1,6 @@
 #include "widgets/flat/FlatUtilitys.h"
 #include "widgets/flat/HSLUtils.h"
+#include "widgets/flat/TFlatListBoxUnit.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -10,6 +11,10 @@ class TestFlatUtils : public QObject
     Q_OBJECT
 
 private slots:
+    void listGeometry_data();
+    void listGeometry();
+    void listScrolling_data();
+    void listScrolling();
     void greyHasNoHue();
     void scaledRoundTrip();
     void shiftLightness_data();
@@ -124,6 +129,69 @@ void TestFlatUtils::disabledGlyph()
     QCOMPARE(flat.pixelColor(0, 0), QColor(Qt::darkGray));
     QCOMPARE(flat.pixelColor(1, 1), QColor(Qt::white)); // the highlight, down and right
     QCOMPARE(flat.pixelColor(2, 0), QColor(Qt::gray));
+}
+
+// Worked by hand: rows 2 pixels apart, 3 from the frame, 11-pixel bars.
+void TestFlatUtils::listGeometry_data()
+{
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("itemHeight");
+    QTest::addColumn<bool>("bars");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("snapped");
+    QTest::addColumn<int>("secondRowTop");
+    QTest::newRow("default list") << 99 << 17 << false << 5 << 99 << 22;
+    QTest::newRow("with bars") << 120 << 13 << true << 6 << 114 << 28;
+    QTest::newRow("less than a row") << 10 << 17 << false << 0 << 4 << 22;
+}
+
+void TestFlatUtils::listGeometry()
+{
+    QFETCH(int, height);
+    QFETCH(int, itemHeight);
+    QFETCH(bool, bars);
+    QFETCH(int, rows);
+    QFETCH(int, snapped);
+    QFETCH(int, secondRowTop);
+    QCOMPARE(FlatList::visibleRows(height, itemHeight, bars), rows);
+    QCOMPARE(FlatList::snappedHeight(height, itemHeight, bars), snapped);
+    const QRect second = FlatList::rowRect(1, 137, itemHeight, bars);
+    QCOMPARE(second, QRect(3, secondRowTop, 131, itemHeight));
+    QCOMPARE(FlatList::rowAt(second.topLeft(), 137, rows, itemHeight, bars), rows > 1 ? 1 : -1);
+    QCOMPARE(FlatList::rowAt(second.topLeft() - QPoint(0, 1), 137, rows, itemHeight, bars), -1); // the gap
+    QCOMPARE(FlatList::rowAt(QPoint(2, second.top()), 137, rows, itemHeight, bars), -1);       // the inset
+    QCOMPARE(FlatList::barAt(QPoint(5, 10), height, bars), bars ? FlatList::Bar::Up : FlatList::Bar::None);
+    QCOMPARE(FlatList::barAt(QPoint(5, height - 11), height, bars), bars ? FlatList::Bar::Down : FlatList::Bar::None);
+    QCOMPARE(FlatList::barAt(QPoint(5, height - 12), height, bars), FlatList::Bar::None);
+}
+
+void TestFlatUtils::listScrolling_data()
+{
+    QTest::addColumn<QString>("move");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("result");
+    // Five rows in sight.
+    QTest::newRow("up past the first") << "up 3" << 2 << 10 << 0;
+    QTest::newRow("step with a row left below") << "step" << 4 << 10 << 5;
+    QTest::newRow("step at the end") << "step" << 5 << 10 << 5;
+    QTest::newRow("step keeps a top beyond a shrunk list") << "step" << 8 << 10 << 8;
+    QTest::newRow("page with a page left") << "page" << 0 << 12 << 5;
+    QTest::newRow("page to the last full page") << "page" << 5 << 12 << 7;
+    QTest::newRow("page in a short list") << "page" << 0 << 2 << 0;
+}
+
+void TestFlatUtils::listScrolling()
+{
+    QFETCH(QString, move);
+    QFETCH(int, top);
+    QFETCH(int, count);
+    QFETCH(int, result);
+    constexpr int visible = 5;
+    const int moved = move == "step" ? FlatList::steppedDown(top, count, visible)
+                      : move == "page" ? FlatList::pagedDown(top, visible, count, visible)
+                                       : FlatList::scrolledUp(top, 3);
+    QCOMPARE(moved, result);
 }
 
 QTEST_MAIN(TestFlatUtils)
