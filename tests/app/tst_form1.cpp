@@ -2,7 +2,7 @@
 #include "app/Form1Unit.h"
 #include "app/HintLine.h"
 #include "app/PlainPanel.h"
-#include "support/FormFixture.h"
+#include "support/FormTestBase.h"
 #include "text/TextFile.h"
 #include "widgets/deco/DsFramedImage.h"
 #include "widgets/deco/antLabel.h"
@@ -39,13 +39,13 @@ const View kEditorFinished{true, false, false, false, false, false};
 
 } // namespace
 
-class TestForm1 : public QObject
+class TestForm1 : public FormTestBase
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
-    void init();
+    void init() { showForm(); }
     void cleanup();
 
     void windowFrame();
@@ -74,11 +74,6 @@ private:
     }
     void runSteps(const QStringList &steps);
 
-    std::unique_ptr<FormFixture> m_fixture;
-    TForm1 *m_form = nullptr;
-    ScriptedDialogs *m_dialogs = nullptr;
-    FakeSound *m_sound = nullptr;
-    QTemporaryDir *m_appDir = nullptr;
 };
 
 void TestForm1::initTestCase()
@@ -86,15 +81,6 @@ void TestForm1::initTestCase()
     AppFonts::installSubstitutions();
 }
 
-void TestForm1::init()
-{
-    m_fixture = std::make_unique<FormFixture>();
-    QVERIFY(m_fixture->show());
-    m_form = m_fixture->form.get();
-    m_dialogs = &m_fixture->dialogs;
-    m_sound = &m_fixture->sound;
-    m_appDir = &m_fixture->appDir;
-}
 
 void TestForm1::cleanup()
 {

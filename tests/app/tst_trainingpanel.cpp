@@ -2,7 +2,7 @@
 // refusals, the start press, answers by Enter, the closing message,
 // "结束训练" and a record that cannot be written.
 #include "platform/AppFonts.h"
-#include "support/FormFixture.h"
+#include "support/FormTestBase.h"
 #include "text/TextFile.h"
 #include "widgets/flat/TFlatComboBoxUnit.h"
 #include "widgets/flat/TFlatEditUnit.h"
@@ -18,13 +18,13 @@
 
 #include <sys/stat.h>
 
-class TestTrainingPanel : public QObject
+class TestTrainingPanel : public FormTestBase
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { AppFonts::installSubstitutions(); }
-    void init();
+    void init() { showForm(); }
     void cleanup() { m_fixture.reset(); }
 
     void enteringTrainingWritesTexts();
@@ -61,22 +61,8 @@ private:
     void enterCountedRun();
     void typeAnswer(const QString &text);
 
-    std::unique_ptr<FormFixture> m_fixture;
-    TForm1 *m_form = nullptr;
-    ScriptedDialogs *m_dialogs = nullptr;
-    FakeSound *m_sound = nullptr;
-    QTemporaryDir *m_appDir = nullptr;
 };
 
-void TestTrainingPanel::init()
-{
-    m_fixture = std::make_unique<FormFixture>();
-    QVERIFY(m_fixture->show());
-    m_form = m_fixture->form.get();
-    m_dialogs = &m_fixture->dialogs;
-    m_sound = &m_fixture->sound;
-    m_appDir = &m_fixture->appDir;
-}
 
 void TestTrainingPanel::enteringTrainingWritesTexts()
 {
