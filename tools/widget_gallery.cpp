@@ -82,7 +82,7 @@ int main(int argc, char *argv[])
         auto *button = new TXP_Button(&gallery);
         button->setText(QStringLiteral("登    陆"));
         button->setEnabled(look != 3);
-        grid->addWidget(picture(button->compose(look), &gallery), row, look);
+        grid->addWidget(picture(button->compose(ButtonLook(look)), &gallery), row, look);
         delete button;
     }
     ++row;

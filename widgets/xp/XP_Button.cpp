@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int kNormal = 1, kPressed = 2, kDisabled = 3, kHover = 4, kFocused = 5;
-
 bool isEnter(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -18,12 +16,12 @@ bool isEnter(int key)
 
 } // namespace
 
-int effectiveButtonLook(int look, bool enabled, bool focused)
+ButtonLook effectiveButtonLook(ButtonLook look, bool enabled, bool focused)
 {
     if (!enabled)
-        return kDisabled;
-    if (look != kPressed && look != kHover && focused)
-        return kFocused;
+        return ButtonLook::Disabled;
+    if (look != ButtonLook::Pressed && look != ButtonLook::Hover && focused)
+        return ButtonLook::Focused;
     return look;
 }
 
@@ -97,12 +95,12 @@ bool TXP_Button::enterTarget() const
     return m_default;
 }
 
-QImage TXP_Button::compose(int look) const
+QImage TXP_Button::compose(ButtonLook look) const
 {
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
-    const int shown = effectiveButtonLook(look, isEnabled(), hasFocus());
-    StretchSkin(GetStripFrame(skinImage("XPBUTTON"), 5, shown, true), painter, TRect{0, 0, width(), height()});
+    const ButtonLook shown = effectiveButtonLook(look, isEnabled(), hasFocus());
+    StretchSkin(GetStripFrame(skinImage("XPBUTTON"), 5, int(shown), true), painter, TRect{0, 0, width(), height()});
 
     const QFontMetrics metrics(font());
     const QSize caption = metrics.size(Qt::TextShowMnemonic | Qt::TextSingleLine, text());
@@ -121,7 +119,7 @@ QImage TXP_Button::compose(int look) const
     return image;
 }
 
-void TXP_Button::showLook(int look)
+void TXP_Button::showLook(ButtonLook look)
 {
     m_look = look;
     update();
@@ -174,13 +172,13 @@ bool TXP_Button::eventFilter(QObject *watched, QEvent *event)
 void TXP_Button::enterEvent(QEnterEvent *event)
 {
     QAbstractButton::enterEvent(event);
-    showLook(kHover);
+    showLook(ButtonLook::Hover);
 }
 
 void TXP_Button::leaveEvent(QEvent *event)
 {
     QAbstractButton::leaveEvent(event);
-    showLook(kNormal);
+    showLook(ButtonLook::Normal);
 }
 
 void TXP_Button::mousePressEvent(QMouseEvent *event)
@@ -188,14 +186,14 @@ void TXP_Button::mousePressEvent(QMouseEvent *event)
     QAbstractButton::mousePressEvent(event);
     if (event->button() == Qt::LeftButton && isEnabled()) {
         setFocus(Qt::MouseFocusReason);
-        showLook(kPressed);
+        showLook(ButtonLook::Pressed);
     }
 }
 
 void TXP_Button::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && isEnabled() && rect().contains(event->position().toPoint()))
-        showLook(kNormal);
+        showLook(ButtonLook::Normal);
     QAbstractButton::mouseReleaseEvent(event);
 }
 
@@ -225,7 +223,7 @@ void TXP_Button::changeEvent(QEvent *event)
 {
     QAbstractButton::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
-        showLook(kNormal);
+        showLook(ButtonLook::Normal);
     else if (event->type() == QEvent::FontChange)
         update();
 }

@@ -7,9 +7,11 @@
 
 enum class TPicPos { pLeft, pTop };
 
-// Which of the five skin looks (1 normal, 2 pressed, 3 disabled, 4 pointer
-// over, 5 focused) a button shows when look is asked for.
-int effectiveButtonLook(int look, bool enabled, bool focused);
+// The five looks of the button skin, in the order of its frames.
+enum class ButtonLook { Normal = 1, Pressed, Disabled, Hover, Focused };
+
+// Which look a button shows when a look is asked for.
+ButtonLook effectiveButtonLook(ButtonLook look, bool enabled, bool focused);
 
 struct ButtonLayout
 {
@@ -58,7 +60,7 @@ public:
     // focus is elsewhere, every Default one.
     bool enterTarget() const;
     // The button as it looks when look is asked for.
-    QImage compose(int look) const;
+    QImage compose(ButtonLook look) const;
     QSize sizeHint() const override { return QSize(75, 24); }
 
 protected:
@@ -76,10 +78,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void showLook(int look);
+    void showLook(ButtonLook look);
     void writeModalResult();
 
-    int m_look = 1; // the look the last event asked for
+    ButtonLook m_look = ButtonLook::Normal; // the look the last event asked for
     QImage m_picture;
     TPicPos m_picPos = TPicPos::pTop;
     bool m_picTrans = false;

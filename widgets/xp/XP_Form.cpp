@@ -137,13 +137,11 @@ QRegion windowShape(QSize frame)
     return shape;
 }
 
-int captionButtonFrame(CaptionButton button, int stateCode)
+int captionButtonFrame(CaptionButton button, CaptionButtonState state)
 {
-    if (stateCode == button)
-        return 3;
-    if (stateCode == button * 10)
-        return 2;
-    return 1;
+    if (state.button != button || button == NoCaptionButton)
+        return 1;
+    return state.pressed ? 2 : 3;
 }
 
 TXP_Form::TXP_Form(QWidget *window)
@@ -360,12 +358,12 @@ void TXP_Form::paintEvent(QPaintEvent *)
     QPainter(this).drawImage(0, 0, compose());
 }
 
-void TXP_Form::showButtonState(int code)
+void TXP_Form::showButtonState(CaptionButtonState state)
 {
     // Moves within one button draw nothing.
-    if (code == m_buttonState)
+    if (state == m_buttonState)
         return;
-    m_buttonState = code;
+    m_buttonState = state;
     update();
 }
 
@@ -457,7 +455,7 @@ void TXP_Form::mousePressEvent(QMouseEvent *event)
         }
     }
     if (const CaptionButton button = captionButtonAt(m_buttons, at)) {
-        showButtonState(button * 10);
+        showButtonState({button, true});
         return;
     }
     if (inNormalState() && !m_captionRect.isNull() && PointInRect(m_captionRect, at.x(), at.y()))
@@ -498,7 +496,7 @@ void TXP_Form::mouseMoveEvent(QMouseEvent *event)
     else
         unsetCursor();
     if (!(event->buttons() & Qt::LeftButton))
-        showButtonState(captionButtonAt(m_buttons, at));
+        showButtonState({captionButtonAt(m_buttons, at), false});
 }
 
 void TXP_Form::mouseReleaseEvent(QMouseEvent *event)

@@ -37,8 +37,16 @@ bool resizesFromEdges(TFormBorderStyle style);
 QPoint magnetSnap(QRect window, QSize screen, int taskbarMargin, int magnet);
 // A rectangle with rounded top corners.
 QRegion windowShape(QSize frame);
-// The skin frame of a caption button for a state code (1-4 over, 10-40 pressed).
-int captionButtonFrame(CaptionButton button, int stateCode);
+// The caption button under the pointer, and whether it is held down there.
+struct CaptionButtonState
+{
+    CaptionButton button = NoCaptionButton;
+    bool pressed = false;
+    friend bool operator==(const CaptionButtonState &, const CaptionButtonState &) = default;
+};
+// The skin frame a caption button shows: 3 under the pointer, 2 held down,
+// else 1.
+int captionButtonFrame(CaptionButton button, CaptionButtonState state);
 
 // The painted frame of a window without a system frame: caption bar with
 // title and buttons, edges, dragging, resizing and the client panel fitted
@@ -107,7 +115,7 @@ public:
     void setCaptionText(const QString &text);
 
     bool windowActive() const { return m_windowActive; }
-    int buttonState() const { return m_buttonState; }
+    CaptionButtonState buttonState() const { return m_buttonState; }
     const CaptionButtonRects &buttonRects() const { return m_buttons; }
     TRect captionRect() const { return m_captionRect; }
     TRect iconRect() const { return m_iconRect; }
@@ -132,7 +140,7 @@ protected:
 private:
     void setFlag(bool &flag, bool on);
     void relayout();
-    void showButtonState(int code);
+    void showButtonState(CaptionButtonState state);
     void toggleMaximised();
     bool inNormalState() const;
     void beginMove(QPoint globalPos);
@@ -157,7 +165,7 @@ private:
     QString m_captionText;
 
     bool m_windowActive = true;
-    int m_buttonState = 0;
+    CaptionButtonState m_buttonState;
     int m_captionHeight = 0, m_leftWidth = 0, m_rightWidth = 0, m_bottomHeight = 0;
     CaptionButtonRects m_buttons;
     TRect m_captionRect, m_iconRect;

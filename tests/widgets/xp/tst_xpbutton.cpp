@@ -62,23 +62,24 @@ void TestXPButton::cleanup()
 
 void TestXPButton::effectiveLook_data()
 {
-    QTest::addColumn<int>("look");
+    QTest::addColumn<ButtonLook>("look");
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<bool>("focused");
-    QTest::addColumn<int>("shown");
-    QTest::newRow("normal") << 1 << true << false << 1;
-    QTest::newRow("normal, focused") << 1 << true << true << 5;
-    QTest::newRow("pressed, focused") << 2 << true << true << 2;
-    QTest::newRow("pointer over, focused") << 4 << true << true << 4;
-    QTest::newRow("disabled wins") << 4 << false << true << 3;
+    QTest::addColumn<ButtonLook>("shown");
+    using L = ButtonLook;
+    QTest::newRow("normal") << L::Normal << true << false << L::Normal;
+    QTest::newRow("normal, focused") << L::Normal << true << true << L::Focused;
+    QTest::newRow("pressed, focused") << L::Pressed << true << true << L::Pressed;
+    QTest::newRow("pointer over, focused") << L::Hover << true << true << L::Hover;
+    QTest::newRow("disabled wins") << L::Hover << false << true << L::Disabled;
 }
 
 void TestXPButton::effectiveLook()
 {
-    QFETCH(int, look);
+    QFETCH(ButtonLook, look);
     QFETCH(bool, enabled);
     QFETCH(bool, focused);
-    QFETCH(int, shown);
+    QFETCH(ButtonLook, shown);
     QCOMPARE(effectiveButtonLook(look, enabled, focused), shown);
 }
 
@@ -208,7 +209,7 @@ void TestXPButton::disabledPictureIsSilhouette()
     m_button->resize(75, 40);
     m_button->setPicture(picture);
     m_button->setEnabled(false);
-    const QImage image = m_button->compose(1);
+    const QImage image = m_button->compose(ButtonLook::Normal);
     const int top = (40 - (m_button->fontMetrics().height() + 16 + 2)) / 2;
     QCOMPARE(image.pixelColor(29 + 8, top + 2), QColor(236, 233, 216)); // the button face
     QCOMPARE(image.pixelColor(29 + 3, top + 3), framePixel(3, QPoint(9, top + 3))); // the skin shows

@@ -41,6 +41,8 @@ private slots:
     void shapeCorners();
     void framesTheClientPanel();
     void activeAndInactiveLooks();
+    void captionButtonFrames_data();
+    void captionButtonFrames();
     void captionButtonStates();
     void releaseDecidesTheButton();
     void captionDragMovesWindow();
@@ -55,6 +57,27 @@ private:
     TXP_Form *m_frame = nullptr;
     QWidget *m_panel = nullptr;
 };
+
+void TestXPForm::captionButtonFrames_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("under");
+    QTest::addColumn<bool>("pressed");
+    QTest::addColumn<int>("frame");
+    QTest::newRow("under the pointer") << int(CloseButton) << int(CloseButton) << false << 3;
+    QTest::newRow("held down") << int(CloseButton) << int(CloseButton) << true << 2;
+    QTest::newRow("another held down") << int(MinButton) << int(CloseButton) << true << 1;
+    QTest::newRow("none under the pointer") << int(HelpButton) << int(NoCaptionButton) << false << 1;
+}
+
+void TestXPForm::captionButtonFrames()
+{
+    QFETCH(int, button);
+    QFETCH(int, under);
+    QFETCH(bool, pressed);
+    QFETCH(int, frame);
+    QCOMPARE(captionButtonFrame(CaptionButton(button), {CaptionButton(under), pressed}), frame);
+}
 
 // A 674 x 424 window like the main one: no maximise button, a help button.
 void TestXPForm::showWindow()
@@ -228,17 +251,17 @@ void TestXPForm::captionButtonStates()
         return GetStripFrame(skinImage("XPFORM_CLOSE"), 3, frame, true).pixel(7, 2);
     };
     QTest::mouseMove(m_frame, QPoint(655, 12));
-    QCOMPARE(m_frame->buttonState(), 1);
+    QCOMPARE(m_frame->buttonState(), (CaptionButtonState{CloseButton, false}));
     QCOMPARE(m_frame->compose().pixel(651 + 7, 7 + 2), closeFace(3));
     QTest::mousePress(m_frame, Qt::LeftButton, {}, QPoint(655, 12));
-    QCOMPARE(m_frame->buttonState(), 10);
+    QCOMPARE(m_frame->buttonState(), (CaptionButtonState{CloseButton, true}));
     QCOMPARE(m_frame->compose().pixel(651 + 7, 7 + 2), closeFace(2));
     QTest::mouseRelease(m_frame, Qt::LeftButton, {}, QPoint(600, 12)); // off every button: nothing happens
     QVERIFY(m_window->isVisible());
     QTest::mouseMove(m_frame, QPoint(640, 12));
-    QCOMPARE(m_frame->buttonState(), 3);
+    QCOMPARE(m_frame->buttonState(), (CaptionButtonState{MinButton, false}));
     QTest::mouseMove(m_frame, QPoint(300, 12));
-    QCOMPARE(m_frame->buttonState(), 0);
+    QCOMPARE(m_frame->buttonState(), CaptionButtonState());
     QCOMPARE(m_frame->compose().pixel(651 + 7, 7 + 2), closeFace(1));
 }
 
