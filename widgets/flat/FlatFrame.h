@@ -50,9 +50,9 @@ class FlatFramed
 {
 public:
     TColor ColorFocused() const { return m_frame.colorFocused; }
-    void setColorFocused(TColor colour) { m_frame.colorFocused = colour; m_frame.showLook(); }
+    void setColorFocused(TColor colour) { if (storeChanged(m_frame.colorFocused, colour)) m_frame.showLook(); }
     TColor ColorBorder() const { return m_frame.colorBorder; }
-    void setColorBorder(TColor colour) { m_frame.colorBorder = colour; m_frame.showLook(); }
+    void setColorBorder(TColor colour) { if (storeChanged(m_frame.colorBorder, colour)) m_frame.showLook(); }
     TColor ColorFlat() const { return m_frame.colorFlat; }
     void setColorFlat(TColor colour) { m_frame.setColorFlat(colour); m_frame.showLook(); }
     bool ParentColor() const { return m_frame.parentColor; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "widgets/WidgetColors.h"
 
 #include <QFont>
@@ -67,3 +69,14 @@ bool RectsOverlap(const QRect &a, const QRect &b);
 void DrawEmbossedText(QPainter &painter, const QRect &rect, int flags, const QString &text, const QPalette &desktop);
 // A caption in the control's text colour, embossed while it is disabled.
 void DrawCaption(QPainter &painter, const QRect &rect, int flags, const QString &text, const QWidget *control);
+
+// Stores a property's new value; false when it held that value already, so
+// that a setter repaints only on a change.
+template <class T, class U>
+bool storeChanged(T &field, U &&value)
+{
+    if (field == value)
+        return false;
+    field = std::forward<U>(value);
+    return true;
+}

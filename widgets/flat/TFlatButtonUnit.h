@@ -47,27 +47,27 @@ public:
     ~TFlatButton() override;
 
     TTransparentMode TransparentMode() const { return m_transparentMode; }
-    void setTransparentMode(TTransparentMode mode) { m_transparentMode = mode; update(); }
+    void setTransparentMode(TTransparentMode mode) { if (storeChanged(m_transparentMode, mode)) update(); }
     bool Default() const { return m_default; }
-    void setDefault(bool isDefault) { m_default = isDefault; update(); }
+    void setDefault(bool isDefault) { if (storeChanged(m_default, isDefault)) update(); }
     bool AllowAllUp() const { return m_allowAllUp; }
     void setAllowAllUp(bool allow);
     TColor ColorFocused() const { return m_colorFocused; }
-    void setColorFocused(TColor colour) { m_colorFocused = colour; update(); }
+    void setColorFocused(TColor colour) { if (storeChanged(m_colorFocused, colour)) update(); }
     TColor ColorDown() const { return m_colorDown; }
-    void setColorDown(TColor colour) { m_colorDown = colour; update(); }
+    void setColorDown(TColor colour) { if (storeChanged(m_colorDown, colour)) update(); }
     TColor ColorBorder() const { return m_colorBorder; }
-    void setColorBorder(TColor colour) { m_colorBorder = colour; update(); }
+    void setColorBorder(TColor colour) { if (storeChanged(m_colorBorder, colour)) update(); }
     TColor ColorHighLight() const { return m_colorHighLight; }
-    void setColorHighLight(TColor colour) { m_colorHighLight = colour; update(); }
+    void setColorHighLight(TColor colour) { if (storeChanged(m_colorHighLight, colour)) update(); }
     TColor ColorShadow() const { return m_colorShadow; }
-    void setColorShadow(TColor colour) { m_colorShadow = colour; update(); }
+    void setColorShadow(TColor colour) { if (storeChanged(m_colorShadow, colour)) update(); }
     int AdvColorFocused() const { return m_advColorFocused; }
-    void setAdvColorFocused(int percent) { m_advColorFocused = percent; deriveColours(); }
+    void setAdvColorFocused(int percent) { if (storeChanged(m_advColorFocused, percent)) deriveColours(); }
     int AdvColorDown() const { return m_advColorDown; }
-    void setAdvColorDown(int percent) { m_advColorDown = percent; deriveColours(); }
+    void setAdvColorDown(int percent) { if (storeChanged(m_advColorDown, percent)) deriveColours(); }
     int AdvColorBorder() const { return m_advColorBorder; }
-    void setAdvColorBorder(int percent) { m_advColorBorder = percent; deriveColours(); }
+    void setAdvColorBorder(int percent) { if (storeChanged(m_advColorBorder, percent)) deriveColours(); }
     bool UseAdvColors() const { return m_useAdvColors; }
     void setUseAdvColors(bool use);
     int GroupIndex() const { return m_groupIndex; }
@@ -77,13 +77,13 @@ public:
     QImage Glyph() const { return m_glyph; }
     void setGlyph(const QImage &glyph);
     TButtonLayout Layout() const { return m_layout; }
-    void setLayout(TButtonLayout layout) { m_layout = layout; update(); }
+    void setLayout(TButtonLayout layout) { if (storeChanged(m_layout, layout)) update(); }
     int Margin() const { return m_margin; }
     void setMargin(int margin);
     int NumGlyphs() const { return m_numGlyphs; }
-    void setNumGlyphs(int count) { m_numGlyphs = qBound(1, count, 4); update(); }
+    void setNumGlyphs(int count) { if (storeChanged(m_numGlyphs, qBound(1, count, 4))) update(); }
     int Spacing() const { return m_spacing; }
-    void setSpacing(int spacing) { m_spacing = spacing; update(); }
+    void setSpacing(int spacing) { if (storeChanged(m_spacing, spacing)) update(); }
     int ModalResult() const { return m_modalResult; }
     void setModalResult(int result) { m_modalResult = result; }
 

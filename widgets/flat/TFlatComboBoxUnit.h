@@ -34,15 +34,15 @@ public:
     TColor Color() const { return m_color; }
     void setColor(TColor colour);
     TColor ColorArrow() const { return m_colorArrow; }
-    void setColorArrow(TColor colour) { m_colorArrow = colour; update(); }
+    void setColorArrow(TColor colour) { if (storeChanged(m_colorArrow, colour)) update(); }
     TColor ColorArrowBackground() const { return m_colorArrowBackground; }
-    void setColorArrowBackground(TColor colour) { m_colorArrowBackground = colour; update(); }
+    void setColorArrowBackground(TColor colour) { if (storeChanged(m_colorArrowBackground, colour)) update(); }
     TColor ColorBorder() const { return m_colorBorder; }
-    void setColorBorder(TColor colour) { m_colorBorder = colour; update(); }
+    void setColorBorder(TColor colour) { if (storeChanged(m_colorBorder, colour)) update(); }
     int AdvColorBorder() const { return m_advColorBorder; }
-    void setAdvColorBorder(int percent) { m_advColorBorder = percent; deriveColours(); }
+    void setAdvColorBorder(int percent) { if (storeChanged(m_advColorBorder, percent)) deriveColours(); }
     int AdvColorArrowBackground() const { return m_advColorArrowBackground; }
-    void setAdvColorArrowBackground(int percent) { m_advColorArrowBackground = percent; deriveColours(); }
+    void setAdvColorArrowBackground(int percent) { if (storeChanged(m_advColorArrowBackground, percent)) deriveColours(); }
     bool UseAdvColors() const { return m_useAdvColors; }
     void setUseAdvColors(bool use);
     int ItemHeight() const { return m_itemHeight; }

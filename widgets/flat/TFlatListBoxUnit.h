@@ -73,7 +73,7 @@ public:
     int count() const { return int(qMin<qsizetype>(m_items.size(), std::numeric_limits<int>::max())); }
 
     TTransparentMode TransparentMode() const { return m_transparentMode; }
-    void setTransparentMode(TTransparentMode mode) { m_transparentMode = mode; update(); }
+    void setTransparentMode(TTransparentMode mode) { if (storeChanged(m_transparentMode, mode)) update(); }
     int ItemHeight() const { return m_itemHeight; }
     void setItemHeight(int height);
     bool MultiSelect() const { return m_multiSelect; }
@@ -81,15 +81,15 @@ public:
     bool ScrollBars() const { return m_scrollBars; }
     void setScrollBars(bool on);
     TColor ColorArrow() const { return m_colorArrow; }
-    void setColorArrow(TColor colour) { m_colorArrow = colour; update(); }
+    void setColorArrow(TColor colour) { if (storeChanged(m_colorArrow, colour)) update(); }
     TColor ColorBorder() const { return m_colorBorder; }
-    void setColorBorder(TColor colour) { m_colorBorder = colour; update(); }
+    void setColorBorder(TColor colour) { if (storeChanged(m_colorBorder, colour)) update(); }
     TColor ColorItemsRect() const { return m_colorItemsRect; }
-    void setColorItemsRect(TColor colour) { m_colorItemsRect = colour; update(); }
+    void setColorItemsRect(TColor colour) { if (storeChanged(m_colorItemsRect, colour)) update(); }
     TColor ColorItemsSelect() const { return m_colorItemsSelect; }
-    void setColorItemsSelect(TColor colour) { m_colorItemsSelect = colour; update(); }
+    void setColorItemsSelect(TColor colour) { if (storeChanged(m_colorItemsSelect, colour)) update(); }
     int AdvColorBorder() const { return m_advColorBorder; }
-    void setAdvColorBorder(int percent) { m_advColorBorder = percent; deriveColours(); }
+    void setAdvColorBorder(int percent) { if (storeChanged(m_advColorBorder, percent)) deriveColours(); }
     bool UseAdvColors() const { return m_useAdvColors; }
     void setUseAdvColors(bool use);
     bool Sorted() const { return m_sorted; }
