@@ -8,16 +8,24 @@
 #include <QTimer>
 
 // One 100 ms timer for every flat button watches whether the pointer is
-// still over the one button it last entered.
-struct HoverWatch
+// still over the one button it last entered. It lives with the application.
+struct HoverWatch : QObject
 {
     QTimer timer;
     QPointer<TFlatButton> hot;
 
-    HoverWatch()
+    static HoverWatch *existing() { return s_watch; }
+    static HoverWatch &instance()
+    {
+        if (!s_watch)
+            s_watch = new HoverWatch(QCoreApplication::instance());
+        return *s_watch;
+    }
+
+    explicit HoverWatch(QObject *application) : QObject(application)
     {
         timer.setInterval(100);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
+        QObject::connect(&timer, &QTimer::timeout, this, [this] {
             if (hot && !hot->pointerOverMe())
                 hot->leave();
         });
@@ -30,14 +38,10 @@ struct HoverWatch
             hot = nullptr;
         }
     }
+
+private:
+    static inline QPointer<HoverWatch> s_watch;
 };
-
-namespace {
-
-HoverWatch *hoverWatch = nullptr;
-int flatButtons = 0;
-
-} // namespace
 
 int glyphCell(int numGlyphs, FlatButtonState state)
 {
@@ -62,8 +66,6 @@ int numGlyphsFor(QSize glyph, int current)
 TFlatButton::TFlatButton(QWidget *parent)
     : QAbstractButton(parent)
 {
-    if (flatButtons++ == 0)
-        hoverWatch = new HoverWatch;
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus); // TabStop is off unless asked for
     resize(sizeHint());
@@ -71,11 +73,8 @@ TFlatButton::TFlatButton(QWidget *parent)
 
 TFlatButton::~TFlatButton()
 {
-    hoverWatch->stopFor(this);
-    if (--flatButtons == 0) {
-        delete hoverWatch;
-        hoverWatch = nullptr;
-    }
+    if (HoverWatch *watch = HoverWatch::existing())
+        watch->stopFor(this);
 }
 
 void TFlatButton::setAllowAllUp(bool allow)
@@ -248,7 +247,7 @@ void TFlatButton::leave()
 {
     if (isEnabled() && m_hovered && !m_pressing) {
         m_hovered = false;
-        hoverWatch->stopFor(this);
+        HoverWatch::instance().stopFor(this);
         update();
     }
 }
@@ -259,7 +258,7 @@ void TFlatButton::updateTracking()
         return;
     m_hovered = pointerOverMe();
     if (!m_hovered)
-        hoverWatch->stopFor(this);
+        HoverWatch::instance().stopFor(this);
     update();
 }
 
@@ -277,13 +276,13 @@ void TFlatButton::mousePressEvent(QMouseEvent *event)
 
 void TFlatButton::mouseMoveEvent(QMouseEvent *event)
 {
-    if (hoverWatch->hot != this && pointerOverMe()) {
-        if (hoverWatch->hot)
-            hoverWatch->hot->leave();
+    if (HoverWatch::instance().hot != this && pointerOverMe()) {
+        if (HoverWatch::instance().hot)
+            HoverWatch::instance().hot->leave();
         if (QApplication::activeWindow()) {
-            hoverWatch->timer.stop();
-            hoverWatch->hot = this;
-            hoverWatch->timer.start();
+            HoverWatch::instance().timer.stop();
+            HoverWatch::instance().hot = this;
+            HoverWatch::instance().timer.start();
             if (isEnabled() && !m_hovered) {
                 m_hovered = true;
                 update();
@@ -406,7 +405,7 @@ void TFlatButton::changeEvent(QEvent *event)
         if (!isEnabled()) {
             m_hovered = false;
             m_state = FlatButtonState::Disabled;
-            hoverWatch->stopFor(this);
+            HoverWatch::instance().stopFor(this);
         }
         updateTracking();
         update();

@@ -7,8 +7,9 @@
 #include <QTimer>
 
 // One timer for every list box repeats a held arrow: first after 600 ms,
-// then every 100 ms, for the list box that started it last.
-struct ScrollRepeat
+// then every 100 ms, for the list box that started it last. It lives with
+// the application.
+struct ScrollRepeat : QObject
 {
     static constexpr int kFirstDelay = 600;
     static constexpr int kRepeat = 100;
@@ -17,10 +18,20 @@ struct ScrollRepeat
     QPointer<TFlatListBox> target;
     bool down = false;
 
-    ScrollRepeat()
+    static ScrollRepeat &instance()
     {
+        static QPointer<ScrollRepeat> repeat;
+        if (!repeat)
+            repeat = new ScrollRepeat(QCoreApplication::instance());
+        return *repeat;
+    }
+
+    explicit ScrollRepeat(QObject *application) : QObject(application)
+    {
+        timer.setObjectName(QStringLiteral("flatListScrollRepeat"));
+        timer.setParent(this); // found by its name among the application's objects
         timer.setInterval(kFirstDelay);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
+        QObject::connect(&timer, &QTimer::timeout, this, [this] {
             timer.setInterval(kRepeat);
             if (target)
                 target->repeatScroll(down);
@@ -34,8 +45,6 @@ namespace {
 
 constexpr int kWheelNotch = 120; // one notch of an ordinary wheel
 
-ScrollRepeat *scrollRepeat = nullptr;
-int listBoxes = 0;
 
 QString trimmedOfControls(const QString &line)
 {
@@ -110,30 +119,10 @@ int pagedDown(int top, int rows, int count, int visible)
 TFlatListBox::TFlatListBox(QWidget *parent)
     : QWidget(parent)
 {
-    if (listBoxes++ == 0)
-        scrollRepeat = new ScrollRepeat;
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     resize(137, 99);
     layoutRows();
-}
-
-TFlatListBox::~TFlatListBox()
-{
-    if (--listBoxes == 0) {
-        delete scrollRepeat;
-        scrollRepeat = nullptr;
-    }
-}
-
-bool TFlatListBox::scrollRepeating()
-{
-    return scrollRepeat && scrollRepeat->timer.isActive();
-}
-
-int TFlatListBox::scrollRepeatInterval()
-{
-    return scrollRepeat ? scrollRepeat->timer.interval() : 0;
 }
 
 void TFlatListBox::setItems(const QStringList &items)
@@ -348,11 +337,11 @@ void TFlatListBox::mousePressEvent(QMouseEvent *event)
         const bool down = bar == FlatList::Bar::Down;
         scrollTo(down ? FlatList::steppedDown(m_topIndex, count(), m_visibleCount) : FlatList::scrolledUp(m_topIndex, 1));
         setFocus(Qt::MouseFocusReason);
-        scrollRepeat->timer.stop();
-        scrollRepeat->timer.setInterval(ScrollRepeat::kFirstDelay);
-        scrollRepeat->target = this;
-        scrollRepeat->down = down;
-        scrollRepeat->timer.start();
+        ScrollRepeat::instance().timer.stop();
+        ScrollRepeat::instance().timer.setInterval(ScrollRepeat::kFirstDelay);
+        ScrollRepeat::instance().target = this;
+        ScrollRepeat::instance().down = down;
+        ScrollRepeat::instance().timer.start();
     }
     QWidget::mousePressEvent(event);
 }
@@ -361,14 +350,14 @@ void TFlatListBox::repeatScroll(bool down)
 {
     const int top = down ? FlatList::steppedDown(m_topIndex, count(), m_visibleCount) : FlatList::scrolledUp(m_topIndex, 1);
     if (top == m_topIndex)
-        scrollRepeat->timer.stop(); // at an end
+        ScrollRepeat::instance().timer.stop(); // at an end
     scrollTo(top);
 }
 
 void TFlatListBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    scrollRepeat->timer.stop();
-    scrollRepeat->timer.setInterval(ScrollRepeat::kFirstDelay);
+    ScrollRepeat::instance().timer.stop();
+    ScrollRepeat::instance().timer.setInterval(ScrollRepeat::kFirstDelay);
     QWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();

@@ -61,7 +61,6 @@ public:
     static constexpr int kMaxAssignedLines = 256;
 
     explicit TFlatListBox(QWidget *parent = nullptr);
-    ~TFlatListBox() override;
 
     QStringList items() const { return m_items.toList(); }
     // The property: a list of more than 256 lines is refused, lines are
@@ -102,9 +101,6 @@ public:
     bool isSelected(int index) const;
     QList<int> selectedIndexes() const;
     QImage compose() const;
-    // The shared arrow-repeat timer: running, and its interval now.
-    static bool scrollRepeating();
-    static int scrollRepeatInterval();
 
 signals:
     void clicked();

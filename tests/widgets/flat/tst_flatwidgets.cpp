@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -217,14 +218,17 @@ void TestFlatWidgets::heldArrowRepeats()
     const QPoint bottomBar(60, list->height() - 5);
     QTest::mousePress(list, Qt::LeftButton, {}, bottomBar);
     QCOMPARE(list->topIndex(), 1); // one line at once
-    QVERIFY(TFlatListBox::scrollRepeating());
-    QCOMPARE(TFlatListBox::scrollRepeatInterval(), 600);
+    // The one repeat timer of all list boxes belongs to the application.
+    const QTimer *repeat = qApp->findChild<QTimer *>("flatListScrollRepeat");
+    QVERIFY(repeat);
+    QVERIFY(repeat->isActive());
+    QCOMPARE(repeat->interval(), 600);
     QTRY_COMPARE_WITH_TIMEOUT(list->topIndex(), 2, 2000);
-    QCOMPARE(TFlatListBox::scrollRepeatInterval(), 100);
+    QCOMPARE(repeat->interval(), 100);
     QTRY_COMPARE_WITH_TIMEOUT(list->topIndex(), 4, 2000); // the last page: it stops by itself
-    QTRY_VERIFY(!TFlatListBox::scrollRepeating());
+    QTRY_VERIFY(!repeat->isActive());
     QTest::mouseRelease(list, Qt::LeftButton, {}, bottomBar);
-    QCOMPARE(TFlatListBox::scrollRepeatInterval(), 600);
+    QCOMPARE(repeat->interval(), 600);
 }
 
 void TestFlatWidgets::groupBoxGapWithEmptyCaption()
