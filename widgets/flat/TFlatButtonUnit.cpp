@@ -63,6 +63,34 @@ int numGlyphsFor(QSize glyph, int current)
     return cells > 4 ? 1 : cells;
 }
 
+FlatButtonState effectiveFlatState(FlatButtonState stored, bool enabled, bool down, int groupIndex)
+{
+    if (!enabled)
+        return FlatButtonState::Disabled;
+    if (stored == FlatButtonState::Disabled)
+        return down && groupIndex != 0 ? FlatButtonState::Exclusive : FlatButtonState::Up;
+    return stored;
+}
+
+FlatButtonLook flatButtonLook(FlatButtonState state, bool hovered, bool isDefault)
+{
+    using Fill = FlatButtonLook::Fill;
+    using Edge = FlatButtonLook::Edge;
+    switch (state) {
+    case FlatButtonState::Up:
+        if (hovered)
+            return {Fill::Focused, Edge::Raised, false};
+        return {Fill::Face, isDefault ? Edge::DefaultBorder : Edge::Border, false};
+    case FlatButtonState::Disabled:
+        return {Fill::Face, Edge::Border, false};
+    case FlatButtonState::Down:
+        return {Fill::Down, Edge::Sunken, true};
+    case FlatButtonState::Exclusive:
+        return {hovered ? Fill::Focused : Fill::Down, Edge::Sunken, true};
+    }
+    return {};
+}
+
 TFlatButton::TFlatButton(QWidget *parent)
     : QAbstractButton(parent)
 {
@@ -172,37 +200,28 @@ QImage TFlatButton::compose() const
     const QColor border = resolve(m_colorBorder, desktop);
     const QColor light = resolve(m_colorHighLight, desktop), dark = resolve(m_colorShadow, desktop);
 
-    // The state agrees with Enabled before anything is drawn.
-    FlatButtonState state = m_state;
-    if (!isEnabled())
-        state = FlatButtonState::Disabled;
-    else if (state == FlatButtonState::Disabled)
-        state = m_down && m_groupIndex != 0 ? FlatButtonState::Exclusive : FlatButtonState::Up;
-    const bool pressed = state == FlatButtonState::Down || state == FlatButtonState::Exclusive;
+    const FlatButtonState state = effectiveFlatState(m_state, isEnabled(), m_down, m_groupIndex);
+    const FlatButtonLook look = flatButtonLook(state, m_hovered, m_default);
 
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
-    QColor fill;
-    switch (state) {
-    case FlatButtonState::Up: fill = m_hovered ? focused : face; break;
-    case FlatButtonState::Disabled: fill = face; break;
-    case FlatButtonState::Down: fill = down; break;
-    case FlatButtonState::Exclusive: fill = m_hovered ? focused : down; break;
-    }
+    const QColor fill = look.fill == FlatButtonLook::Fill::Focused ? focused
+                        : look.fill == FlatButtonLook::Fill::Down  ? down
+                                                                  : face;
     const bool filled = m_transparentMode == TTransparentMode::tmNone
                         || (m_transparentMode == TTransparentMode::tmNotFocused && m_hovered);
     PaintBackground(this, painter, filled, fill);
 
     const TRect client{0, 0, width(), height()};
-    if (pressed)
-        DrawBevel(painter, client, dark, light, 1);
-    else if (state == FlatButtonState::Up && m_hovered)
-        DrawBevel(painter, client, light, dark, 1);
-    else
-        DrawBevel(painter, client, border, border, state == FlatButtonState::Up && m_default ? 2 : 1);
+    switch (look.edge) {
+    case FlatButtonLook::Edge::Sunken: DrawBevel(painter, client, dark, light, 1); break;
+    case FlatButtonLook::Edge::Raised: DrawBevel(painter, client, light, dark, 1); break;
+    case FlatButtonLook::Edge::Border: DrawBevel(painter, client, border, border, 1); break;
+    case FlatButtonLook::Edge::DefaultBorder: DrawBevel(painter, client, border, border, 2); break;
+    }
 
     const QSize cell = m_glyph.isNull() ? QSize() : QSize(m_glyph.width() / m_numGlyphs, m_glyph.height());
-    const GlyphAndCaption placed = LayoutGlyphAndCaption(QFontMetrics(font()), rect(), pressed ? QPoint(1, 1) : QPoint(),
+    const GlyphAndCaption placed = LayoutGlyphAndCaption(QFontMetrics(font()), rect(), look.pressed ? QPoint(1, 1) : QPoint(),
                                                          text(), cell, m_margin, m_spacing, m_layout);
     if (!m_glyph.isNull()) {
         QImage picture = m_glyph.copy(cell.width() * glyphCell(m_numGlyphs, state), 0, cell.width(), cell.height());

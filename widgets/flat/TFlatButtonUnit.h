@@ -13,6 +13,21 @@ int glyphCell(int numGlyphs, FlatButtonState state);
 // NumGlyphs after a glyph of this size is set.
 int numGlyphsFor(QSize glyph, int current);
 
+// The state a button draws: its stored state made to agree with Enabled.
+FlatButtonState effectiveFlatState(FlatButtonState stored, bool enabled, bool down, int groupIndex);
+
+// What a flat button's face shows in a state: which colour fills it and how
+// its edge is drawn.
+struct FlatButtonLook
+{
+    enum class Fill { Face, Focused, Down };
+    enum class Edge { Border, DefaultBorder, Raised, Sunken };
+    Fill fill = Fill::Face;
+    Edge edge = Edge::Border;
+    bool pressed = false; // the glyph and caption move down and right
+};
+FlatButtonLook flatButtonLook(FlatButtonState state, bool hovered, bool isDefault);
+
 // A push button drawn by itself: a flat face that turns into a raised bevel
 // under the pointer and a sunken one while pressed, an optional glyph of up
 // to four cells, grouping of latching buttons, and a double border when

@@ -1,5 +1,6 @@
 #include "widgets/flat/FlatUtilitys.h"
 #include "widgets/flat/HSLUtils.h"
+#include "widgets/flat/TFlatButtonUnit.h"
 #include "widgets/flat/TFlatListBoxUnit.h"
 
 #include <QFontMetrics>
@@ -11,6 +12,8 @@ class TestFlatUtils : public QObject
     Q_OBJECT
 
 private slots:
+    void buttonLook_data();
+    void buttonLook();
     void listGeometry_data();
     void listGeometry();
     void listScrolling_data();
@@ -192,6 +195,40 @@ void TestFlatUtils::listScrolling()
                       : move == "page" ? FlatList::pagedDown(top, visible, count, visible)
                                        : FlatList::scrolledUp(top, 3);
     QCOMPARE(moved, result);
+}
+
+void TestFlatUtils::buttonLook_data()
+{
+    using S = FlatButtonState;
+    using F = FlatButtonLook::Fill;
+    using E = FlatButtonLook::Edge;
+    QTest::addColumn<S>("stored");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("hovered");
+    QTest::addColumn<bool>("isDefault");
+    QTest::addColumn<F>("fill");
+    QTest::addColumn<E>("edge");
+    QTest::newRow("up") << S::Up << true << false << false << F::Face << E::Border;
+    QTest::newRow("up, default") << S::Up << true << false << true << F::Face << E::DefaultBorder;
+    QTest::newRow("up under the pointer, default") << S::Up << true << true << true << F::Focused << E::Raised;
+    QTest::newRow("down under the pointer") << S::Down << true << true << false << F::Down << E::Sunken;
+    QTest::newRow("latched under the pointer") << S::Exclusive << true << true << false << F::Focused << E::Sunken;
+    QTest::newRow("disabled shows no pointer") << S::Up << false << true << true << F::Face << E::Border;
+    QTest::newRow("enabled again, not latched") << S::Disabled << true << false << false << F::Face << E::Border;
+}
+
+void TestFlatUtils::buttonLook()
+{
+    QFETCH(FlatButtonState, stored);
+    QFETCH(bool, enabled);
+    QFETCH(bool, hovered);
+    QFETCH(bool, isDefault);
+    QFETCH(FlatButtonLook::Fill, fill);
+    QFETCH(FlatButtonLook::Edge, edge);
+    const FlatButtonLook look = flatButtonLook(effectiveFlatState(stored, enabled, false, 0), hovered, isDefault);
+    QCOMPARE(look.fill, fill);
+    QCOMPARE(look.edge, edge);
+    QCOMPARE(look.pressed, edge == FlatButtonLook::Edge::Sunken);
 }
 
 QTEST_MAIN(TestFlatUtils)
