@@ -42,7 +42,6 @@ private slots:
     void groupBoxGapWithEmptyCaption();
     void panelWithInvisibleFrame();
     void buttonDragOutDoesNotClick();
-    void sameAdvancedShiftTwiceShiftsOnce();
 
 private:
     template <class Control>
@@ -274,24 +273,6 @@ void TestFlatWidgets::buttonDragOutDoesNotClick()
     QCOMPARE(clicks.size(), 1);
     button->setDefault(true);
     QCOMPARE(probes(button, {{{1, 1}, kBorder}}), QString()); // a 2-pixel border while up
-}
-
-// Setting a property to the value it holds changes nothing: a shift set
-// twice once darkened the derived border twice.
-void TestFlatWidgets::sameAdvancedShiftTwiceShiftsOnce()
-{
-    TFlatListBox list;
-    list.setUseAdvColors(true);
-    list.setAdvColorBorder(60);
-    const TColor once = list.ColorBorder();
-    list.setAdvColorBorder(60);
-    QCOMPARE(list.ColorBorder(), once);
-    TFlatComboBox combo;
-    combo.setUseAdvColors(true);
-    combo.setAdvColorBorder(60);
-    const TColor comboOnce = combo.ColorBorder();
-    combo.setAdvColorBorder(60);
-    QCOMPARE(combo.ColorBorder(), comboOnce);
 }
 
 QTEST_MAIN(TestFlatWidgets)
