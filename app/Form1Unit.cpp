@@ -300,7 +300,7 @@ void TForm1::closeEvent(QCloseEvent *event)
     // here: a run or an edit is never dropped without the question.
     bool close = false;
     guarded([this, &close] { close = confirmEnd(); });
-    m_endConfirmed = m_endConfirmed || close;
+    m_endConfirmed = close;
     event->setAccepted(close);
 }
 

@@ -165,7 +165,8 @@ QByteArrayView lineAt(QByteArrayView text, const QList<qsizetype> &starts, qsize
 
 QStringList splitLines(const QByteArray &bytes)
 {
-    const QByteArrayView text = QByteArrayView(bytes).first(bytes.contains('\0') ? bytes.indexOf('\0') : bytes.size());
+    const qsizetype nul = bytes.indexOf('\0');
+    const QByteArrayView text = QByteArrayView(bytes).first(nul < 0 ? bytes.size() : nul);
     const QList<qsizetype> starts = lineStarts(text);
     QStringList lines;
     lines.reserve(starts.size());

@@ -131,12 +131,10 @@ int writePracticeBank(const QString &appDir, const QList<Mistake> &mistakes, con
 
 bool canRestoreTeacherBank(const QString &appDir)
 {
+    // Only reads: an interrupted save is finished by whatever writes next.
     try {
         const BankPair bank = BankPair::custom(appDir);
-        const BankPair backup = bank.withSuffix(kBackupSuffix);
-        bank.recover();
-        backup.recover();
-        const auto kept = backup.read();
+        const auto kept = bank.withSuffix(kBackupSuffix).read();
         return kept && kept != bank.read();
     } catch (const NumoraError &) {
         return false;
