@@ -18,34 +18,28 @@ void FlatFrame::setColorFlat(TColor colour)
 {
     colorFlat = colour;
     parentColor = false;
-    update();
+    followParent();
 }
 
 void FlatFrame::setParentColor(bool follow)
 {
     parentColor = follow;
-    update();
+    followParent();
 }
 
 void FlatFrame::setUseAdvColors(bool use)
 {
     useAdvColors = use;
     parentColor = use;
-    update();
+    followParent();
 }
 
-void FlatFrame::update()
+void FlatFrame::followParent()
 {
     const QWidget *parent = m_owner->parentWidget();
     if ((parentColor || useAdvColors) && parent) {
         const QColor own = parent->palette().color(QPalette::Window);
         colorFlat = toTColor(own);
-    }
-    if (useAdvColors) {
-        const QPalette &desktop = m_owner->palette();
-        const QColor flat = resolve(colorFlat, desktop);
-        colorFocused = toTColor(ShiftLightness(flat, resolve(colorFocused, desktop), advColorFocused, LightnessShift::Lighten));
-        colorBorder = toTColor(ShiftLightness(flat, resolve(colorBorder, desktop), advColorBorder, LightnessShift::Darken));
     }
 }
 
@@ -57,7 +51,11 @@ bool FlatFrame::lit() const
 
 QColor FlatFrame::lookColour() const
 {
-    return resolve(lit() ? colorFocused : colorFlat, m_owner->palette());
+    const QPalette &desktop = m_owner->palette();
+    const QColor flat = resolve(colorFlat, desktop);
+    if (!lit())
+        return flat;
+    return ShownColour(colorFocused, desktop, useAdvColors, flat, advColorFocused, LightnessShift::Lighten);
 }
 
 void FlatFrame::showLook()
@@ -73,7 +71,9 @@ void FlatFrame::showLook()
 
 QColor FlatFrame::borderColour() const
 {
-    return resolve(colorBorder, m_owner->palette());
+    const QPalette &desktop = m_owner->palette();
+    return ShownColour(colorBorder, desktop, useAdvColors, resolve(colorFlat, desktop), advColorBorder,
+                       LightnessShift::Darken);
 }
 
 bool FlatFrame::handle(QEvent *event)
@@ -88,7 +88,7 @@ bool FlatFrame::handle(QEvent *event)
     case QEvent::ParentChange:
     case QEvent::ParentAboutToChange:
     case QEvent::PaletteChange:
-        update();
+        followParent();
         return true;
     case QEvent::FocusIn:
     case QEvent::FocusOut:

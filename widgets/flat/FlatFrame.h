@@ -27,8 +27,8 @@ public:
     void setColorFlat(TColor colour);
     void setParentColor(bool follow);
     void setUseAdvColors(bool use);
-    // Takes the parent's colour where asked to and derives the companions.
-    void update();
+    // Takes the parent's colour where asked to.
+    void followParent();
     // Lit while focused, or hovered while no control of the same kind has
     // the focus.
     bool lit() const;
@@ -58,9 +58,9 @@ public:
     bool ParentColor() const { return m_frame.parentColor; }
     void setParentColor(bool follow) { m_frame.setParentColor(follow); m_frame.showLook(); }
     int AdvColorFocused() const { return m_frame.advColorFocused; }
-    void setAdvColorFocused(int percent) { m_frame.advColorFocused = percent; m_frame.update(); m_frame.showLook(); }
+    void setAdvColorFocused(int percent) { if (storeChanged(m_frame.advColorFocused, percent)) m_frame.showLook(); }
     int AdvColorBorder() const { return m_frame.advColorBorder; }
-    void setAdvColorBorder(int percent) { m_frame.advColorBorder = percent; m_frame.update(); m_frame.showLook(); }
+    void setAdvColorBorder(int percent) { if (storeChanged(m_frame.advColorBorder, percent)) m_frame.showLook(); }
     bool UseAdvColors() const { return m_frame.useAdvColors; }
     void setUseAdvColors(bool use) { m_frame.setUseAdvColors(use); m_frame.showLook(); }
 

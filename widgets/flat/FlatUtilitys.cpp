@@ -20,6 +20,13 @@ QColor ShiftLightness(QColor base, QColor fallback, int percent, LightnessShift 
     return HslScaledToColor(hsl);
 }
 
+QColor ShownColour(TColor set, const QPalette &desktop, bool advanced, QColor base, int percent,
+                   LightnessShift direction)
+{
+    const QColor own = resolve(set, desktop);
+    return advanced ? ShiftLightness(base, own, percent, direction) : own;
+}
+
 void PaintParentBackground(const QWidget *control, QPainter &painter)
 {
     QWidget *parent = control->parentWidget();

@@ -25,6 +25,10 @@ enum class LightnessShift { Lighten, Darken };
 // A companion colour: base's hue and saturation at its lightness (240
 // scale) + 10 +/- percent, kept within 0..100; percent 0 gives fallback.
 QColor ShiftLightness(QColor base, QColor fallback, int percent, LightnessShift direction);
+// What a colour property shows: as set, or with advanced colours on base's
+// companion; the property keeps what was set, so turning them off restores it.
+QColor ShownColour(TColor set, const QPalette &desktop, bool advanced, QColor base, int percent,
+                   LightnessShift direction);
 
 // What the parent paints under control, into painter at control's origin.
 void PaintParentBackground(const QWidget *control, QPainter &painter);

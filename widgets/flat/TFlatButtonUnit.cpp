@@ -118,21 +118,6 @@ void TFlatButton::setUseAdvColors(bool use)
     if (m_useAdvColors == use)
         return;
     m_useAdvColors = use;
-    deriveColours();
-}
-
-void TFlatButton::deriveColours()
-{
-    if (m_useAdvColors) {
-        const QColor base = palette().color(QPalette::Window);
-        const auto shifted = [&](TColor current, int percent, LightnessShift direction) {
-            const QColor c = ShiftLightness(base, resolve(current, palette()), percent, direction);
-            return toTColor(c);
-        };
-        m_colorFocused = shifted(m_colorFocused, m_advColorFocused, LightnessShift::Lighten);
-        m_colorDown = shifted(m_colorDown, m_advColorDown, LightnessShift::Darken);
-        m_colorBorder = shifted(m_colorBorder, m_advColorBorder, LightnessShift::Darken);
-    }
     update();
 }
 
@@ -196,8 +181,12 @@ QImage TFlatButton::compose() const
 {
     const QPalette &desktop = palette();
     const QColor face = desktop.color(QPalette::Window);
-    const QColor focused = resolve(m_colorFocused, desktop), down = resolve(m_colorDown, desktop);
-    const QColor border = resolve(m_colorBorder, desktop);
+    const auto shown = [&](TColor set, int percent, LightnessShift direction) {
+        return ShownColour(set, desktop, m_useAdvColors, face, percent, direction);
+    };
+    const QColor focused = shown(m_colorFocused, m_advColorFocused, LightnessShift::Lighten);
+    const QColor down = shown(m_colorDown, m_advColorDown, LightnessShift::Darken);
+    const QColor border = shown(m_colorBorder, m_advColorBorder, LightnessShift::Darken);
     const QColor light = resolve(m_colorHighLight, desktop), dark = resolve(m_colorShadow, desktop);
 
     const FlatButtonState state = effectiveFlatState(m_state, isEnabled(), m_down, m_groupIndex);
@@ -428,7 +417,5 @@ void TFlatButton::changeEvent(QEvent *event)
         }
         updateTracking();
         update();
-    } else if (event->type() == QEvent::PaletteChange && m_useAdvColors) {
-        deriveColours();
     }
 }

@@ -78,11 +78,11 @@ public:
     TColor ColorShadow() const { return m_colorShadow; }
     void setColorShadow(TColor colour) { if (storeChanged(m_colorShadow, colour)) update(); }
     int AdvColorFocused() const { return m_advColorFocused; }
-    void setAdvColorFocused(int percent) { if (storeChanged(m_advColorFocused, percent)) deriveColours(); }
+    void setAdvColorFocused(int percent) { if (storeChanged(m_advColorFocused, percent)) update(); }
     int AdvColorDown() const { return m_advColorDown; }
-    void setAdvColorDown(int percent) { if (storeChanged(m_advColorDown, percent)) deriveColours(); }
+    void setAdvColorDown(int percent) { if (storeChanged(m_advColorDown, percent)) update(); }
     int AdvColorBorder() const { return m_advColorBorder; }
-    void setAdvColorBorder(int percent) { if (storeChanged(m_advColorBorder, percent)) deriveColours(); }
+    void setAdvColorBorder(int percent) { if (storeChanged(m_advColorBorder, percent)) update(); }
     bool UseAdvColors() const { return m_useAdvColors; }
     void setUseAdvColors(bool use);
     int GroupIndex() const { return m_groupIndex; }
@@ -131,7 +131,6 @@ private:
     void leave();
     void updateTracking();
     void broadcastGroup();
-    void deriveColours();
     bool pointerOverMe() const;
 
     TTransparentMode m_transparentMode = TTransparentMode::tmNone;

@@ -25,11 +25,6 @@ private:
     const int &m_height;
 };
 
-QColor asColour(TColor colour, const QPalette &desktop)
-{
-    return resolve(colour, desktop);
-}
-
 } // namespace
 
 QRect comboArrowBox(QSize size)
@@ -102,7 +97,7 @@ void TFlatComboBox::setUseAdvColors(bool use)
     if (m_useAdvColors == use)
         return;
     m_useAdvColors = use;
-    deriveColours();
+    update();
 }
 
 void TFlatComboBox::setItemHeight(int height)
@@ -111,25 +106,10 @@ void TFlatComboBox::setItemHeight(int height)
     view()->doItemsLayout();
 }
 
-void TFlatComboBox::deriveColours()
-{
-    // From the parent's colour; turning them off leaves the values in place.
-    if (m_useAdvColors && parentWidget()) {
-        const QColor base = parentWidget()->palette().color(QPalette::Window);
-        const auto derived = [&](TColor current, int percent) {
-            const QColor c = ShiftLightness(base, asColour(current, palette()), percent, LightnessShift::Darken);
-            return toTColor(c);
-        };
-        m_colorBorder = derived(m_colorBorder, m_advColorBorder);
-        m_colorArrowBackground = derived(m_colorArrowBackground, m_advColorArrowBackground);
-    }
-    update();
-}
-
 void TFlatComboBox::applyColour()
 {
     // The edit area and the dropped list take the box's colour.
-    const QColor colour = asColour(m_color, palette());
+    const QColor colour = resolve(m_color, palette());
     for (QWidget *part : {static_cast<QWidget *>(this), static_cast<QWidget *>(view())}) {
         if (part->palette().color(QPalette::Base) != colour) {
             QPalette own = part->palette();
@@ -179,11 +159,6 @@ bool TFlatComboBox::event(QEvent *event)
     case QEvent::Resize:
         fitEdit();
         break;
-    case QEvent::PaletteChange:
-    case QEvent::ParentChange:
-        if (m_useAdvColors)
-            deriveColours();
-        break;
     case QEvent::EnabledChange:
         update();
         break;
@@ -197,13 +172,17 @@ void TFlatComboBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QPalette &desktop = palette();
-    const QColor colour = asColour(m_color, desktop);
-    const QColor border = asColour(m_colorBorder, desktop);
+    const QColor colour = resolve(m_color, desktop);
+    // Advanced colours follow the parent's, as the combo's own fill does.
+    const QColor base = parentWidget() ? parentWidget()->palette().color(QPalette::Window) : colour;
+    const QColor border = ShownColour(m_colorBorder, desktop, m_useAdvColors, base, m_advColorBorder,
+                                      LightnessShift::Darken);
     painter.fillRect(rect(), colour);
     DrawFlatRings(painter, QRect(0, 0, width() - 12, height()), border, colour);
 
     const QRect box = comboArrowBox(size());
-    painter.fillRect(box, asColour(m_colorArrowBackground, desktop));
+    painter.fillRect(box, ShownColour(m_colorArrowBackground, desktop, m_useAdvColors, base,
+                                      m_advColorArrowBackground, LightnessShift::Darken));
     DrawBevel(painter, TRect{box.left(), box.top(), box.left() + box.width(), box.top() + box.height()}, border,
               border, 1);
     const auto drawArrow = [&](QPoint shift, QColor ink) {
@@ -211,7 +190,7 @@ void TFlatComboBox::paintEvent(QPaintEvent *)
             painter.fillRect(QRect(row.p1() + shift, row.p2() + shift), ink);
     };
     if (isEnabled()) {
-        drawArrow({0, 0}, asColour(m_colorArrow, desktop));
+        drawArrow({0, 0}, resolve(m_colorArrow, desktop));
     } else {
         drawArrow({1, 1}, QColor(255, 255, 255));
         drawArrow({0, 0}, QColor(128, 128, 128));

@@ -40,9 +40,9 @@ public:
     TColor ColorBorder() const { return m_colorBorder; }
     void setColorBorder(TColor colour) { if (storeChanged(m_colorBorder, colour)) update(); }
     int AdvColorBorder() const { return m_advColorBorder; }
-    void setAdvColorBorder(int percent) { if (storeChanged(m_advColorBorder, percent)) deriveColours(); }
+    void setAdvColorBorder(int percent) { if (storeChanged(m_advColorBorder, percent)) update(); }
     int AdvColorArrowBackground() const { return m_advColorArrowBackground; }
-    void setAdvColorArrowBackground(int percent) { if (storeChanged(m_advColorArrowBackground, percent)) deriveColours(); }
+    void setAdvColorArrowBackground(int percent) { if (storeChanged(m_advColorArrowBackground, percent)) update(); }
     bool UseAdvColors() const { return m_useAdvColors; }
     void setUseAdvColors(bool use);
     int ItemHeight() const { return m_itemHeight; }
@@ -62,7 +62,6 @@ protected:
 
 private:
     void onTextEdited(const QString &text);
-    void deriveColours();
     void applyColour();
     void fitEdit();
 

@@ -9,7 +9,7 @@ TFlatEdit::TFlatEdit(QWidget *parent)
     setFrame(false);
     setTextMargins(3, 3, 3, 3); // the frame's rings lie outside the text
     resize(121, 19);
-    m_frame.update();
+    m_frame.followParent();
     m_frame.showLook();
     connect(this, &QLineEdit::textEdited, this, [this] {
         m_showsCut = false;

@@ -36,8 +36,8 @@ void TFlatGroupBox::setBorder(TGroupBoxBorder border)
 
 void TFlatGroupBox::setAdvColorBorder(int percent)
 {
-    m_advColorBorder = percent;
-    deriveColours();
+    if (storeChanged(m_advColorBorder, percent))
+        update();
 }
 
 void TFlatGroupBox::setUseAdvColors(bool use)
@@ -45,16 +45,6 @@ void TFlatGroupBox::setUseAdvColors(bool use)
     if (m_useAdvColors == use)
         return;
     m_useAdvColors = use;
-    deriveColours();
-}
-
-void TFlatGroupBox::deriveColours()
-{
-    if (m_useAdvColors) {
-        const QColor border = ShiftLightness(palette().color(QPalette::Window), resolve(m_colorBorder, palette()),
-                                             m_advColorBorder, LightnessShift::Darken);
-        m_colorBorder = toTColor(border);
-    }
     update();
 }
 
@@ -69,7 +59,8 @@ QImage TFlatGroupBox::compose() const
     const QSize text = title().isEmpty() ? QSize(0, metrics.height()) : metrics.size(flags, title());
     const int l = 0, r = width(), b = height();
     const int lineY = text.height() / 2;
-    const QColor border = resolve(m_colorBorder, palette());
+    const QColor border = ShownColour(m_colorBorder, palette(), m_useAdvColors, palette().color(QPalette::Window),
+                                      m_advColorBorder, LightnessShift::Darken);
     // The top line breaks from x = 6 to 12 + the caption's width.
     const int gapEnd = l + 12 + text.width();
     if (m_border == TGroupBoxBorder::brFull)
@@ -92,11 +83,4 @@ QImage TFlatGroupBox::compose() const
 void TFlatGroupBox::paintEvent(QPaintEvent *)
 {
     QPainter(this).drawImage(0, 0, compose());
-}
-
-void TFlatGroupBox::changeEvent(QEvent *event)
-{
-    QGroupBox::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && m_useAdvColors)
-        deriveColours();
 }

@@ -36,10 +36,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
-    void deriveColours();
 
     bool m_transparent = false;
     TColor m_colorBorder = kFlatBorder;

@@ -183,16 +183,6 @@ void TFlatListBox::setUseAdvColors(bool use)
     if (m_useAdvColors == use)
         return;
     m_useAdvColors = use;
-    deriveColours();
-}
-
-void TFlatListBox::deriveColours()
-{
-    if (m_useAdvColors) {
-        const QColor border = ShiftLightness(palette().color(QPalette::Window), resolve(m_colorBorder, palette()),
-                                             m_advColorBorder, LightnessShift::Darken);
-        m_colorBorder = toTColor(border);
-    }
     update();
 }
 
@@ -261,7 +251,8 @@ QImage TFlatListBox::compose() const
     QPainter painter(&image);
     const QPalette &desktop = palette();
     const QColor itemsRect = resolve(m_colorItemsRect, desktop);
-    const QColor border = resolve(m_colorBorder, desktop);
+    const QColor border = ShownColour(m_colorBorder, desktop, m_useAdvColors, desktop.color(QPalette::Window),
+                                      m_advColorBorder, LightnessShift::Darken);
     PaintBackground(this, painter,
                     m_transparentMode == TTransparentMode::tmNone
                         || (m_transparentMode == TTransparentMode::tmNotFocused && hasFocus()),
@@ -397,9 +388,7 @@ void TFlatListBox::keyPressEvent(QKeyEvent *event)
 void TFlatListBox::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && m_useAdvColors)
-        deriveColours();
-    else if (event->type() == QEvent::EnabledChange)
+    if (event->type() == QEvent::EnabledChange)
         update();
 }
 

@@ -88,7 +88,7 @@ public:
     TColor ColorItemsSelect() const { return m_colorItemsSelect; }
     void setColorItemsSelect(TColor colour) { if (storeChanged(m_colorItemsSelect, colour)) update(); }
     int AdvColorBorder() const { return m_advColorBorder; }
-    void setAdvColorBorder(int percent) { if (storeChanged(m_advColorBorder, percent)) deriveColours(); }
+    void setAdvColorBorder(int percent) { if (storeChanged(m_advColorBorder, percent)) update(); }
     bool UseAdvColors() const { return m_useAdvColors; }
     void setUseAdvColors(bool use);
     bool Sorted() const { return m_sorted; }
@@ -123,7 +123,6 @@ private:
     void layoutRows();
     void scrollTo(int top);
     void repeatScroll(bool down);
-    void deriveColours();
     void drawArrow(QPainter &painter, bool up, bool active) const;
 
     LineStore m_items;

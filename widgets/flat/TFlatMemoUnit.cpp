@@ -16,7 +16,7 @@ TFlatMemo::TFlatMemo(QWidget *parent)
     setLineWidth(3);
     document()->setDocumentMargin(1); // a native memo's text starts right inside its frame
     resize(185, 89);
-    m_frame.update();
+    m_frame.followParent();
     m_frame.showLook();
 }
 

@@ -41,6 +41,7 @@ private slots:
     void heldArrowRepeats();
     void groupBoxGapWithEmptyCaption();
     void panelWithInvisibleFrame();
+    void advancedColoursKeepTheSetOnes();
     void buttonDragOutDoesNotClick();
 
 private:
@@ -249,6 +250,26 @@ void TestFlatWidgets::panelWithInvisibleFrame()
     panel->setColorHighLight(clBtnFace);
     panel->setColorShadow(clBtnFace);
     QCOMPARE(probes(panel, {{{0, 0}, kFace}, {{99, 59}, kFace}}), QString());
+}
+
+void TestFlatWidgets::advancedColoursKeepTheSetOnes()
+{
+    auto *group = add<TFlatGroupBox>({10, 10, 177, 100});
+    auto *edit = add<TFlatEdit>({10, 120, 120, 22});
+    const QColor derived = ShiftLightness(kFace, kBorder, 50, LightnessShift::Darken);
+    QVERIFY(derived != kBorder);
+    for (int round = 0; round < 2; ++round) { // a second round must not derive from the derived colour
+        group->setUseAdvColors(true);
+        edit->setUseAdvColors(true);
+        QCOMPARE(probes(group, {{{0, 60}, derived}}), QString());
+        QCOMPARE(probes(edit, {{{0, 0}, derived}}), QString());
+        QCOMPARE(group->ColorBorder(), kFlatBorder);
+        QCOMPARE(edit->ColorBorder(), kFlatBorder);
+        group->setUseAdvColors(false);
+        edit->setUseAdvColors(false);
+        QCOMPARE(probes(group, {{{0, 60}, kBorder}}), QString());
+        QCOMPARE(probes(edit, {{{0, 0}, kBorder}}), QString());
+    }
 }
 
 void TestFlatWidgets::buttonDragOutDoesNotClick()

@@ -247,9 +247,10 @@ void TestXPForm::activeAndInactiveLooks()
 void TestXPForm::captionButtonStates()
 {
     showWindow();
-    const auto closeFace = [&](int frame) {
-        return GetStripFrame(skinImage("XPFORM_CLOSE"), 3, frame, true).pixel(7, 2);
-    };
+    // The close strip holds three frames side by side: normal, pressed, hovered.
+    const QImage strip = skinImage("XPFORM_CLOSE");
+    const auto closeFace = [&](int frame) { return strip.pixel((frame - 1) * strip.width() / 3 + 7, 2); };
+    QVERIFY(closeFace(1) != closeFace(2) && closeFace(2) != closeFace(3));
     QTest::mouseMove(m_frame, QPoint(655, 12));
     QCOMPARE(m_frame->buttonState(), (CaptionButtonState{CloseButton, false}));
     QCOMPARE(m_frame->compose().pixel(651 + 7, 7 + 2), closeFace(3));
@@ -317,8 +318,19 @@ void TestXPForm::maximisedWindowStaysPut()
     QTest::mouseRelease(m_frame, Qt::LeftButton, {}, QPoint(130, 30));
     QCOMPARE(m_window->pos(), start);
     const TRect max = m_frame->buttonRects().max;
-    QCOMPARE(m_frame->compose().pixel(max.Left + 5, max.Top + 4),
-             GetStripFrame(skinImage("XPFORM_RESTORE"), 3, 1, true).pixel(5, 4));
+    // The button shows the first of the restore strip's three frames: every
+    // pixel where it differs from the maximise face (neither is see-through there).
+    const QImage restore = skinImage("XPFORM_RESTORE"), maximise = skinImage("XPFORM_MAX");
+    const QImage shown = m_frame->compose();
+    int differing = 0;
+    for (int y = 0; y < restore.height(); ++y)
+        for (int x = 0; x < restore.width() / 3; ++x)
+            if (restore.pixel(x, y) != maximise.pixel(x, y) && qAlpha(restore.pixel(x, y)) == 255
+                && restore.pixelColor(x, y) != QColor(255, 0, 255)) {
+                QCOMPARE(shown.pixel(max.Left + x, max.Top + y), restore.pixel(x, y));
+                ++differing;
+            }
+    QVERIFY(differing > 0);
 }
 
 void TestXPForm::neverSmallerThan100()
