@@ -9,22 +9,25 @@
 namespace {
 
 // An outline along the inside of the region (l, t, r, b), r and b exclusive,
-// with a corner ellipse of the given size, or square with 0.
+// with a corner ellipse of the given size, or square with 0. A rounded region
+// leaves out its right column and bottom row, which the callers' +1 makes up.
 void outline(QPainter &painter, int l, int t, int r, int b, int ellipse)
 {
-    const QRect box(l, t, r - l - 1, b - t - 1);
+    const int cut = ellipse > 0 ? 1 : 0;
+    const QRect box(l, t, r - l - 1 - cut, b - t - 1 - cut);
     if (ellipse > 0)
         painter.drawRoundedRect(box, ellipse / 2.0, ellipse / 2.0);
     else
         painter.drawRect(box);
 }
 
+// Rounded, like outline() it leaves out the right column and bottom row.
 QRegion roundedRegion(int l, int t, int r, int b, int ellipse)
 {
     if (ellipse <= 0)
         return QRegion(l, t, r - l, b - t);
     QPainterPath path;
-    path.addRoundedRect(QRectF(l, t, r - l, b - t), ellipse / 2.0, ellipse / 2.0);
+    path.addRoundedRect(QRectF(l, t, r - l - 1, b - t - 1), ellipse / 2.0, ellipse / 2.0);
     return QRegion(path.toFillPolygon().toPolygon());
 }
 

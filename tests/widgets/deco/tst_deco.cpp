@@ -47,14 +47,21 @@ void TestDeco::welcomePictureInItsFrame()
     picture.fill(QColor(0, 0, 255));
     framed.setPicture(picture);
     const QImage image = framed.compose();
-    // The shadow lies against the picture, the frame colour at the outside;
-    // pixels outside the rounded corner stay unpainted.
-    QCOMPARE(probesMatch(image, {{{7, 180}, QColor(128, 128, 128)}, {{8, 180}, QColor(0, 0, 255)},
-                                 {{200, 0}, QColor(236, 233, 216)}, {{200, 8}, QColor(128, 128, 128)},
-                                 {{200, 352}, QColor(128, 128, 128)}, {{436, 180}, QColor(128, 128, 128)}},
+    // On all four sides the shadow lies against the picture (8..434 by
+    // 9..350) and the rings mirror each other; the frame colour at the
+    // outside; pixels outside the rounded corner stay unpainted.
+    const QColor shadow(128, 128, 128), blue(0, 0, 255), face(236, 233, 216);
+    QCOMPARE(probesMatch(image, {{{7, 180}, shadow}, {{8, 180}, blue}, {{434, 180}, blue}, {{435, 180}, shadow},
+                                 {{200, 8}, shadow}, {{200, 9}, blue}, {{200, 350}, blue}, {{200, 351}, shadow},
+                                 {{200, 0}, face}, {{200, 359}, face}},
                          "framed"),
              QString());
+    for (int inset = 0; inset < 8; ++inset) {
+        QCOMPARE(image.pixel(inset, 180), image.pixel(442 - inset, 180));
+        QCOMPARE(image.pixel(200, inset), image.pixel(200, 359 - inset));
+    }
     QCOMPARE(qAlpha(image.pixel(0, 1)), 0);
+    QCOMPARE(qAlpha(image.pixel(442, 358)), 0);
 }
 
 void TestDeco::frameClamps_data()
