@@ -156,8 +156,18 @@ void TForm1::guarded(const std::function<void()> &action)
 {
     const bool outer = !std::exchange(m_handling, true);
     runGuarded(*m_services.dialogs, action);
-    if (outer)
+    if (outer) {
         m_handling = false;
+        keepKeysOnAnswer();
+    }
+}
+
+void TForm1::keepKeysOnAnswer()
+{
+    // During a run the keys belong to the answer: a clicked training button,
+    // or a box it opened, must not keep them.
+    if (FlatEdit2->isEnabled() && FlatEdit2->isVisible() && Panel1->isAncestorOf(QApplication::focusWidget()))
+        FlatEdit2->setFocus();
 }
 
 void TForm1::showModelText(TrainingText label, const QString &text)

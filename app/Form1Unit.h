@@ -175,6 +175,7 @@ private:
     void showModelText(TrainingText label, const QString &text);
     void showRunView(const RunView &view);
     void guarded(const std::function<void()> &action);
+    void keepKeysOnAnswer();
     void openRecord();
     void closeViewer();
     // The views of the client panel: one of the left area's panels beside

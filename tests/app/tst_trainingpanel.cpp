@@ -396,6 +396,11 @@ void TestTrainingPanel::endRequest()
                  (QStringList{"训练题数为：2道", "完成时间为：0秒", "正确题数为：0道"}));
     if (!terminations)
         QCOMPARE(f.Timer1->isActive(), started);
+    if (started && !terminations) { // the child types on: the next digit is the answer's
+        QVERIFY(f.FlatEdit2->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_8);
+        QCOMPARE(f.FlatEdit2->text(), QStringLiteral("8"));
+    }
 }
 
 void TestTrainingPanel::tickDuringEndQuestionWritesOnce()
