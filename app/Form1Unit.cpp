@@ -138,7 +138,11 @@ void TForm1::connectEvents()
     connect(&m_model, &TrainingModel::questionLinesChanged, FlatListBox1, &TFlatListBox::fillItems);
     connect(&m_model, &TrainingModel::answerLinesChanged, FlatListBox2, &TFlatListBox::fillItems);
     connect(&m_model, &TrainingModel::processLineAppended, FlatMemo1, &TFlatMemo::appendLine);
-    connect(&m_model, &TrainingModel::processLinesChanged, FlatMemo1, &TFlatMemo::setLines);
+    // The summary ends with the score: the list opens at its end.
+    connect(&m_model, &TrainingModel::processLinesChanged, FlatMemo1, [this](const QStringList &lines) {
+        FlatMemo1->setLines(lines);
+        FlatMemo1->showEnd();
+    });
     connect(&m_model, &TrainingModel::runViewChanged, this, &TForm1::showRunView);
     connect(&m_model, &TrainingModel::answerFocusRequested, this, [this] { FlatEdit2->setFocus(); });
 }

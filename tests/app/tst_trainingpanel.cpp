@@ -47,6 +47,7 @@ private slots:
     void endRequest_data();
     void endRequest();
     void tickDuringEndQuestionWritesOnce();
+    void summaryEndsInView();
     void failedRecordKeepsRunOnScreen();
     void hugeQuestionDoesNotFreeze();
 
@@ -58,7 +59,7 @@ private:
         m_fixture->writeBank(stem, questions, answers);
     }
     FormFixture::View view() const { return FormFixture::view(*m_form); }
-    void enterCountedRun();
+    void enterCountedRun(int questions = 2);
     void typeAnswer(const QString &text);
 
 };
@@ -287,13 +288,18 @@ void TestTrainingPanel::recordPathFixedAtStart()
     QCOMPARE(m_form->model().state().RecordPath, m_appDir->path() + "/job/2026-12-8-第1次.xl");
 }
 
-void TestTrainingPanel::enterCountedRun()
+void TestTrainingPanel::enterCountedRun(int questions)
 {
-    writeBank("make", {"1+1=", "2+3="}, {"2", "5"});
+    QStringList bank{"1+1=", "2+3="}, answers{"2", "5"};
+    for (int n = 3; n <= questions; ++n) {
+        bank.append(QString("%1+1=").arg(n));
+        answers.append(QString::number(n + 1));
+    }
+    writeBank("make", bank, answers);
     TForm1 &f = *m_form;
     pick(f.FlatComboBox1, 0);
     pick(f.FlatComboBox2, 1);
-    m_dialogs->inputs.append("2");
+    m_dialogs->inputs.append(QString::number(questions));
     press(f.FlatButton6);
     press(f.FlatButton1);
     QCOMPARE(FormFixture::view(*m_form), FormFixture::kTraining);
@@ -401,6 +407,24 @@ void TestTrainingPanel::endRequest()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_8);
         QCOMPARE(f.FlatEdit2->text(), QStringLiteral("8"));
     }
+}
+
+void TestTrainingPanel::summaryEndsInView()
+{
+    enterCountedRun(10);
+    TForm1 &f = *m_form;
+    press(f.FlatButton3);
+    for (int n = 0; n < 10; ++n)
+        typeAnswer("0");
+    QVERIFY(QMetaObject::invokeMethod(f.Timer1, "timeout"));
+    QVERIFY(f.FlatMemo1->isVisible());
+    QVERIFY(f.FlatMemo1->lines().last().startsWith(QStringLiteral("正确题数为：")));
+    // The score, the last line, shows whole.
+    QTextCursor end(f.FlatMemo1->document());
+    end.movePosition(QTextCursor::End);
+    const QRect line = f.FlatMemo1->cursorRect(end);
+    QVERIFY2(f.FlatMemo1->viewport()->rect().contains(line),
+             qPrintable(QString("line %1..%2, view 0..%3").arg(line.top()).arg(line.bottom()).arg(f.FlatMemo1->viewport()->height())));
 }
 
 void TestTrainingPanel::tickDuringEndQuestionWritesOnce()

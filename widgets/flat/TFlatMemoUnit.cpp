@@ -47,6 +47,12 @@ void TFlatMemo::appendLine(const QString &line)
     appendPlainText(shownLine(line));
 }
 
+void TFlatMemo::showEnd()
+{
+    QScrollBar *bar = verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
 void TFlatMemo::showLines(const LineStore &lines)
 {
     if (!isReadOnly() || (lines.size() <= kDocumentLineLimit && lines.byteSize() <= kDocumentByteLimit)) {

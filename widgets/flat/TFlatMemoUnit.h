@@ -28,6 +28,8 @@ public:
     QStringList lines() const;
     void setLines(const QStringList &lines);
     void appendLine(const QString &line);
+    // Scrolls the last line into view, whole.
+    void showEnd();
     // A read-only memo shows a big text through a list that draws only the
     // rows in sight, so that millions of lines open at once and are held
     // once; a small one is set as lines.
