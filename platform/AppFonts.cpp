@@ -21,6 +21,14 @@ void installSubstitutions()
     QGuiApplication::setFont(standard);
 }
 
+bool drawsWithOwnBitmaps(const QString &family, int devicePixels)
+{
+    // The Song face carries hand-made strikes for these sizes; the Kai face
+    // none.
+    return family != QStringLiteral("楷体_GB2312") && devicePixels >= kSmallestStrike
+           && devicePixels <= kLargestStrike;
+}
+
 QFont font(const QString &family, int pixelHeight, bool bold)
 {
     QFont f(family);
@@ -30,6 +38,13 @@ QFont font(const QString &family, int pixelHeight, bool bold)
     // a hundred glyphs of each face and size to measure them: 3 MB and a
     // good part of the start-up.
     f.setHintingPreference(QFont::PreferNoHinting);
+    // Small Chinese text smoothed from outlines comes out grey and soft: at
+    // the sizes of its strikes the face's own crisp bitmaps are drawn, and
+    // Latin text beside them is hinted to match.
+    if (drawsWithOwnBitmaps(family, qRound(pixelHeight * qGuiApp->devicePixelRatio()))) {
+        f.setStyleStrategy(QFont::NoAntialias);
+        f.setHintingPreference(QFont::PreferFullHinting);
+    }
     return f;
 }
 

@@ -78,9 +78,12 @@ app=""
 
 "$folder/numora-report" "$folder/job" &
 app=$!
-for _ in $(seq 100); do
+window=""
+for _ in $(seq 300); do
   window=$(xdotool search --onlyvisible --name '成绩册' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
   sleep 0.1
 done
+# import without a window would wait for a click for ever.
+[ -n "$window" ] || { echo "the report window did not appear" >&2; exit 1; }
 sleep 1.5
 shot report

@@ -53,6 +53,8 @@ private slots:
     void placesAndTexts();
     void fontsAndColours_data();
     void fontsAndColours();
+    void smallChineseTextIsDark_data();
+    void smallChineseTextIsDark();
     void stackingOrderOfClientPanel();
     void aboutTextsFit();
     void selectionPanelTabOrder();
@@ -217,6 +219,30 @@ void TestForm1::fontsAndColours()
     const QPalette::ColorRole role = qobject_cast<QLabel *>(control) ? QPalette::WindowText : QPalette::Text;
     if (colour != QColor(0, 0, 0))
         QCOMPARE(control->palette().color(role), colour);
+}
+
+void TestForm1::smallChineseTextIsDark_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("range caption, 11 pixels") << "Label20";
+    QTest::newRow("info caption, 16 pixels") << "Label11";
+    QTest::newRow("answer caption, 14 pixels") << "Label1";
+}
+
+// Black text drawn from the face's own bitmaps has black pixels; smoothed
+// outlines at these sizes were no darker than (68, 68, 66).
+void TestForm1::smallChineseTextIsDark()
+{
+    QFETCH(QString, name);
+    auto *label = m_form->findChild<QLabel *>(name);
+    QVERIFY(label);
+    label->setText(QStringLiteral("训练范围"));
+    const QImage image = label->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = qMin(darkest, qGray(image.pixel(x, y)));
+    QCOMPARE(darkest, 0);
 }
 
 void TestForm1::aboutTextsFit()

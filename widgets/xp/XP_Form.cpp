@@ -332,7 +332,9 @@ QImage TXP_Form::compose() const
 void TXP_Form::drawTitle(QPainter &painter, int x) const
 {
     QFont titleFont = m_useSystemFont ? QApplication::font("QMenu") : font();
-    titleFont.setHintingPreference(font().hintingPreference()); // rendered as the window's own text is
+    // Smooth and unhinted: hinting Chinese outlines wakes the auto-hinter,
+    // megabytes for one line of bold white text.
+    titleFont.setHintingPreference(QFont::PreferNoHinting);
     if (m_boldCaption) {
         titleFont.setBold(true);
         titleFont.setItalic(false);
