@@ -23,6 +23,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListView>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -162,6 +163,9 @@ void TForm1::createControls()
     }
     ListBox7->setModel(m_editor.questions());
     ListBox8->setModel(m_editor.answers());
+    // A question and its answer stay on one line: the lists scroll together.
+    for (auto [from, to] : {std::pair{ListBox7, ListBox8}, std::pair{ListBox8, ListBox7}})
+        connect(from->verticalScrollBar(), &QScrollBar::valueChanged, to->verticalScrollBar(), &QScrollBar::setValue);
     FlatEdit6 = add<TFlatEdit>(FlatPanel4, "FlatEdit6", {56, 270, 177, 22}, {.hint = "当前题目", .font = song(16), .tab = 2});
     Label19 = add<QLabel>(FlatPanel4, "Label19", {253, 270, 25, 25}, {.text = "=", .font = song(19, true)});
     FlatEdit7 = add<TFlatEdit>(FlatPanel4, "FlatEdit7", {288, 270, 89, 22}, {.hint = "当前题目答案", .font = song(16), .tab = 3});

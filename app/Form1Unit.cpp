@@ -420,12 +420,23 @@ void TForm1::ListBox8Click()
 
 void TForm1::FlatButton11Click()
 {
-    FlatEdit6->setWholeText(FlatEdit6->wholeText() + QStringLiteral("×"));
+    typeSign(QStringLiteral("×"));
 }
 
 void TForm1::FlatButton12Click()
 {
-    FlatEdit6->setWholeText(FlatEdit6->wholeText() + QStringLiteral("÷"));
+    typeSign(QStringLiteral("÷"));
+}
+
+void TForm1::typeSign(const QString &sign)
+{
+    // As if typed: at the cursor, and the typing goes on in the field. A
+    // field showing a cut line gets the sign at the end of the whole line.
+    if (FlatEdit6->wholeText() == FlatEdit6->text())
+        FlatEdit6->insert(sign);
+    else
+        FlatEdit6->setWholeText(FlatEdit6->wholeText() + sign);
+    FlatEdit6->setFocus();
 }
 
 void TForm1::FlatButton13Click()

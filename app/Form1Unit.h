@@ -176,6 +176,7 @@ private:
     void showRunView(const RunView &view);
     void guarded(const std::function<void()> &action);
     void keepKeysOnAnswer();
+    void typeSign(const QString &sign);
     void openRecord();
     void closeViewer();
     // The views of the client panel: one of the left area's panels beside

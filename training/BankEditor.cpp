@@ -1,6 +1,7 @@
 #include "training/BankEditor.h"
 
 #include "text/Errors.h"
+#include "training/Numbers.h"
 
 namespace {
 
@@ -55,8 +56,24 @@ void BankEditor::pickRow(int row)
     }
 }
 
+namespace {
+
+// A run reads every answer line as a number: one it cannot read never gets in.
+void refuseNonNumber(const QString &answer, const QString &action)
+{
+    try {
+        Numbers::answerValue(answer);
+    } catch (const ConvertError &) {
+        const QString shown = answer.size() > 40 ? answer.left(40) + QStringLiteral("…") : answer;
+        throw NumoraError(QStringLiteral("答案“%1”不是一个数，这道题没有%2。").arg(shown, action));
+    }
+}
+
+} // namespace
+
 void BankEditor::add(const QString &question, const QString &answer)
 {
+    refuseNonNumber(answer, QStringLiteral("添加"));
     m_questions.appendLine(question);
     m_answers.appendLine(answer);
     m_modified = true;
@@ -68,6 +85,7 @@ void BankEditor::modify(const QString &question, const QString &answer)
     const int row = m_rememberedRow;
     if (row < 0 || row >= m_questions.rowCount() || row >= m_answers.rowCount())
         return;
+    refuseNonNumber(answer, QStringLiteral("修改"));
     m_questions.replaceLine(row, question);
     m_answers.replaceLine(row, answer);
     m_modified = true;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QListView>
+#include <QScrollBar>
 #include <QStringListModel>
 
 class TestEditorPanel : public QObject
@@ -17,7 +18,9 @@ private slots:
     void cleanup() { m_fixture.reset(); }
 
     void opensWithFileRows();
-    void signButtonsAppendToQuestion();
+    void signButtonsTypeAtTheCursor();
+    void listsScrollTogether();
+    void answerThatIsNoNumberIsRefused();
     void clickingRowFillsFieldsAndEnablesButtons();
     void arrowKeysPickRows();
     void focusByTabPicksNothing();
@@ -62,16 +65,47 @@ void TestEditorPanel::opensWithFileRows()
     QVERIFY(!form().FlatButton15->isEnabled());
 }
 
-void TestEditorPanel::signButtonsAppendToQuestion()
+void TestEditorPanel::signButtonsTypeAtTheCursor()
 {
     open();
+    TFlatEdit *field = form().FlatEdit6;
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_8);
     FormFixture::press(form().FlatButton11);
+    QVERIFY(field->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), "7=");
+    QCOMPARE(field->text(), QStringLiteral("8×7="));
+    field->setCursorPosition(1);
     FormFixture::press(form().FlatButton12);
-    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("×÷"));
-    form().FlatEdit6->setText("12");
-    form().FlatEdit6->setCursorPosition(0); // the sign goes at the end all the same
-    FormFixture::press(form().FlatButton11);
-    QCOMPARE(form().FlatEdit6->text(), QStringLiteral("12×"));
+    QCOMPARE(field->text(), QStringLiteral("8÷×7="));
+}
+
+void TestEditorPanel::listsScrollTogether()
+{
+    QStringList questions, answers;
+    for (int n = 0; n < 100; ++n) {
+        questions.append(QString("%1+1=").arg(n));
+        answers.append(QString::number(n + 1));
+    }
+    m_fixture->writeBank("make", questions, answers);
+    open();
+    for (QListView *list : {form().ListBox7, form().ListBox8}) // laid out after a pass of the event loop
+        QTRY_VERIFY(list->verticalScrollBar()->maximum() > 40);
+    form().ListBox8->verticalScrollBar()->setValue(40);
+    QCOMPARE(form().ListBox7->verticalScrollBar()->value(), 40);
+    form().ListBox7->scrollToBottom();
+    QCOMPARE(form().ListBox8->verticalScrollBar()->value(), form().ListBox7->verticalScrollBar()->value());
+    QVERIFY(form().ListBox8->verticalScrollBar()->value() > 40);
+}
+
+void TestEditorPanel::answerThatIsNoNumberIsRefused()
+{
+    open();
+    form().FlatEdit6->setText("5×5=");
+    form().FlatEdit7->setText("abc");
+    FormFixture::press(form().FlatButton13);
+    QCOMPARE(m_fixture->dialogs.errors, QStringList{"答案“abc”不是一个数，这道题没有添加。"});
+    QCOMPARE(rows(form().ListBox8), (QStringList{"2", "6", "2"}));
 }
 
 void TestEditorPanel::clickingRowFillsFieldsAndEnablesButtons()

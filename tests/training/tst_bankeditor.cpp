@@ -21,6 +21,8 @@ private slots:
     void pickWithoutPartnerRow_data();
     void pickWithoutPartnerRow();
     void addAppendsAtEndAsTyped();
+    void answerThatIsNoNumberIsRefused_data();
+    void answerThatIsNoNumberIsRefused();
     void modifyWritesRememberedRow();
     void modifyPastEndChangesNothing();
     void deleteTwiceRemovesMovedUpRow();
@@ -60,7 +62,7 @@ void TestBankEditor::opensBothFilesRowByRow()
     m_editor->open();
     QCOMPARE(questions(), (QStringList{"1+1=", "2×3=", "8÷4="}));
     QCOMPARE(answers(), (QStringList{"2", "6", "2"}));
-    m_editor->add("x", "y");
+    m_editor->add("x", "1");
     m_editor->open(); // reloads from the files
     QCOMPARE(questions().size(), 3);
 }
@@ -139,12 +141,38 @@ void TestBankEditor::addAppendsAtEndAsTyped()
 {
     m_editor->open();
     m_editor->pickRow(1);
-    m_editor->add("", "");
-    m_editor->add("5×5=", "twenty-five");
-    m_editor->add("5×5=", "twenty-five");
-    QCOMPARE(questions(), (QStringList{"1+1=", "2×3=", "8÷4=", "", "5×5=", "5×5="}));
-    QCOMPARE(answers(), (QStringList{"2", "6", "2", "", "twenty-five", "twenty-five"}));
+    m_editor->add("", "0");
+    m_editor->add("5×5=", "25");
+    m_editor->add("5×5=", " 25");
+    m_editor->add("7÷2=", "3.5");
+    QCOMPARE(questions(), (QStringList{"1+1=", "2×3=", "8÷4=", "", "5×5=", "5×5=", "7÷2="}));
+    QCOMPARE(answers(), (QStringList{"2", "6", "2", "0", "25", " 25", "3.5"}));
     QCOMPARE(m_editor->rememberedRow(), 1);
+}
+
+void TestBankEditor::answerThatIsNoNumberIsRefused_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("word") << "abc";
+    QTest::newRow("empty") << "";
+    QTest::newRow("number and more") << "25道";
+}
+
+void TestBankEditor::answerThatIsNoNumberIsRefused()
+{
+    QFETCH(QString, answer);
+    m_editor->open();
+    m_editor->pickRow(1);
+    QVERIFY_THROWS_EXCEPTION(NumoraError, m_editor->add("5×5=", answer));
+    try {
+        m_editor->modify("5×5=", answer);
+        QFAIL("modified");
+    } catch (const NumoraError &error) {
+        QCOMPARE(error.text(), QStringLiteral("答案“%1”不是一个数，这道题没有修改。").arg(answer));
+    }
+    QCOMPARE(questions(), (QStringList{"1+1=", "2×3=", "8÷4="}));
+    QCOMPARE(answers(), (QStringList{"2", "6", "2"}));
+    QVERIFY(!m_editor->modified());
 }
 
 void TestBankEditor::modifyWritesRememberedRow()
@@ -200,13 +228,13 @@ void TestBankEditor::deletePastEndRemovesNothing()
 void TestBankEditor::saveWritesBothFilesWhole()
 {
     m_editor->open();
-    m_editor->add("", "");
+    m_editor->add("", "0");
     m_editor->add("9÷3=", "3");
     m_editor->save();
     QFile questionFile(m_dir->filePath("data/make.tm"));
     QVERIFY(questionFile.open(QIODevice::ReadOnly));
     QCOMPARE(questionFile.readAll(), QByteArray("1+1=\r\n2\xA1\xC1" "3=\r\n8\xA1\xC2" "4=\r\n\r\n9\xA1\xC2" "3=\r\n"));
-    QCOMPARE(fileLines("make.da"), (QStringList{"2", "6", "2", "", "3"}));
+    QCOMPARE(fileLines("make.da"), (QStringList{"2", "6", "2", "0", "3"}));
     QCOMPARE(QDir(m_dir->filePath("data")).entryList(QDir::Files).size(), 2); // no temporary files left
 }
 
@@ -257,7 +285,7 @@ void TestBankEditor::editsMarkTheBankModified()
     QVERIFY(m_editor->modified());
     m_editor->save();
     QVERIFY(!m_editor->modified());
-    m_editor->add("", "");
+    m_editor->add("", "0");
     QVERIFY(m_editor->modified());
     m_editor->open();
     QVERIFY(!m_editor->modified());
