@@ -33,6 +33,9 @@ QFont song(int px, bool bold = false) { return AppFonts::font(QStringLiteral("�
 QFont kai(int px, bool bold = false) { return AppFonts::font(QStringLiteral("楷体_GB2312"), px, bold); }
 QFont arial(int px) { return AppFonts::font(QStringLiteral("Arial"), px); }
 
+// Room around the hint inside its sunken panel.
+constexpr int kHintPanelPadding = 10;
+
 const QString kUpgradeUrl = QStringLiteral("http://www.numora.example/rjxz");
 // Short enough for the about panel's links and memo lines.
 const QString kSupportSite = QStringLiteral("www.numora.example");
@@ -266,6 +269,12 @@ void TForm1::createControls()
     };
     for (const auto &[control, name] : unnamed)
         control->setAccessibleName(name);
+
+    // The hint panel keeps its width but takes the longest hint whole.
+    int widest = 0;
+    for (const QWidget *control : findChildren<QWidget *>())
+        widest = std::max(widest, StatusPanel0->fontMetrics().horizontalAdvance(control->toolTip()));
+    StatusPanel0->setFixedWidth(std::max(StatusPanel0->width(), widest + kHintPanelPadding));
 
     XP_Form1->setClientPanel(Panel2);
     lowerGraphicControls(this);

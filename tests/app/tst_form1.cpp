@@ -65,6 +65,7 @@ private slots:
     void hintsAreInherited_data();
     void hintsAreInherited();
     void hintLineWritesOnlyChanges();
+    void everyHintFits();
 
 private:
     View view() const;
@@ -109,7 +110,7 @@ void TestForm1::windowFrame()
     QVERIFY(m_form->XP_Form1->buttonRects().max.isNull());
     QCOMPARE(m_form->StatusBar1->geometry(), QRect(0, 373, 668, 19));
     QCOMPARE(m_form->statusHint(), QStringLiteral("欢迎使用！"));
-    QCOMPARE(m_form->StatusPanel0->width(), 100);
+    QCOMPARE(m_form->StatusPanel0->width(), 120); // 100, widened for the longest hint
     QCOMPARE(m_form->Timer1->interval(), 1000);
     QVERIFY(!m_form->Timer1->isActive());
     QCOMPARE(view(), FormFixture::kStart);
@@ -410,6 +411,16 @@ void TestForm1::hintsAreInherited()
     if (auto *box = qobject_cast<QComboBox *>(control))
         control = box->lineEdit();
     QCOMPARE(HintLine::inheritedHint(control), hint);
+}
+
+void TestForm1::everyHintFits()
+{
+    QLabel *line = m_form->StatusPanel0;
+    QVERIFY(line->width() >= 100);
+    for (const QWidget *control : m_form->findChildren<QWidget *>()) {
+        const QString hint = control->toolTip();
+        QVERIFY2(line->fontMetrics().horizontalAdvance(hint) <= line->contentsRect().width(), qPrintable(hint));
+    }
 }
 
 void TestForm1::hintLineWritesOnlyChanges()
