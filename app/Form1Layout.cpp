@@ -137,7 +137,8 @@ void TForm1::createControls()
     FlatMemo2->setReadOnly(true);
     FlatMemo2->setLineWrapMode(QPlainTextEdit::NoWrap);
     FlatMemo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    FlatMemo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FlatMemo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    FlatMemo2->setColumnSeparator(QStringLiteral("    ")); // a record's parts: number, sum, mark
 
     FlatPanel5 = add<TFlatPanel>(Panel2, "FlatPanel5", {8, 14, 430, 343}, {.hint = "软件信息窗口", .tab = 6, .visible = false});
     FlatPanel7 = add<TFlatPanel>(FlatPanel5, "FlatPanel7", {3, 3, 226, 165}, {.hint = "版权申明", .tab = 0});

@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QScrollBar>
 #include <QLabel>
+#include <QTextBlock>
 
 class TestRecordViewer : public QObject
 {
@@ -21,6 +22,7 @@ private slots:
     void showsRecordLineByLine_data();
     void showsRecordLineByLine();
     void openCloseOpenAnother();
+    void marksLineUp();
     void unreadableFileEmptiesMemo();
     void bigRecordOpensAtOnceAndWhole();
 
@@ -103,6 +105,25 @@ void TestRecordViewer::openCloseOpenAnother()
     query(m_fixture->path("job/b.xl"));
     QCOMPARE(form().FlatMemo2->lines(), QStringList{"second"});
     QCOMPARE(form().Label8->text(), QStringLiteral("b.xl"));
+}
+
+void TestRecordViewer::marksLineUp()
+{
+    const QStringList lines{"第1题    1+1=2    √", "第10题    12+34=46    ×", "第2题    题目    ×", "训练题数为：10道"};
+    TextFile::writeLines(m_fixture->path("job/a.xl"), lines);
+    query(m_fixture->path("job/a.xl"));
+    TFlatMemo *memo = form().FlatMemo2;
+    QCOMPARE(memo->lines(), lines);
+    const auto x = [&](int block, const QString &part) {
+        const QTextBlock line = memo->document()->findBlockByNumber(block);
+        QTextCursor cursor(line);
+        cursor.setPosition(line.position() + int(line.text().indexOf(part)));
+        return memo->cursorRect(cursor).x();
+    };
+    QCOMPARE(x(0, "√"), x(1, "×"));
+    QCOMPARE(x(2, "×"), x(1, "×"));
+    QCOMPARE(x(0, "1+1"), x(1, "12+34"));
+    QTRY_VERIFY(!memo->horizontalScrollBar()->isVisible()); // the lines fit
 }
 
 void TestRecordViewer::unreadableFileEmptiesMemo()

@@ -28,8 +28,28 @@ QStringList TFlatMemo::lines() const
     if (document()->isEmpty())
         return result;
     for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
-        result.append(block.text());
+        result.append(m_separator.isEmpty() ? block.text() : block.text().replace(u'\t', m_separator));
     return result;
+}
+
+QList<qreal> columnStops(const QStringList &lines, const QString &separator, const QFontMetricsF &metrics)
+{
+    QList<qreal> widths;
+    for (const QString &line : lines) {
+        const QStringList parts = line.split(separator);
+        for (qsizetype column = 0; column + 1 < parts.size(); ++column) {
+            if (widths.size() <= column)
+                widths.append(0);
+            widths[column] = std::max(widths[column], metrics.horizontalAdvance(parts.at(column)));
+        }
+    }
+    QList<qreal> stops;
+    qreal x = 0;
+    for (const qreal width : widths) {
+        x += width + metrics.horizontalAdvance(separator);
+        stops.append(x);
+    }
+    return stops;
 }
 
 void TFlatMemo::setLines(const QStringList &lines)
@@ -39,6 +59,16 @@ void TFlatMemo::setLines(const QStringList &lines)
     shown.reserve(lines.size());
     for (const QString &line : lines)
         shown.append(shownLine(line));
+    if (!m_separator.isEmpty()) {
+        QTextOption option = document()->defaultTextOption();
+        QList<QTextOption::Tab> tabs;
+        for (const qreal stop : columnStops(shown, m_separator, QFontMetricsF(font())))
+            tabs.append(QTextOption::Tab(stop, QTextOption::LeftTab));
+        option.setTabs(tabs);
+        document()->setDefaultTextOption(option);
+        for (QString &line : shown)
+            line.replace(m_separator, QStringLiteral("\t"));
+    }
     setPlainText(shown.join(u'\n'));
 }
 

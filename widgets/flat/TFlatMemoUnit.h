@@ -6,10 +6,15 @@
 #include <QPlainTextEdit>
 
 class LineListModel;
+class QFontMetricsF;
 class QListView;
 
 // A multi-line edit with the flat edit's 3-pixel frame; its text is handled
 // as a list of lines.
+// Where the columns of lines split by separator start: each column as wide as
+// its widest part, then the separator's own width.
+QList<qreal> columnStops(const QStringList &lines, const QString &separator, const QFontMetricsF &metrics);
+
 class TFlatMemo : public QPlainTextEdit, public FlatFramed
 {
     Q_OBJECT
@@ -30,6 +35,9 @@ public:
     void appendLine(const QString &line);
     // Scrolls the last line into view, whole.
     void showEnd();
+    // Lines whose parts the separator splits show them in aligned columns;
+    // lines() gives them back as they were.
+    void setColumnSeparator(const QString &separator) { m_separator = separator; }
     // A read-only memo shows a big text through a list that draws only the
     // rows in sight, so that millions of lines open at once and are held
     // once; a small one is set as lines.
@@ -49,6 +57,7 @@ private:
     void setBigText(const LineStore &lines);
     static bool sameKind(const QWidget *w) { return qobject_cast<const TFlatMemo *>(w) != nullptr; }
 
+    QString m_separator;
     QListView *m_bigView = nullptr;
     LineListModel *m_bigModel = nullptr;
 };
