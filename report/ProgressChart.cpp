@@ -4,22 +4,38 @@
 #include <QFileInfo>
 
 #include <QChart>
-#include <QDateTimeAxis>
+#include <QCategoryAxis>
 #include <QLineSeries>
 #include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
-// Runs of one day lie apart by their number, so that each keeps its point.
-QDateTime placeOf(const RecordedRun &run)
-{
-    return QDateTime(run.date, QTime(8, 0)).addSecs(qint64(run.runNumber) * 20 * 60);
-}
+// Runs of one day lie apart by their number, the first on the day's tick,
+// so that each keeps its point.
+constexpr double kRunSpacing = 1.0 / 72;
 
 } // namespace
+
+double dayPosition(const RecordedRun &run, QDate origin)
+{
+    return double(origin.daysTo(run.date)) + std::max(0, run.runNumber - 1) * kRunSpacing;
+}
+
+QList<DayTick> dayTicks(QDate first, QDate last, int maxTicks)
+{
+    // One day of room on either side; whole days only, never two alike.
+    const qint64 span = first.daysTo(last) + 2;
+    const qint64 step = std::max<qint64>(1, (span + maxTicks - 1) / maxTicks);
+    const QString format = first.year() == last.year() ? QStringLiteral("M-d") : QStringLiteral("yyyy-M-d");
+    QList<DayTick> ticks;
+    for (qint64 day = -1; day <= span - 1; day += step)
+        ticks.append({double(day), first.addDays(day).toString(format)});
+    return ticks;
+}
 
 ProgressChart::ProgressChart(QWidget *parent)
     : QChartView(parent)
@@ -32,7 +48,7 @@ ProgressChart::ProgressChart(QWidget *parent)
 void ProgressChart::setRuns(QList<RecordedRun> runs)
 {
     std::stable_sort(runs.begin(), runs.end(), [](const RecordedRun &a, const RecordedRun &b) {
-        return placeOf(a) < placeOf(b);
+        return std::pair(a.date, a.runNumber) < std::pair(b.date, b.runNumber);
     });
     auto *chart = new QChart;
     chart->setTitle(QStringLiteral("正确率和速度"));
@@ -42,8 +58,9 @@ void ProgressChart::setRuns(QList<RecordedRun> runs)
     auto *pace = new QLineSeries;
     pace->setName(QString::fromUtf8(kPaceName));
     double fastest = 10;
+    const QDate origin = runs.isEmpty() ? QDate::currentDate() : runs.first().date;
     for (const RecordedRun &run : std::as_const(runs)) {
-        const qreal x = placeOf(run).toMSecsSinceEpoch();
+        const qreal x = dayPosition(run, origin);
         accuracy->append(x, run.accuracy() * 100);
         pace->append(x, run.pace());
         fastest = std::max(fastest, run.pace());
@@ -51,22 +68,26 @@ void ProgressChart::setRuns(QList<RecordedRun> runs)
     for (QLineSeries *series : {accuracy, pace}) {
         series->setPointsVisible(true);
         chart->addSeries(series);
-        connect(series, &QLineSeries::hovered, this, [series](const QPointF &point, bool over) {
+        connect(series, &QLineSeries::hovered, this, [series, origin](const QPointF &point, bool over) {
             if (!over) {
                 QToolTip::hideText();
                 return;
             }
-            const QDateTime when = QDateTime::fromMSecsSinceEpoch(qint64(point.x()));
+            const QDate when = origin.addDays(qint64(std::floor(point.x())));
             QToolTip::showText(QCursor::pos(), QStringLiteral("%1  %2：%3")
-                                                   .arg(when.date().toString(QStringLiteral("yyyy-MM-dd")),
+                                                   .arg(when.toString(QStringLiteral("yyyy-MM-dd")),
                                                         series->name(), QString::number(point.y(), 'f', 1)));
         });
     }
-    auto *time = new QDateTimeAxis;
-    time->setFormat(QStringLiteral("M-d"));
+    auto *time = new QCategoryAxis;
     time->setTitleText(QStringLiteral("日期"));
-    if (!runs.isEmpty())
-        time->setRange(placeOf(runs.first()).addDays(-1), placeOf(runs.last()).addDays(1));
+    time->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const QDate last = runs.isEmpty() ? origin : runs.last().date;
+    const QList<DayTick> ticks = dayTicks(origin, last);
+    for (const DayTick &tick : ticks)
+        time->append(tick.label, tick.x);
+    time->setStartValue(-1);
+    time->setRange(-1, std::max(ticks.last().x, double(origin.daysTo(last) + 1)));
     auto *percent = new QValueAxis;
     percent->setRange(0, 100);
     percent->setLabelFormat(QStringLiteral("%d"));

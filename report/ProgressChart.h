@@ -4,6 +4,19 @@
 
 #include <QChartView>
 
+// Where a run stands on the chart's day axis, counted from origin.
+double dayPosition(const RecordedRun &run, QDate origin);
+
+// The date axis's ticks: whole days from the day before first to the day
+// after last, at most maxTicks, labelled M-d, with the year when the dates
+// span years.
+struct DayTick
+{
+    double x;
+    QString label;
+};
+QList<DayTick> dayTicks(QDate first, QDate last, int maxTicks = 8);
+
 // Accuracy and pace of every run over time, with the values under the
 // pointer shown as a tip.
 class ProgressChart : public QChartView

@@ -7,6 +7,8 @@
 #include "training/MistakeBook.h"
 #include "text/TextFile.h"
 
+#include <algorithm>
+
 #include <QCommandLineParser>
 #include <QDir>
 
@@ -89,7 +91,11 @@ int run(const QStringList &arguments, const QString &programFolder)
     for (const SkippedFile &file : collection.skipped)
         tell(QStringLiteral("跳过 %1：%2").arg(file.path, file.reason));
     const QList<Mistake> mistakes = MistakeBook::collect(collection.runs);
-    tell(QStringLiteral("%1 次训练，%2 道错题").arg(collection.runs.size()).arg(mistakes.size()));
+    const auto mastered = std::count_if(mistakes.begin(), mistakes.end(), [](const Mistake &m) { return m.mastered(); });
+    tell(QStringLiteral("%1 次训练，%2 道错题，%3 道已掌握")
+             .arg(collection.runs.size())
+             .arg(mistakes.size() - mastered)
+             .arg(mastered));
 
     bool written = true;
     if (parser.isSet(csv)) {

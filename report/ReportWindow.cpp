@@ -65,7 +65,8 @@ void fill(QStandardItemModel *model, const QStringList &headers, const QList<Rep
 ReportWindow::ReportWindow(QString programFolder, UserDialogs *dialogs, QWidget *parent)
     : QMainWindow(parent), m_programFolder(std::move(programFolder)), m_dialogs(dialogs),
       m_runs(new QStandardItemModel(this)),
-      m_mistakeRows(new QStandardItemModel(this)), m_skippedRows(new QStandardItemModel(this))
+      m_mistakeRows(new QStandardItemModel(this)), m_masteredRows(new QStandardItemModel(this)),
+      m_skippedRows(new QStandardItemModel(this))
 {
     setWindowTitle(QStringLiteral("Numora 成绩册"));
     resize(900, 640);
@@ -81,7 +82,8 @@ ReportWindow::ReportWindow(QString programFolder, UserDialogs *dialogs, QWidget 
     auto *mistakesLayout = new QVBoxLayout(mistakesPage);
     auto *explanation = new QLabel(QStringLiteral("错题本列出每一道至少答错过一次的题，答错次数最多的在前。"
                                                   "勾选要练习的题，按“练习错题”把它们写成自制题库，"
-                                                  "在训练程序里选“1、自制题库”就能反复练习。"),
+                                                  "在训练程序里选“1、自制题库”就能反复练习。"
+                                                  "答错以后又连续答对两次的题算“已掌握”，列在下面，不再练习。"),
                                    mistakesPage);
     explanation->setWordWrap(true);
     m_mistakeTable = sortableTable(m_mistakeRows, mistakesPage);
@@ -96,9 +98,12 @@ ReportWindow::ReportWindow(QString programFolder, UserDialogs *dialogs, QWidget 
     buttons->addStretch();
     buttons->addWidget(m_restoreButton);
     buttons->addWidget(m_practiceButton);
+    m_masteredTable = sortableTable(m_masteredRows, mistakesPage);
     mistakesLayout->addWidget(explanation);
-    mistakesLayout->addWidget(m_mistakeTable);
+    mistakesLayout->addWidget(m_mistakeTable, 3);
     mistakesLayout->addLayout(buttons);
+    mistakesLayout->addWidget(new QLabel(QStringLiteral("已掌握"), mistakesPage));
+    mistakesLayout->addWidget(m_masteredTable, 1);
     tabs->addTab(mistakesPage, QStringLiteral("错题本"));
     tabs->addTab(sortableTable(m_skippedRows, tabs), QStringLiteral("跳过的文件"));
     setCentralWidget(tabs);
@@ -195,32 +200,41 @@ void ReportWindow::showCollection()
 {
     m_progress->hide();
     m_mistakes = MistakeBook::collect(m_collection.runs);
-    QList<ReportRow> runRows, mistakeRows, skippedRows;
+    QList<ReportRow> runRows, mistakeRows, masteredRows, skippedRows;
+    QList<int> practisedPlaces; // in m_mistakes
     for (const RecordedRun &run : std::as_const(m_collection.runs))
         runRows.append(ReportTables::runRow(run));
-    for (const Mistake &mistake : std::as_const(m_mistakes))
-        mistakeRows.append(ReportTables::mistakeRow(mistake));
+    for (int place = 0; place < m_mistakes.size(); ++place) {
+        const Mistake &mistake = m_mistakes.at(place);
+        (mistake.mastered() ? masteredRows : mistakeRows).append(ReportTables::mistakeRow(mistake));
+        if (!mistake.mastered())
+            practisedPlaces.append(place);
+    }
     for (const SkippedFile &file : std::as_const(m_collection.skipped))
         skippedRows.append({{file.path, file.path}, {file.reason, file.reason}});
     for (const QString &folder : std::as_const(m_collection.unreadableFolders))
         skippedRows.append({{folder, folder}, {QStringLiteral("文件夹无法读取"), QString()}});
     fill(m_runs, ReportTables::runHeaders(), runRows);
     fill(m_mistakeRows, ReportTables::mistakeHeaders(), mistakeRows);
+    fill(m_masteredRows, ReportTables::mistakeHeaders(), masteredRows);
     fill(m_skippedRows, {QStringLiteral("文件"), QStringLiteral("原因")}, skippedRows);
     for (int row = 0; row < m_mistakeRows->rowCount(); ++row) {
         QStandardItem *item = m_mistakeRows->item(row, 0);
-        item->setData(row, Qt::UserRole + 1); // its place in m_mistakes
-        item->setCheckable(m_mistakes.at(row).practicable());
-        item->setCheckState(m_mistakes.at(row).practicable() ? Qt::Checked : Qt::Unchecked);
+        const int place = practisedPlaces.at(row);
+        item->setData(place, Qt::UserRole + 1);
+        item->setCheckable(m_mistakes.at(place).practicable());
+        item->setCheckState(m_mistakes.at(place).practicable() ? Qt::Checked : Qt::Unchecked);
     }
     m_runTable->sortByColumn(0, Qt::AscendingOrder);
     m_mistakeTable->sortByColumn(-1, Qt::AscendingOrder); // most-missed first, as collected
+    m_masteredTable->sortByColumn(-1, Qt::AscendingOrder);
     m_chart->setRuns(m_collection.runs);
     m_practiceButton->setEnabled(!chosenMistakes().isEmpty());
     m_restoreButton->setEnabled(MistakeBook::canRestoreTeacherBank(m_programFolder));
-    m_status->setText(QStringLiteral("%1 次训练，%2 道错题，跳过 %3 个文件")
+    m_status->setText(QStringLiteral("%1 次训练，%2 道错题，%3 道已掌握，跳过 %4 个文件")
                           .arg(m_collection.runs.size())
-                          .arg(m_mistakes.size())
+                          .arg(m_mistakeRows->rowCount())
+                          .arg(m_masteredRows->rowCount())
                           .arg(m_collection.skipped.size() + m_collection.unreadableFolders.size()));
 }
 

@@ -42,6 +42,7 @@ public:
 
     QTableView *runTable() const { return m_runTable; }
     QTableView *mistakeTable() const { return m_mistakeTable; }
+    QTableView *masteredTable() const { return m_masteredTable; }
     ProgressChart *chart() const { return m_chart; }
     QPushButton *practiceButton() const { return m_practiceButton; }
     QPushButton *restoreButton() const { return m_restoreButton; }
@@ -73,9 +74,11 @@ private:
     QList<QFuture<RunCollection>> m_abandonedReadings;
     QStandardItemModel *m_runs;
     QStandardItemModel *m_mistakeRows;
+    QStandardItemModel *m_masteredRows;
     QStandardItemModel *m_skippedRows;
     QTableView *m_runTable;
     QTableView *m_mistakeTable;
+    QTableView *m_masteredTable;
     ProgressChart *m_chart;
     QPushButton *m_practiceButton;
     QPushButton *m_restoreButton;

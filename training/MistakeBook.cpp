@@ -28,11 +28,14 @@ QList<Mistake> collect(QList<RecordedRun> runs)
                 continue; // no question to practise
             if (answer.right) {
                 ++rightOnly[answer.question];
+                if (const auto found = byQuestion.find(answer.question); found != byQuestion.end())
+                    ++found->rightSinceLastWrong;
                 continue;
             }
             Mistake &mistake = byQuestion[answer.question];
             mistake.question = answer.question;
             ++mistake.wrong;
+            mistake.rightSinceLastWrong = 0;
             mistake.lastWrong = answer.typed;
         }
     }
@@ -112,7 +115,7 @@ int writePracticeBank(const QString &appDir, const QList<Mistake> &mistakes, con
 {
     QStringList questions, answers;
     for (const Mistake &mistake : mistakes) {
-        if (!mistake.practicable())
+        if (!mistake.practicable() || mistake.mastered())
             continue;
         questions.append(mistake.question);
         answers.append(mistake.rightValue());

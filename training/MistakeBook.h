@@ -17,9 +17,13 @@ struct Mistake
     int right = 0;
     QString lastWrong;              // the latest wrong answer typed
     std::optional<Fraction> value;  // its right value, when it can be worked out
+    int rightSinceLastWrong = 0;    // right answers in a row after the latest wrong one
 
     // What the practice bank can ask: a value a child can type exactly.
     bool practicable() const { return value && value->terminates(); }
+    // Right twice in a row after its last mistake: kept, but no longer practised.
+    bool mastered() const { return rightSinceLastWrong >= kMasteredAfter; }
+    static constexpr int kMasteredAfter = 2;
     QString rightValue() const { return value ? value->toDecimal() : QString(); }
 };
 
@@ -28,7 +32,7 @@ namespace MistakeBook {
 // Most-missed first, then the fewest right answers, then by question.
 QList<Mistake> collect(QList<RecordedRun> runs);
 
-// Writes the practicable mistakes as the custom bank of appDir and returns
+// Writes the practicable mistakes not yet mastered as the custom bank of appDir and returns
 // how many questions were written; throws NumoraError. The teacher's own
 // bank is kept as make.tm.bak and make.da.bak until it is put back: a
 // practice bank written here is replaced without a copy, and an older copy

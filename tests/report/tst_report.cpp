@@ -23,6 +23,9 @@ private slots:
     void csvBytes();
     void commandLineExitCodes_data();
     void commandLineExitCodes();
+    void dateTicks_data();
+    void dateTicks();
+    void runsSitOnTheirDays();
     void windowFillsTableChartAndMistakes();
     void restoreButtonPutsTheTeachersBankBack();
     void newFoldersAbandonTheReadingUnderWay();
@@ -93,6 +96,55 @@ void TestReport::commandLineExitCodes()
     }
 }
 
+void TestReport::dateTicks_data()
+{
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<QList<double>>("positions");
+    QTest::newRow("one day") << QDate(2026, 12, 8) << QDate(2026, 12, 8) << QStringList{"12-7", "12-8", "12-9"}
+                             << QList<double>{-1, 0, 1};
+    QTest::newRow("four dates") << QDate(2026, 12, 1) << QDate(2026, 12, 4)
+                                << QStringList{"11-30", "12-1", "12-2", "12-3", "12-4", "12-5"}
+                                << QList<double>{-1, 0, 1, 2, 3, 4};
+    QTest::newRow("a month: every fourth day") << QDate(2026, 11, 1) << QDate(2026, 11, 30)
+                                               << QStringList{"10-31", "11-4", "11-8", "11-12", "11-16", "11-20", "11-24", "11-28"}
+                                               << QList<double>{-1, 3, 7, 11, 15, 19, 23, 27};
+    QTest::newRow("over new year") << QDate(2025, 12, 31) << QDate(2026, 1, 1)
+                                   << QStringList{"2025-12-30", "2025-12-31", "2026-1-1", "2026-1-2"}
+                                   << QList<double>{-1, 0, 1, 2};
+}
+
+void TestReport::dateTicks()
+{
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    QFETCH(QStringList, labels);
+    QFETCH(QList<double>, positions);
+    QStringList gotLabels;
+    QList<double> gotPositions;
+    for (const DayTick &tick : dayTicks(first, last)) {
+        gotLabels.append(tick.label);
+        gotPositions.append(tick.x);
+    }
+    QCOMPARE(gotLabels, labels);
+    QCOMPARE(gotPositions, positions);
+}
+
+void TestReport::runsSitOnTheirDays()
+{
+    RecordedRun first, second, other;
+    first.date = second.date = QDate(2026, 12, 8);
+    first.runNumber = 1;
+    second.runNumber = 2;
+    other.date = QDate(2026, 12, 10);
+    other.runNumber = 1;
+    const QDate origin(2026, 12, 8);
+    QCOMPARE(dayPosition(first, origin), 0.0);
+    QVERIFY(dayPosition(second, origin) > 0 && dayPosition(second, origin) < 0.1);
+    QCOMPARE(dayPosition(other, origin), 2.0);
+}
+
 void TestReport::windowFillsTableChartAndMistakes()
 {
     QTemporaryDir dir;
@@ -116,6 +168,7 @@ void TestReport::windowFillsTableChartAndMistakes()
 
     QAbstractItemModel *mistakes = window.mistakeTable()->model();
     QCOMPARE(mistakes->rowCount(), 2);
+    QCOMPARE(window.masteredTable()->model()->rowCount(), 0);
     QCOMPARE(mistakes->index(0, 0).data().toString(), QStringLiteral("7×8="));
     QCOMPARE(mistakes->index(0, 3).data().toString(), "48");
     QCOMPARE(mistakes->index(0, 4).data().toString(), "56");

@@ -25,6 +25,8 @@ private slots:
     void ambiguousNameTakesTheFileDate();
     void fifoIsSkippedUnread();
     void mistakesRankMostMissedFirst();
+    void mastered_data();
+    void mastered();
     void practiceBankReplacesAndKeepsTheOld();
     void practiceNeverReplacesTheTeachersBank();
 
@@ -195,6 +197,38 @@ void TestRecordReader::mistakesRankMostMissedFirst()
     QCOMPARE(mistakes.first().rightValue(), "56");
     QCOMPARE(mistakes.at(2).right, 1);
     QVERIFY(!mistakes.at(1).practicable()); // a third has no exact decimal
+}
+
+void TestRecordReader::mastered_data()
+{
+    QTest::addColumn<QString>("answers"); // of one question, oldest first: r right, w wrong
+    QTest::addColumn<bool>("mastered");
+    QTest::newRow("right twice after the mistake") << "wrr" << true;
+    QTest::newRow("right once") << "wr" << false;
+    QTest::newRow("missed again") << "wrrw" << false;
+    QTest::newRow("right before the mistake does not count") << "rrw" << false;
+    QTest::newRow("broken run of rights") << "wrwr" << false;
+    QTest::newRow("mastered after missing again") << "wrrwrr" << true;
+}
+
+void TestRecordReader::mastered()
+{
+    QFETCH(QString, answers);
+    QFETCH(bool, mastered);
+    QList<RecordedRun> runs;
+    for (qsizetype n = 0; n < answers.size(); ++n) { // one run a day, given newest first
+        RecordedRun run;
+        run.date = QDate(2026, 12, 1).addDays(n);
+        run.answers = {{"7×8=", answers.at(n) == u'r' ? "56" : "54", answers.at(n) == u'r'}};
+        runs.prepend(run);
+    }
+    const QList<Mistake> mistakes = MistakeBook::collect(runs);
+    QCOMPARE(mistakes.size(), 1);
+    QCOMPARE(mistakes.first().mastered(), mastered);
+    // Kept, but a practice bank leaves it out.
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("data");
+    QCOMPARE(MistakeBook::writePracticeBank(dir.path(), mistakes), mastered ? 0 : 1);
 }
 
 void TestRecordReader::practiceBankReplacesAndKeepsTheOld()
