@@ -18,6 +18,9 @@ for file in numora numora-report libnumora_sound.so data/201.tm sound/z0.wav num
             example.numora.Numora.desktop example.numora.NumoraReport.desktop example.numora.Numora.metainfo.xml; do
   [ -e "$folder/$file" ] || fail "the archive lacks $file"
 done
+for program in numora numora-report libnumora_sound.so; do
+  ! readelf -S "$folder/$program" | grep -q '\.debug_info' || fail "$program carries debug information"
+done
 [ -d "$folder/job" ] && [ -z "$(ls -A "$folder/job")" ] || fail "the archive's job folder is missing or not empty"
 desktop-file-validate "$folder"/*.desktop || fail "desktop files"
 appstreamcli validate --no-net "$folder/example.numora.Numora.metainfo.xml" >/dev/null || fail "metainfo"
