@@ -31,6 +31,7 @@
 #include <QListView>
 #include <QStatusBar>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 
@@ -134,6 +135,7 @@ void TForm1::connectEvents()
     connect(&m_editor, &BankEditor::rowPickedChanged, FlatButton14, &QWidget::setEnabled);
     connect(&m_editor, &BankEditor::rowPickedChanged, FlatButton15, &QWidget::setEnabled);
 
+    connect(&m_saving, &QFutureWatcherBase::finished, this, [this] { guarded([this] { finishEditorSave(); }); });
     connect(&m_model, &TrainingModel::textChanged, this, &TForm1::showModelText);
     connect(&m_model, &TrainingModel::questionLinesChanged, FlatListBox1, &TFlatListBox::fillItems);
     connect(&m_model, &TrainingModel::answerLinesChanged, FlatListBox2, &TFlatListBox::fillItems);
@@ -226,7 +228,7 @@ void TForm1::updateHint(QPoint globalPos)
 
 void TForm1::ShowHint()
 {
-    StatusPanel0->setText(m_applicationHint);
+    StatusPanel0->setText(m_savePending ? QStringLiteral("正在保存题库…") : m_applicationHint);
 }
 
 void TForm1::FlatComboBox1Change()
@@ -313,6 +315,7 @@ void TForm1::closeEvent(QCloseEvent *event)
     // The frame's close button, the window manager and quitting all come
     // here: a run or an edit is never dropped without the question.
     bool close = false;
+    guarded([this] { finishEditorSave(); }); // a save under way ends first
     guarded([this, &close] { close = confirmEnd(); });
     m_endConfirmed = close;
     event->setAccepted(close);
@@ -321,6 +324,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 bool TForm1::endForSessionEnd(bool mayAsk)
 {
     bool keepOpen = false;
+    guarded([this] { finishEditorSave(); });
     guarded([&] {
         if (!m_model.canEndAtOnce(FlatPanel1->isVisible()))
             m_model.endRun();
@@ -460,7 +464,39 @@ void TForm1::FlatButton16Click()
                                                        UserDialogs::Icon::Warning, UserDialogs::Buttons::YesNo);
     if (answer != UserDialogs::Answer::Yes)
         return;
-    m_editor.save();
+    startEditorSave();
+}
+
+void TForm1::startEditorSave()
+{
+    // A big bank takes a while to write: the window stays alive, but nothing
+    // may read or change the bank until the new pair is in place.
+    const BankEditor::Snapshot rows = m_editor.snapshot();
+    m_savePending = true;
+    FlatPanel1->setEnabled(false);
+    FlatPanel4->setEnabled(false);
+    ShowHint();
+    m_saving.setFuture(QtConcurrent::run([rows]() -> std::exception_ptr {
+        try {
+            rows.write();
+            return {};
+        } catch (...) {
+            return std::current_exception();
+        }
+    }));
+}
+
+void TForm1::finishEditorSave()
+{
+    if (!std::exchange(m_savePending, false))
+        return;
+    m_saving.waitForFinished();
+    FlatPanel1->setEnabled(true);
+    FlatPanel4->setEnabled(true);
+    ShowHint();
+    if (const std::exception_ptr error = m_saving.result())
+        std::rethrow_exception(error); // the editor stays open with its rows
+    m_editor.saved();
     FlatPanel4->hide(); // nothing in its place; a picture beneath it stays
 }
 

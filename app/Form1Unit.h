@@ -10,6 +10,9 @@
 #include <QWidget>
 
 #include <array>
+#include <QFutureWatcher>
+
+#include <exception>
 #include <functional>
 #include <optional>
 
@@ -73,6 +76,8 @@ public:
     TrainingModel &model() { return m_model; }
     BankEditor &editor() { return m_editor; }
     QString statusHint() const;
+    // The bank editor's save is being written.
+    bool savingBank() const { return m_savePending; }
 
     // The idle step of the hint line for a pointer at this screen point.
     void updateHint(QPoint globalPos);
@@ -177,6 +182,8 @@ private:
     void guarded(const std::function<void()> &action);
     void keepKeysOnAnswer();
     void typeSign(const QString &sign);
+    void startEditorSave();
+    void finishEditorSave();
     void openRecord();
     void closeViewer();
     // The views of the client panel: one of the left area's panels beside
@@ -194,6 +201,9 @@ private:
     bool m_handling = false; // a handler runs: selection changes are its own
     bool m_endConfirmed = false; // the window closes without asking again
     bool m_viewerOpen = false;   // "查    询" closes the viewer on its next press
+    // The bank editor's save, written off the interface thread.
+    QFutureWatcher<std::exception_ptr> m_saving;
+    bool m_savePending = false;
     QString m_applicationHint;
     QHash<QWidget *, int> m_tabOrders;
     // The label that shows each of the model's texts, in the order of TrainingText.

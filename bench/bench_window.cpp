@@ -141,12 +141,19 @@ int editor(const QString &folder)
     Window window(folder);
     const double open = busyMs(window.form, [&] { window.form.FlatButton8->click(); });
     window.dialogs.answers << UserDialogs::Answer::Yes;
-    const double save = busyMs(window.form, [&] { window.form.FlatButton16->click(); });
-    std::printf("editor on %lld lines: opening %.1f ms, saving %.1f ms\n",
-                qlonglong(window.form.editor().questions()->rowCount()), open, save);
+    // The pair is written off the interface thread: the longest stretch the
+    // window cannot answer is what a user feels.
+    QElapsedTimer saving;
+    saving.start();
+    double freeze = busyMs(window.form, [&] { window.form.FlatButton16->click(); });
+    while (window.form.savingBank())
+        freeze = std::max(freeze, busyMs(window.form, [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5); }));
+    const double save = saving.nsecsElapsed() / 1e6;
+    std::printf("editor on %lld lines: opening %.1f ms, saving %.1f ms (the window held up %.1f ms of it)\n",
+                qlonglong(window.form.editor().questions()->rowCount()), open, save, freeze);
     reportGoal("editor-open", open, 1000, 1.0);
     reportGoal("editor-save", save, 1000, 1.0);
-    reportGoal("editor-freeze", std::max(open, save), 100, 1.0);
+    reportGoal("editor-freeze", std::max(open, freeze), 100, 1.0);
     return window.dialogs.errors.isEmpty() ? 0 : 1;
 }
 

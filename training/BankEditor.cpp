@@ -103,6 +103,16 @@ void BankEditor::removeRememberedRow()
 
 void BankEditor::save()
 {
-    bankPair().replace(m_questions.lines().toFileBytes(), m_answers.lines().toFileBytes());
-    m_modified = false;
+    snapshot().write();
+    saved();
+}
+
+BankEditor::Snapshot BankEditor::snapshot() const
+{
+    return {bankPair(), m_questions.lines(), m_answers.lines()};
+}
+
+void BankEditor::Snapshot::write() const
+{
+    bank.replace(questions.toFileBytes(), answers.toFileBytes());
 }

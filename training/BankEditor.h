@@ -32,6 +32,18 @@ public:
     // Replaces both files as one pair. Throws FileCreateError, leaving the
     // old pair.
     void save();
+    // The same in two halves, so that the writing can leave the interface
+    // thread: the rows as they are now, written by write() on any thread
+    // while nothing touches the bank, then saved() once it has succeeded.
+    struct Snapshot
+    {
+        BankPair bank;
+        LineStore questions;
+        LineStore answers;
+        void write() const;
+    };
+    Snapshot snapshot() const;
+    void saved() { m_modified = false; }
     // Rows added, changed or deleted since the bank was opened or saved.
     bool modified() const { return m_modified; }
 

@@ -29,6 +29,7 @@ private slots:
     void stateSurvivesReopening();
     void finishNoKeepsFiles();
     void finishYesWritesAndHides();
+    void closingWaitsForTheSave();
     void cancelWritesNothing();
     void unequalFilesReportMissingPartner();
     void missingFileShowsErrorInOpenEditor();
@@ -222,9 +223,29 @@ void TestEditorPanel::finishYesWritesAndHides()
     FormFixture::press(form().FlatButton13);
     m_fixture->dialogs.answers = {UserDialogs::Answer::Yes};
     FormFixture::press(form().FlatButton16);
+    // Written off the interface thread: meanwhile nothing reaches the bank.
+    QVERIFY(form().savingBank());
+    QVERIFY(!form().FlatPanel4->isEnabled() && !form().FlatPanel1->isEnabled());
+    QCOMPARE(form().statusHint(), QStringLiteral("正在保存题库…"));
+    QTRY_VERIFY(!form().savingBank());
+    QVERIFY(form().FlatPanel1->isEnabled());
     QVERIFY(!form().FlatPanel4->isVisible());
     QVERIFY(!form().FlatPanel2->isVisible());
     QCOMPARE(TextFile::readLines(m_fixture->path("data/make.tm")), (QStringList{"1+1=", "2×3=", "8÷4=", "9-9="}));
+    QCOMPARE(TextFile::readLines(m_fixture->path("data/make.da")), (QStringList{"2", "6", "2", "0"}));
+}
+
+void TestEditorPanel::closingWaitsForTheSave()
+{
+    open();
+    form().FlatEdit6->setText("9-9=");
+    form().FlatEdit7->setText("0");
+    FormFixture::press(form().FlatButton13);
+    m_fixture->dialogs.answers = {UserDialogs::Answer::Yes};
+    FormFixture::press(form().FlatButton16);
+    const qsizetype asked = m_fixture->dialogs.shown.size();
+    QVERIFY(form().close());
+    QCOMPARE(m_fixture->dialogs.shown.size(), asked); // saved, so no question
     QCOMPARE(TextFile::readLines(m_fixture->path("data/make.da")), (QStringList{"2", "6", "2", "0"}));
 }
 

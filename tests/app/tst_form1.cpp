@@ -317,6 +317,7 @@ void TestForm1::runSteps(const QStringList &steps)
         } else if (step == "finish") {
             m_dialogs->answers.append(UserDialogs::Answer::Yes);
             press(f.FlatButton16);
+            QTRY_VERIFY(!f.savingBank());
         } else if (step == "cancel") {
             press(f.FlatButton17);
         } else if (step == "enter") {
