@@ -135,7 +135,7 @@ void TForm1::connectEvents()
     connect(&m_editor, &BankEditor::rowPickedChanged, FlatButton14, &QWidget::setEnabled);
     connect(&m_editor, &BankEditor::rowPickedChanged, FlatButton15, &QWidget::setEnabled);
 
-    connect(&m_saving, &QFutureWatcherBase::finished, this, [this] { guarded([this] { finishEditorSave(); }); });
+    connect(&m_bankWork, &QFutureWatcherBase::finished, this, [this] { guarded([this] { finishBankWork(); }); });
     connect(&m_model, &TrainingModel::textChanged, this, &TForm1::showModelText);
     connect(&m_model, &TrainingModel::questionLinesChanged, FlatListBox1, &TFlatListBox::fillItems);
     connect(&m_model, &TrainingModel::answerLinesChanged, FlatListBox2, &TFlatListBox::fillItems);
@@ -228,7 +228,7 @@ void TForm1::updateHint(QPoint globalPos)
 
 void TForm1::ShowHint()
 {
-    StatusPanel0->setText(m_savePending ? QStringLiteral("正在保存题库…") : m_applicationHint);
+    StatusPanel0->setText(m_bankWorkHint.isEmpty() ? m_applicationHint : m_bankWorkHint);
 }
 
 void TForm1::FlatComboBox1Change()
@@ -315,7 +315,7 @@ void TForm1::closeEvent(QCloseEvent *event)
     // The frame's close button, the window manager and quitting all come
     // here: a run or an edit is never dropped without the question.
     bool close = false;
-    guarded([this] { finishEditorSave(); }); // a save under way ends first
+    guarded([this] { finishBankWork(); }); // a save under way ends first
     guarded([this, &close] { close = confirmEnd(); });
     m_endConfirmed = close;
     event->setAccepted(close);
@@ -324,7 +324,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 bool TForm1::endForSessionEnd(bool mayAsk)
 {
     bool keepOpen = false;
-    guarded([this] { finishEditorSave(); });
+    guarded([this] { finishBankWork(); });
     guarded([&] {
         if (!m_model.canEndAtOnce(FlatPanel1->isVisible()))
             m_model.endRun();
@@ -409,7 +409,10 @@ void TForm1::showView(ClientView view)
 void TForm1::FlatButton8Click()
 {
     showView(ClientView::Editor);
-    m_editor.open();
+    m_editor.show({}); // empty while the pair is read
+    startBankWork(QStringLiteral("正在读取题库…"), [this] {
+        return [this, loaded = m_editor.load()] { m_editor.show(loaded); };
+    });
 }
 
 void TForm1::ListBox7Click()
@@ -464,40 +467,42 @@ void TForm1::FlatButton16Click()
                                                        UserDialogs::Icon::Warning, UserDialogs::Buttons::YesNo);
     if (answer != UserDialogs::Answer::Yes)
         return;
-    startEditorSave();
+    const BankEditor::Snapshot rows = m_editor.snapshot();
+    startBankWork(QStringLiteral("正在保存题库…"), [this, rows]() -> std::function<void()> {
+        try {
+            rows.write();
+        } catch (...) {
+            // The editor stays open with its rows.
+            return [error = std::current_exception()] { std::rethrow_exception(error); };
+        }
+        return [this] {
+            m_editor.saved();
+            FlatPanel4->hide(); // nothing in its place; a picture beneath it stays
+        };
+    });
 }
 
-void TForm1::startEditorSave()
+void TForm1::startBankWork(const QString &hint, std::function<std::function<void()>()> work)
 {
-    // A big bank takes a while to write: the window stays alive, but nothing
-    // may read or change the bank until the new pair is in place.
-    const BankEditor::Snapshot rows = m_editor.snapshot();
-    m_savePending = true;
+    // A big bank takes a while to read or write: the window stays alive, but
+    // nothing may read or change the bank until the work is done.
+    m_bankWorkHint = hint;
     FlatPanel1->setEnabled(false);
     FlatPanel4->setEnabled(false);
     ShowHint();
-    m_saving.setFuture(QtConcurrent::run([rows]() -> std::exception_ptr {
-        try {
-            rows.write();
-            return {};
-        } catch (...) {
-            return std::current_exception();
-        }
-    }));
+    m_bankWork.setFuture(QtConcurrent::run(std::move(work)));
 }
 
-void TForm1::finishEditorSave()
+void TForm1::finishBankWork()
 {
-    if (!std::exchange(m_savePending, false))
+    if (m_bankWorkHint.isEmpty())
         return;
-    m_saving.waitForFinished();
+    m_bankWork.waitForFinished();
+    m_bankWorkHint.clear();
     FlatPanel1->setEnabled(true);
     FlatPanel4->setEnabled(true);
     ShowHint();
-    if (const std::exception_ptr error = m_saving.result())
-        std::rethrow_exception(error); // the editor stays open with its rows
-    m_editor.saved();
-    FlatPanel4->hide(); // nothing in its place; a picture beneath it stays
+    m_bankWork.result()();
 }
 
 void TForm1::FlatButton17Click()

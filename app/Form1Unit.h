@@ -76,8 +76,8 @@ public:
     TrainingModel &model() { return m_model; }
     BankEditor &editor() { return m_editor; }
     QString statusHint() const;
-    // The bank editor's save is being written.
-    bool savingBank() const { return m_savePending; }
+    // The custom bank is being read or written off the interface thread.
+    bool bankBusy() const { return !m_bankWorkHint.isEmpty(); }
 
     // The idle step of the hint line for a pointer at this screen point.
     void updateHint(QPoint globalPos);
@@ -182,8 +182,8 @@ private:
     void guarded(const std::function<void()> &action);
     void keepKeysOnAnswer();
     void typeSign(const QString &sign);
-    void startEditorSave();
-    void finishEditorSave();
+    void startBankWork(const QString &hint, std::function<std::function<void()>()> work);
+    void finishBankWork();
     void openRecord();
     void closeViewer();
     // The views of the client panel: one of the left area's panels beside
@@ -201,9 +201,10 @@ private:
     bool m_handling = false; // a handler runs: selection changes are its own
     bool m_endConfirmed = false; // the window closes without asking again
     bool m_viewerOpen = false;   // "查    询" closes the viewer on its next press
-    // The bank editor's save, written off the interface thread.
-    QFutureWatcher<std::exception_ptr> m_saving;
-    bool m_savePending = false;
+    // Reading or writing the custom bank off the interface thread: the work
+    // gives back what finishes it on this thread.
+    QFutureWatcher<std::function<void()>> m_bankWork;
+    QString m_bankWorkHint; // shown meanwhile; empty when no work is under way
     QString m_applicationHint;
     QHash<QWidget *, int> m_tabOrders;
     // The label that shows each of the model's texts, in the order of TrainingText.

@@ -25,24 +25,32 @@ BankPair BankEditor::bankPair() const
     return BankPair::custom(m_appDir);
 }
 
-QString BankEditor::questionPath() const
-{
-    return bankPair().questionPath();
-}
-
-QString BankEditor::answerPath() const
-{
-    return bankPair().answerPath();
-}
-
 void BankEditor::open()
 {
-    m_questions.setLines({});
-    m_answers.setLines({});
-    bankPair().recover();
-    m_questions.setLines(LineStore::read(questionPath(), LineStore::Nul::Kept));
-    m_answers.setLines(LineStore::read(answerPath(), LineStore::Nul::Kept));
+    show(load());
+}
+
+BankEditor::Loaded BankEditor::load() const
+{
+    Loaded loaded;
+    try {
+        const BankPair bank = bankPair();
+        bank.recover();
+        loaded.questions = LineStore::read(bank.questionPath(), LineStore::Nul::Kept);
+        loaded.answers = LineStore::read(bank.answerPath(), LineStore::Nul::Kept);
+    } catch (...) {
+        loaded.error = std::current_exception();
+    }
+    return loaded;
+}
+
+void BankEditor::show(const Loaded &loaded)
+{
+    m_questions.setLines(loaded.questions);
+    m_answers.setLines(loaded.answers);
     m_modified = false;
+    if (loaded.error)
+        std::rethrow_exception(loaded.error);
 }
 
 void BankEditor::pickRow(int row)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+
+#include <exception>
 #include "training/BankPair.h"
 #include "text/LineListModel.h"
 
@@ -22,6 +24,17 @@ public:
     // Empties both lists, then loads the question file and the answer file.
     // Throws FileOpenError; what was loaded before the failure stays.
     void open();
+    // The same in two halves, so that the reading can leave the interface
+    // thread: load() reads the pair on any thread and never throws, show()
+    // empties the lists, shows what was read and throws what went wrong.
+    struct Loaded
+    {
+        LineStore questions;
+        LineStore answers;
+        std::exception_ptr error;
+    };
+    Loaded load() const;
+    void show(const Loaded &loaded);
     // A row picked in either list: its question, then its answer, go into
     // the fields. Throws ListIndexError when a list has no such row.
     void pickRow(int row);
@@ -54,8 +67,6 @@ signals:
 
 private:
     BankPair bankPair() const;
-    QString questionPath() const;
-    QString answerPath() const;
 
     QString m_appDir;
     LineListModel m_questions;

@@ -51,6 +51,7 @@ private:
     {
         m_fixture->writeBank("make", {"1+1="}, {"2"});
         FormFixture::press(form().FlatButton8);
+        QTRY_VERIFY(!form().bankBusy());
         form().editor().add("3+4=", "7");
     }
 
@@ -130,6 +131,7 @@ void TestClosing::closeWithEditedBank()
     QFETCH(int, savedRows);
     m_fixture->writeBank("make", {"1+1="}, {"2"});
     FormFixture::press(form().FlatButton8);
+    QTRY_VERIFY(!form().bankBusy());
     if (edited)
         form().editor().add("3+4=", "7");
     if (cancelled)

@@ -44,7 +44,11 @@ private:
         const QModelIndex index = list->model()->index(row, 0);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
     }
-    void open() { FormFixture::press(form().FlatButton8); }
+    void open()
+    {
+        FormFixture::press(form().FlatButton8);
+        QTRY_VERIFY(!form().bankBusy()); // read off the interface thread
+    }
 
     std::unique_ptr<FormFixture> m_fixture;
 };
@@ -224,10 +228,10 @@ void TestEditorPanel::finishYesWritesAndHides()
     m_fixture->dialogs.answers = {UserDialogs::Answer::Yes};
     FormFixture::press(form().FlatButton16);
     // Written off the interface thread: meanwhile nothing reaches the bank.
-    QVERIFY(form().savingBank());
+    QVERIFY(form().bankBusy());
     QVERIFY(!form().FlatPanel4->isEnabled() && !form().FlatPanel1->isEnabled());
     QCOMPARE(form().statusHint(), QStringLiteral("正在保存题库…"));
-    QTRY_VERIFY(!form().savingBank());
+    QTRY_VERIFY(!form().bankBusy());
     QVERIFY(form().FlatPanel1->isEnabled());
     QVERIFY(!form().FlatPanel4->isVisible());
     QVERIFY(!form().FlatPanel2->isVisible());

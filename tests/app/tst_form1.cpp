@@ -312,12 +312,13 @@ void TestForm1::runSteps(const QStringList &steps)
             press(f.FlatButton7);
         } else if (step == "editor") {
             press(f.FlatButton8);
+            QTRY_VERIFY(!f.bankBusy());
         } else if (step == "about") {
             press(f.XP_Button1);
         } else if (step == "finish") {
             m_dialogs->answers.append(UserDialogs::Answer::Yes);
             press(f.FlatButton16);
-            QTRY_VERIFY(!f.savingBank());
+            QTRY_VERIFY(!f.bankBusy());
         } else if (step == "cancel") {
             press(f.FlatButton17);
         } else if (step == "enter") {

@@ -268,6 +268,7 @@ void TestTrainingPanel::fifoIsNoFile()
         press(f.FlatButton7);
     } else if (where == "editor") {
         press(f.FlatButton8);
+        QTRY_VERIFY(!f.bankBusy());
     } else {
         pick(f.FlatComboBox1, 0);
         pick(f.FlatComboBox2, 1);
