@@ -56,7 +56,7 @@ start_program() {
   NUMORA_SEED=0 LC_ALL=C.UTF-8 "$1" >"$work/program.log" 2>&1 &
   app_pid=$!
   local window=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do  # up to 30 s on a busy machine
     window=$(xdotool search --onlyvisible --name 'Numora' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 0.1
   done
