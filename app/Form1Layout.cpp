@@ -271,11 +271,14 @@ void TForm1::createControls()
     for (const auto &[control, name] : unnamed)
         control->setAccessibleName(name);
 
-    // The hint panel keeps its width but takes the longest hint whole.
-    int widest = 0;
+    // The hint panel keeps its width but takes the longest hint whole. Chinese
+    // characters share one advance and others are narrower, so one glyph
+    // measures them all: measuring every hint's glyphs cost a megabyte.
+    qsizetype longest = 0;
     for (const QWidget *control : findChildren<QWidget *>())
-        widest = std::max(widest, StatusPanel0->fontMetrics().horizontalAdvance(control->toolTip()));
-    StatusPanel0->setFixedWidth(std::max(StatusPanel0->width(), widest + kHintPanelPadding));
+        longest = std::max(longest, control->toolTip().size());
+    const int fullWidth = StatusPanel0->fontMetrics().horizontalAdvance(QChar(0x56FD)); // 国
+    StatusPanel0->setFixedWidth(std::max(StatusPanel0->width(), int(longest) * fullWidth + kHintPanelPadding));
 
     XP_Form1->setClientPanel(Panel2);
     lowerGraphicControls(this);
