@@ -6,6 +6,7 @@
 //   answers FOLDER COUNT     a counted run of COUNT answers on range 2
 //   editor FOLDER            the bank editor opening and saving the custom bank
 //   viewer FILE              the record viewer opening FILE
+//   huge FOLDER              a run over a bank whose question is a 10 MB line
 #include "BenchReport.h"
 #include "app/Form1Unit.h"
 #include "support/ScriptedDialogs.h"
@@ -136,6 +137,35 @@ int answers(const QString &folder, int count)
     return window.dialogs.errors.isEmpty() ? 0 : 1;
 }
 
+// A run over a bank whose one question is a 10 MB line: the longest any
+// step holds the window up, from 登陆 to the written record.
+int hugeLine(const QString &folder)
+{
+    QDir().mkpath(folder + "/data");
+    QDir().mkpath(folder + "/job");
+    TextFile::writeLines(folder + "/data/201.tm", {QString(10'000'000, u'7') + "+1="});
+    TextFile::writeLines(folder + "/data/201.da", {"8"});
+    Window window(folder);
+    window.choose(1, 1, 0);
+    window.dialogs.inputs << "3";
+    window.form.FlatButton6->click();
+    QList<double> steps;
+    steps << busyMs(window.form, [&] { window.form.FlatButton1->click(); });
+    steps << busyMs(window.form, [&] { window.form.FlatButton5->click(); });
+    for (int i = 0; i < 3; ++i) {
+        window.form.FlatEdit2->setText("8");
+        steps << busyMs(window.form, [&] {
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(window.form.FlatEdit2, &enter);
+        });
+    }
+    const double longest = *std::max_element(steps.begin(), steps.end());
+    std::printf("a run over a 10 MB question: steps of %.0f, %.0f, %.0f, %.0f, %.0f ms\n", steps.at(0), steps.at(1),
+                steps.at(2), steps.at(3), steps.at(4));
+    reportGoal("huge-line-freeze", longest, 1000, 1.0);
+    return window.dialogs.errors.isEmpty() ? 0 : 1;
+}
+
 // The pair is read and written off the interface thread: how long each
 // takes, and the longest stretch the window could not answer meanwhile.
 std::pair<double, double> untilBankIdle(TForm1 &form, const std::function<void()> &action)
@@ -206,6 +236,8 @@ int main(int argc, char *argv[])
         return answers(path, number);
     if (mode == "editor")
         return editor(path);
+    if (mode == "huge")
+        return hugeLine(path);
     if (mode == "viewer")
         return viewer(path);
     return 2;

@@ -64,6 +64,7 @@ goal bank-memory "$((login_kb * 1024))" "$files" 4
 
 LC_ALL=C.UTF-8 "$bank" answers "$work/bank" 10000 2>/dev/null
 LC_ALL=C.UTF-8 "$bank" editor "$work/big" 2>/dev/null
+LC_ALL=C.UTF-8 "$bank" huge "$work/huge" 2>/dev/null
 
 record=$(wc -c <"$work/big/job.xl")
 read -r view_ms view_kb < <(marks viewer "$work/big/job.xl" before shown)
