@@ -203,6 +203,7 @@ void TForm1::createControls()
     FlatMemo1->setReadOnly(true);
     FlatMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     FlatMemo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FlatMemo1->setColumnSeparator(QStringLiteral("    ")); // the run's lines, in columns as the viewer shows them
     Label4 = add<QLabel>(Panel1, "Label4", {264, 160, 369, 29}, {.text = "题目", .hint = "出示题目", .font = kai(29, true), .color = clBlue});
     Label4->setAutoFillBackground(true); // hides the panel's caption
     m_trainingLabels = {Label4, Label6, Label7, Label11, Label12, Label13, Label14, Label15, Label16, Label17, Label18};
