@@ -65,6 +65,12 @@ TForm1::TForm1(const QString &appDir, FormServices services, QWidget *parent)
     FormCreate();
 }
 
+TForm1::~TForm1()
+{
+    // The bank work reads the editor's folder: it ends before the window.
+    m_bankWork.waitForFinished();
+}
+
 QString TForm1::Caption() const
 {
     return QStringLiteral("Numora V1.0 －单机版");

@@ -71,6 +71,7 @@ class TForm1 : public QWidget
 
 public:
     TForm1(const QString &appDir, FormServices services, QWidget *parent = nullptr);
+    ~TForm1() override;
 
     QString Caption() const;
     TrainingModel &model() { return m_model; }
