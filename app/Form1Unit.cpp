@@ -34,6 +34,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <exception>
 
 const QString kApplicationTitle = QStringLiteral("Numora－单机版");
 
@@ -433,23 +434,12 @@ void TForm1::ListBox8Click()
 
 void TForm1::FlatButton11Click()
 {
-    typeSign(QStringLiteral("×"));
+    FlatEdit6->typeIn(QStringLiteral("×"));
 }
 
 void TForm1::FlatButton12Click()
 {
-    typeSign(QStringLiteral("÷"));
-}
-
-void TForm1::typeSign(const QString &sign)
-{
-    // As if typed: at the cursor, and the typing goes on in the field. A
-    // field showing a cut line gets the sign at the end of the whole line.
-    if (FlatEdit6->wholeText() == FlatEdit6->text())
-        FlatEdit6->insert(sign);
-    else
-        FlatEdit6->setWholeText(FlatEdit6->wholeText() + sign);
-    FlatEdit6->setFocus();
+    FlatEdit6->typeIn(QStringLiteral("÷"));
 }
 
 void TForm1::FlatButton13Click()
@@ -473,14 +463,9 @@ void TForm1::FlatButton16Click()
                                                        UserDialogs::Icon::Warning, UserDialogs::Buttons::YesNo);
     if (answer != UserDialogs::Answer::Yes)
         return;
-    const BankEditor::Snapshot rows = m_editor.snapshot();
-    startBankWork(QStringLiteral("正在保存题库…"), [this, rows]() -> std::function<void()> {
-        try {
-            rows.write();
-        } catch (...) {
-            // The editor stays open with its rows.
-            return [error = std::current_exception()] { std::rethrow_exception(error); };
-        }
+    // A failure keeps the editor open with its rows.
+    startBankWork(QStringLiteral("正在保存题库…"), [this, rows = m_editor.snapshot()] {
+        rows.write();
         return [this] {
             m_editor.saved();
             FlatPanel4->hide(); // nothing in its place; a picture beneath it stays
@@ -496,7 +481,14 @@ void TForm1::startBankWork(const QString &hint, std::function<std::function<void
     FlatPanel1->setEnabled(false);
     FlatPanel4->setEnabled(false);
     ShowHint();
-    m_bankWork.setFuture(QtConcurrent::run(std::move(work)));
+    // What the work throws is thrown again here, on this thread.
+    m_bankWork.setFuture(QtConcurrent::run([work = std::move(work)]() -> std::function<void()> {
+        try {
+            return work();
+        } catch (...) {
+            return [error = std::current_exception()] { std::rethrow_exception(error); };
+        }
+    }));
 }
 
 void TForm1::finishBankWork()

@@ -6,13 +6,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFutureWatcher>
 #include <QHash>
 #include <QWidget>
 
 #include <array>
-#include <QFutureWatcher>
-
-#include <exception>
 #include <functional>
 #include <optional>
 
@@ -182,7 +180,6 @@ private:
     void showRunView(const RunView &view);
     void guarded(const std::function<void()> &action);
     void keepKeysOnAnswer();
-    void typeSign(const QString &sign);
     void startBankWork(const QString &hint, std::function<std::function<void()>()> work);
     void finishBankWork();
     void openRecord();

@@ -132,6 +132,11 @@ ReportWindow::~ReportWindow()
         abandoned.waitForFinished();
 }
 
+QString ReportWindow::bankFolderText() const
+{
+    return QDir::toNativeSeparators(QDir(m_programFolder).filePath(QStringLiteral("data")));
+}
+
 bool ReportWindow::confirm(const QString &question)
 {
     return m_dialogs->messageBox(windowTitle(), question, UserDialogs::Icon::Warning, UserDialogs::Buttons::YesNo)
@@ -254,7 +259,7 @@ void ReportWindow::practise()
     const QList<Mistake> chosen = chosenMistakes();
     if (chosen.isEmpty())
         return;
-    const QString bank = QDir::toNativeSeparators(QDir(m_programFolder).filePath(QStringLiteral("data")));
+    const QString bank = bankFolderText();
     const QString question = QStringLiteral("将用选中的 %1 道错题替换自制题库（%2 里的 make.tm 和 make.da）。\n"
                                             "您自己编的题库保存为 make.tm.bak 和 make.da.bak，"
                                             "随时可以用“恢复原题库”换回。\n继续吗？")
@@ -273,7 +278,7 @@ void ReportWindow::practise()
 
 void ReportWindow::restoreBank()
 {
-    const QString bank = QDir::toNativeSeparators(QDir(m_programFolder).filePath(QStringLiteral("data")));
+    const QString bank = bankFolderText();
     if (!confirm(QStringLiteral("把自制题库（%1 里的 make.tm 和 make.da）换回练习错题以前的题库吗？").arg(bank)))
         return;
     try {

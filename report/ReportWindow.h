@@ -56,6 +56,8 @@ signals:
 
 private:
     bool confirm(const QString &question);
+    // The custom bank's folder as the user knows it.
+    QString bankFolderText() const;
     void buildMenus();
     void chooseFolder(bool add);
     void showCollection();

@@ -2,7 +2,6 @@
 
 #include "text/TextFile.h"
 
-
 #include <algorithm>
 
 LineStore LineStore::fromBytes(QByteArray bytes, Nul nulRule)
@@ -114,9 +113,4 @@ QByteArray LineStore::toFileBytes() const
         out.append("\r\n");
     }
     return out;
-}
-
-void LineStore::write(const QString &path) const
-{
-    TextFile::replaceFile(path, toFileBytes());
 }

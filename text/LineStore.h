@@ -41,9 +41,6 @@ public:
 
     // Every line ends with CR LF, the last too.
     QByteArray toFileBytes() const;
-    // Replaces the file whole; throws FileCreateError with the path when it
-    // cannot be written, leaving the old file as it was.
-    void write(const QString &path) const;
 
 private:
     void shiftStarts(qsizetype from, qsizetype by);

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "text/LineListModel.h"
+#include "training/BankPair.h"
+
 #include <QObject>
 
 #include <exception>
-#include "training/BankPair.h"
-#include "text/LineListModel.h"
 
 // The custom bank editor: the question and answer lists kept row by row in
 // step, the remembered row that Modify and Delete act on, and the two fields

@@ -37,9 +37,9 @@ BankPair::BankPair(QString questionPath, QString answerPath)
 {
 }
 
-BankPair BankPair::custom(const QString &appDir)
+BankPair BankPair::ofRange(const QString &appDir, int rangeIndex)
 {
-    const TrainingCatalogue::TrainingRange &range = TrainingCatalogue::range(0);
+    const TrainingCatalogue::TrainingRange &range = TrainingCatalogue::range(rangeIndex);
     return {AppPaths::join(appDir, range.questionFile), AppPaths::join(appDir, range.answerFile)};
 }
 

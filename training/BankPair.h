@@ -14,8 +14,10 @@ class BankPair
 {
 public:
     BankPair(QString questionPath, QString answerPath);
+    // The bank of a training range.
+    static BankPair ofRange(const QString &appDir, int rangeIndex);
     // The custom bank that the editor and the practice bank write.
-    static BankPair custom(const QString &appDir);
+    static BankPair custom(const QString &appDir) { return ofRange(appDir, 0); }
     // The same pair with a suffix after each name ("make.tm.bak").
     BankPair withSuffix(const QString &suffix) const;
 

@@ -100,8 +100,7 @@ void TrainingModel::writeTrainingTexts()
 
 BankPair TrainingModel::chosenBank() const
 {
-    const TrainingCatalogue::TrainingRange &range = TrainingCatalogue::range(m_state.RangeIndex);
-    return {AppPaths::join(m_appDir, range.questionFile), AppPaths::join(m_appDir, range.answerFile)};
+    return BankPair::ofRange(m_appDir, m_state.RangeIndex);
 }
 
 void TrainingModel::refuseEmptyBank() const

@@ -5,6 +5,7 @@
 #include "widgets/xp/XP_Button.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QListView>
 #include <QScrollBar>
 #include <QStringListModel>
@@ -30,6 +31,7 @@ private slots:
     void finishNoKeepsFiles();
     void finishYesWritesAndHides();
     void closingWaitsForTheSave();
+    void failedSaveKeepsTheEditor();
     void cancelWritesNothing();
     void unequalFilesReportMissingPartner();
     void missingFileShowsErrorInOpenEditor();
@@ -43,6 +45,16 @@ private:
     {
         const QModelIndex index = list->model()->index(row, 0);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+    }
+    // Adds 9-9= = 0 and presses "完成", answering the question with answer.
+    void addRowThenFinish(UserDialogs::Answer answer)
+    {
+        open();
+        form().FlatEdit6->setText("9-9=");
+        form().FlatEdit7->setText("0");
+        FormFixture::press(form().FlatButton13);
+        m_fixture->dialogs.answers = {answer};
+        FormFixture::press(form().FlatButton16);
     }
     void open()
     {
@@ -206,12 +218,7 @@ void TestEditorPanel::stateSurvivesReopening()
 
 void TestEditorPanel::finishNoKeepsFiles()
 {
-    open();
-    form().FlatEdit6->setText("9-9=");
-    form().FlatEdit7->setText("0");
-    FormFixture::press(form().FlatButton13);
-    m_fixture->dialogs.answers = {UserDialogs::Answer::No};
-    FormFixture::press(form().FlatButton16);
+    addRowThenFinish(UserDialogs::Answer::No);
     QCOMPARE(m_fixture->dialogs.shown.last().caption, QStringLiteral("Warning"));
     QCOMPARE(m_fixture->dialogs.shown.last().text, QStringLiteral("编辑完成吗？"));
     QCOMPARE(m_fixture->dialogs.shown.last().icon, UserDialogs::Icon::Warning);
@@ -221,12 +228,7 @@ void TestEditorPanel::finishNoKeepsFiles()
 
 void TestEditorPanel::finishYesWritesAndHides()
 {
-    open();
-    form().FlatEdit6->setText("9-9=");
-    form().FlatEdit7->setText("0");
-    FormFixture::press(form().FlatButton13);
-    m_fixture->dialogs.answers = {UserDialogs::Answer::Yes};
-    FormFixture::press(form().FlatButton16);
+    addRowThenFinish(UserDialogs::Answer::Yes);
     // Written off the interface thread: meanwhile nothing reaches the bank.
     QVERIFY(form().bankBusy());
     QVERIFY(!form().FlatPanel4->isEnabled() && !form().FlatPanel1->isEnabled());
@@ -241,16 +243,23 @@ void TestEditorPanel::finishYesWritesAndHides()
 
 void TestEditorPanel::closingWaitsForTheSave()
 {
-    open();
-    form().FlatEdit6->setText("9-9=");
-    form().FlatEdit7->setText("0");
-    FormFixture::press(form().FlatButton13);
-    m_fixture->dialogs.answers = {UserDialogs::Answer::Yes};
-    FormFixture::press(form().FlatButton16);
+    addRowThenFinish(UserDialogs::Answer::Yes);
     const qsizetype asked = m_fixture->dialogs.shown.size();
     QVERIFY(form().close());
     QCOMPARE(m_fixture->dialogs.shown.size(), asked); // saved, so no question
     QCOMPARE(TextFile::readLines(m_fixture->path("data/make.da")), (QStringList{"2", "6", "2", "0"}));
+}
+
+void TestEditorPanel::failedSaveKeepsTheEditor()
+{
+    QFile::remove(m_fixture->path("data/make.da"));
+    QVERIFY(QDir().mkdir(m_fixture->path("data/make.da"))); // written on another thread, reported here
+    addRowThenFinish(UserDialogs::Answer::Yes);
+    QTRY_VERIFY(!form().bankBusy());
+    QCOMPARE(m_fixture->dialogs.errors.last(),
+             "Cannot create file " + m_fixture->path("data/make.da") + ": not a regular file");
+    QVERIFY(form().FlatPanel4->isVisible() && form().FlatPanel4->isEnabled());
+    QVERIFY(form().editor().modified());
 }
 
 void TestEditorPanel::cancelWritesNothing()

@@ -317,4 +317,3 @@ void TDsFramedImage::resizeEvent(QResizeEvent *)
 {
     relayout();
 }
-

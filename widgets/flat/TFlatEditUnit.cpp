@@ -25,6 +25,15 @@ void TFlatEdit::setWholeText(const QString &text)
     setText(shown);
 }
 
+void TFlatEdit::typeIn(const QString &text)
+{
+    if (m_showsCut)
+        setWholeText(m_wholeText + text);
+    else
+        insert(text);
+    setFocus();
+}
+
 bool TFlatEdit::event(QEvent *event)
 {
     const bool lookChanges = m_frame.handle(event);

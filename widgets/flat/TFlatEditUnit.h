@@ -25,6 +25,9 @@ public:
     // user edits the field.
     void setWholeText(const QString &text);
     QString wholeText() const { return m_showsCut ? m_wholeText : text(); }
+    // As if typed: at the cursor, and the typing goes on here; a field
+    // showing a cut text gets it at the end of the whole text.
+    void typeIn(const QString &text);
 
 protected:
     bool event(QEvent *event) override;

@@ -45,7 +45,6 @@ namespace {
 
 constexpr int kWheelNotch = 120; // one notch of an ordinary wheel
 
-
 QString trimmedOfControls(const QString &line)
 {
     qsizetype start = 0, end = line.size();
