@@ -215,14 +215,20 @@ QRect TDsFramedImage::pictureRect(int e) const
 
 QImage TDsFramedImage::compose() const
 {
+    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent); // outside the rounded corners the parent shows
+    QPainter painter(&image);
+    draw(painter);
+    return image;
+}
+
+void TDsFramedImage::draw(QPainter &painter) const
+{
     const int e = evenFrameWidth(m_frameWidth, m_frameStyle);
     QRect pictureRect;
     if (!m_picture.isNull())
         pictureRect = this->pictureRect(e);
 
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent); // outside the rounded corners the parent shows
-    QPainter painter(&image);
     if (!m_picture.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform, !m_actualSize);
         if (m_actualSize)
@@ -231,7 +237,7 @@ QImage TDsFramedImage::compose() const
             painter.drawImage(pictureRect, m_picture);
     }
     if (m_frameStyle == TFrameStyle::fsNone)
-        return image;
+        return;
 
     QRect frame = rect();
     if (!m_picture.isNull() && !(m_actualSize && m_align == TAlign::alNone)) {
@@ -253,7 +259,6 @@ QImage TDsFramedImage::compose() const
         drawInnerShading(painter, frame, r, e);
     if (m_frameStyle == fsInGrad)
         drawInnerShading(painter, frame, round ? r + e : 0, e);
-    return image;
 }
 
 void TDsFramedImage::drawBand(QPainter &painter, QRect frame, int e) const
@@ -310,7 +315,8 @@ void TDsFramedImage::drawInnerShading(QPainter &painter, QRect frame, int radius
 
 void TDsFramedImage::paintEvent(QPaintEvent *)
 {
-    QPainter(this).drawImage(0, 0, compose());
+    QPainter painter(this);
+    draw(painter);
 }
 
 void TDsFramedImage::resizeEvent(QResizeEvent *)

@@ -77,6 +77,7 @@ private:
     // control: at most half its smaller side.
     void relayout();
     QRect pictureRect(int e) const;
+    void draw(QPainter &painter) const;
     void drawBand(QPainter &painter, QRect frame, int e) const;
     void drawOuterShading(QPainter &painter, QRect frame, int radius) const;
     void drawInnerShading(QPainter &painter, QRect frame, int radius, int e) const;

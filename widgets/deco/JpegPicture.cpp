@@ -1,5 +1,7 @@
 #include "widgets/deco/JpegPicture.h"
 
+#include <QSysInfo>
+
 #include <csetjmp>
 #include <cstdio>
 
@@ -43,10 +45,12 @@ bool decodeInto(jpeg_decompress_struct &info, ErrorManager &errors, QByteArrayVi
     // near this, and allocating it would take the machine's memory.
     if (quint64(info.image_width) * info.image_height > kMaxPixels)
         return false;
-    info.out_color_space = JCS_RGB;
+    // Straight into the pixel layout the screen takes: converting a picture
+    // afterwards cost more than decoding it.
+    info.out_color_space = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
     jpeg_start_decompress(&info);
     out.components = info.num_components;
-    out.image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB888);
+    out.image = QImage(int(info.output_width), int(info.output_height), QImage::Format_RGB32);
     if (out.image.isNull())
         return false;
     while (info.output_scanline < info.output_height) {
@@ -75,6 +79,5 @@ JpegPicture decodeJpeg(QByteArrayView data)
     jpeg_destroy_decompress(&info);
     if (!decoded)
         return {};
-    picture.image = picture.image.convertToFormat(QImage::Format_RGB32);
     return picture;
 }

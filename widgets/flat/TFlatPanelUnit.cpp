@@ -55,6 +55,12 @@ QImage TFlatPanel::compose() const
 {
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&image);
+    draw(painter);
+    return image;
+}
+
+void TFlatPanel::draw(QPainter &painter) const
+{
     PaintBackground(this, painter, !m_transparent, palette().color(QPalette::Window));
     const TRect inside = DrawBevel(painter, TRect{0, 0, width(), height()}, resolve(m_colorHighLight, palette()),
                                    resolve(m_colorShadow, palette()), 1);
@@ -62,12 +68,14 @@ QImage TFlatPanel::compose() const
                       | Qt::TextShowMnemonic;
     painter.setFont(font());
     DrawCaption(painter, inside.toQRect(), flags, m_caption, this);
-    return image;
 }
 
 void TFlatPanel::paintEvent(QPaintEvent *)
 {
-    QPainter(this).drawImage(0, 0, compose());
+    // The backing store is the off-screen image: a copy of its own cost
+    // page faults at start-up.
+    QPainter painter(this);
+    draw(painter);
 }
 
 void TFlatPanel::changeEvent(QEvent *event)

@@ -37,6 +37,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void draw(QPainter &painter) const;
+
     bool m_transparent = false;
     QString m_caption;
     Qt::Alignment m_alignment = Qt::AlignHCenter;

@@ -292,13 +292,19 @@ void TXP_Form::relayout()
 
 QImage TXP_Form::compose() const
 {
-    const int w = width(), h = height();
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(resolve(m_color, palette()));
-    if (m_borderStyle == TFormBorderStyle::bsNone)
-        return image;
-
     QPainter painter(&image);
+    draw(painter);
+    return image;
+}
+
+void TXP_Form::draw(QPainter &painter) const
+{
+    const int w = width(), h = height();
+    painter.fillRect(rect(), resolve(m_color, palette()));
+    if (m_borderStyle == TFormBorderStyle::bsNone)
+        return;
+
     const int look = m_windowActive ? 1 : 2;
     StretchSkin(GetStripFrame(skinImage("XPFORM_RIGHT"), 2, look, true), painter,
                 TRect{w - m_rightWidth, 0, w, h});
@@ -326,7 +332,6 @@ QImage TXP_Form::compose() const
         titleX = m_iconRect.Right + 2 + m_captionOffSet;
     }
     drawTitle(painter, titleX);
-    return image;
 }
 
 void TXP_Form::drawTitle(QPainter &painter, int x) const
@@ -355,9 +360,14 @@ void TXP_Form::drawTitle(QPainter &painter, int x) const
     painter.drawText(room, flags, m_captionText);
 }
 
-void TXP_Form::paintEvent(QPaintEvent *)
+void TXP_Form::paintEvent(QPaintEvent *event)
 {
-    QPainter(this).drawImage(0, 0, compose());
+    // Straight into the backing store, where the client panel leaves only
+    // the edges to paint: a window-sized image of its own was page faults
+    // and copying at start-up.
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    draw(painter);
 }
 
 void TXP_Form::showButtonState(CaptionButtonState state)

@@ -146,6 +146,7 @@ private:
     void beginMove(QPoint globalPos);
     void beginResize(Qt::Edges edges, QPoint globalPos);
     void snapToScreen();
+    void draw(QPainter &painter) const;
     void drawTitle(QPainter &painter, int x) const;
 
     ShownCaptionButtons m_switchedOn{true, true, true, false};

@@ -4,6 +4,7 @@
 #include "widgets/deco/antLabel.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QTest>
 
@@ -19,6 +20,8 @@ private slots:
     void frameWidthFitsTheControl();
     void noFrameDrawsPictureOnly();
     void jpegDecoding();
+    void jpegColours_data();
+    void jpegColours();
     void labelStates();
     void shadowOffsets_data();
     void shadowOffsets();
@@ -144,6 +147,36 @@ void TestDeco::jpegDecoding()
     for (int i = 1000; i < damaged.size(); i += 97)
         damaged[i] = char(0xFF);
     decodeJpeg(damaged); // must come back, picture or not
+}
+
+void TestDeco::jpegColours_data()
+{
+    QTest::addColumn<QImage::Format>("format");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<int>("components");
+    QTest::newRow("colour") << QImage::Format_RGB32 << QColor(200, 30, 90) << 3;
+    QTest::newRow("grey") << QImage::Format_Grayscale8 << QColor(120, 120, 120) << 1;
+}
+
+// Every channel lands where the screen reads it, opaque.
+void TestDeco::jpegColours()
+{
+    QFETCH(QImage::Format, format);
+    QFETCH(QColor, colour);
+    QFETCH(int, components);
+    QImage source(16, 16, format);
+    source.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!source.save(&buffer, "JPEG", 100))
+        QSKIP("no JPEG writer to make the sample with");
+    const JpegPicture picture = decodeJpeg(bytes);
+    QCOMPARE(picture.components, components);
+    const QColor got = picture.image.pixelColor(8, 8);
+    QCOMPARE(got.alpha(), 255);
+    for (auto [a, b] : {std::pair{got.red(), colour.red()}, {got.green(), colour.green()}, {got.blue(), colour.blue()}})
+        QVERIFY2(qAbs(a - b) <= 3, qPrintable(got.name() + " for " + colour.name()));
 }
 
 void TestDeco::labelStates()
