@@ -6,6 +6,7 @@
 #include "app/PickListView.h"
 #include "app/PlainPanel.h"
 #include "training/TrainingCatalogue.h"
+#include "widgets/AccessibleWidgets.h"
 #include "widgets/deco/DsFramedImage.h"
 #include "widgets/deco/JpegPicture.h"
 #include "widgets/deco/antLabel.h"
@@ -98,8 +99,11 @@ Control *TForm1::add(QWidget *parent, const char *name, QRect place, const Contr
         setControlText(control, look.text);
     control->setToolTip(look.hint);
     // Assistive technology reads a label's or a button's own text, which
-    // may change; other controls are named by their caption or their hint.
-    if constexpr (!std::is_base_of_v<QLabel, Control> && !std::is_base_of_v<QAbstractButton, Control>)
+    // may change; a panel is named by its hint (a caption may be hidden
+    // beneath its controls), other controls by their caption or their hint.
+    if constexpr (std::is_base_of_v<PlainPanel, Control>)
+        control->setAccessibleName(look.hint.isEmpty() ? look.text : look.hint);
+    else if constexpr (!std::is_base_of_v<QLabel, Control> && !std::is_base_of_v<QAbstractButton, Control>)
         control->setAccessibleName(look.text.isEmpty() ? look.hint : look.text);
     if (look.font)
         control->setFont(*look.font);
@@ -145,9 +149,9 @@ void TForm1::createControls()
     Image2 = add<QLabel>(FlatPanel7, "Image2", {16, 16, 33, 33});
     Image2->setPixmap(QPixmap(QStringLiteral(":/numora-icon.png")));
     Label29 = add<QLabel>(FlatPanel7, "Label29", {64, 24, 154, 24}, {.text = kApplicationTitle});
-    XP_Url2 = add<TXP_Url>(FlatPanel7, "XP_Url2", {28, 112, 179, 17}, {.text = "联系作者：" + kMailAddress});
+    XP_Url2 = add<TXP_Url>(FlatPanel7, "XP_Url2", {28, 112, 179, 17}, {.text = "联系作者：" + kMailAddress, .tab = 0});
     XP_Url2->setUrl("mailto:" + kMailAddress);
-    XP_Url3 = add<TXP_Url>(FlatPanel7, "XP_Url3", {36, 136, 152, 17}, {.text = "技术支持：" + kSupportSite});
+    XP_Url3 = add<TXP_Url>(FlatPanel7, "XP_Url3", {36, 136, 152, 17}, {.text = "技术支持：" + kSupportSite, .tab = 1});
     XP_Url3->setUrl("http://" + kSupportSite);
     FlatMemo3 = add<TFlatMemo>(FlatPanel5, "FlatMemo3", {232, 3, 194, 165}, {.hint = "软件介绍", .font = song(14), .color = clGreen, .tab = 2});
     flatOnButtonFace(FlatMemo3, true);
@@ -204,7 +208,7 @@ void TForm1::createControls()
     FlatMemo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     FlatMemo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FlatMemo1->setColumnSeparator(QStringLiteral("    ")); // the run's lines, in columns as the viewer shows them
-    Label4 = add<QLabel>(Panel1, "Label4", {264, 160, 369, 29}, {.text = "题目", .hint = "出示题目", .font = kai(29, true), .color = clBlue});
+    Label4 = add<NoticeLabel>(Panel1, "Label4", {264, 160, 369, 29}, {.text = "题目", .hint = "出示题目", .font = kai(29, true), .color = clBlue});
     Label4->setAutoFillBackground(true); // hides the panel's caption
     m_trainingLabels = {Label4, Label6, Label7, Label11, Label12, Label13, Label14, Label15, Label16, Label17, Label18};
     FlatEdit2 = add<TFlatEdit>(Panel1, "FlatEdit2", {360, 216, 89, 35}, {.hint = "输入答案", .font = song(29), .color = clRed, .tab = 2, .enabled = false});
@@ -242,7 +246,7 @@ void TForm1::createControls()
     FlatButton7 = add<TXP_Button>(FlatPanel1, "FlatButton7", {112, 231, 75, 24}, {.text = "查    询", .hint = "查询训练情况", .tab = 6});
     XP_Button1 = add<TXP_Button>(FlatPanel1, "XP_Button1", {24, 263, 75, 24}, {.text = "软件信息", .tab = 8});
     FlatButton8 = add<TXP_Button>(FlatPanel1, "FlatButton8", {112, 263, 75, 24}, {.text = "自制题库", .hint = "自己编制题库", .tab = 7});
-    XP_Url1 = add<TXP_Url>(FlatPanel1, "XP_Url1", {34, 299, 56, 17}, {.text = "网络升级", .hint = "通过网络升级软件版本"});
+    XP_Url1 = add<TXP_Url>(FlatPanel1, "XP_Url1", {34, 299, 56, 17}, {.text = "网络升级", .hint = "通过网络升级软件版本", .tab = 9});
     XP_Url1->setUrl(kUpgradeUrl);
     FlatButton2 = add<TXP_Button>(FlatPanel1, "FlatButton2", {112, 295, 75, 24}, {.text = "退    出", .hint = "退出系统", .tab = 5});
     for (TFlatComboBox *box : {FlatComboBox1, FlatComboBox2, FlatComboBox3})
@@ -280,6 +284,14 @@ void TForm1::createControls()
         longest = std::max(longest, control->toolTip().size());
     const int fullWidth = StatusPanel0->fontMetrics().horizontalAdvance(QChar(0x56FD)); // 国
     StatusPanel0->setFixedWidth(std::max(StatusPanel0->width(), int(longest) * fullWidth + kHintPanelPadding));
+
+    // A screen reader names each box and the answer field by its caption;
+    // an information line is its caption and value together.
+    for (auto [caption, control] : {std::pair<QLabel *, QWidget *>{Label20, FlatComboBox1}, {Label21, FlatComboBox2},
+                                    {Label22, FlatComboBox3}, {Label1, FlatEdit2}})
+        caption->setBuddy(control);
+    for (QLabel *value : {Label15, Label16, Label17, Label18})
+        AccessibleWidgets::leaveOut(value);
 
     XP_Form1->setClientPanel(Panel2);
     lowerGraphicControls(this);

@@ -8,6 +8,7 @@
 #include "platform/UserDialogs.h"
 #include "training/RecordName.h"
 #include "text/TextFile.h"
+#include "widgets/AccessibleWidgets.h"
 #include "widgets/deco/DsFramedImage.h"
 #include "widgets/flat/FlatUtilitys.h"
 #include "widgets/flat/TFlatButtonUnit.h"
@@ -54,6 +55,9 @@ TForm1::TForm1(const QString &appDir, FormServices services, QWidget *parent)
       m_editor(appDir)
 {
     Q_INIT_RESOURCE(resources); // the artwork lives in a static library
+    AccessibleWidgets::addContainer("TForm1", QAccessible::Window);
+    AccessibleWidgets::addContainer("PlainPanel", QAccessible::Pane);
+    AccessibleWidgets::install();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kApplicationTitle);
     setWindowIcon(QIcon(QStringLiteral(":/numora-icon.png")));
@@ -186,6 +190,12 @@ void TForm1::keepKeysOnAnswer()
 void TForm1::showModelText(TrainingText label, const QString &text)
 {
     m_trainingLabels.at(int(label))->setText(shownLine(text));
+    // One information line, caption and value, is one text to a screen reader.
+    const std::pair<QLabel *, QLabel *> lines[] = {{Label11, Label15}, {Label12, Label16}, {Label13, Label17}, {Label14, Label18}};
+    for (const auto &[caption, value] : lines)
+        caption->setAccessibleName(caption->text() + value->text());
+    if (label == TrainingText::Question)
+        Label4->announce(); // the answer field keeps the keyboard
 }
 
 void TForm1::showRunView(const RunView &view)
@@ -357,9 +367,11 @@ bool TForm1::FlatEdit2KeyDown(int key)
 
 void TForm1::Timer1Timer()
 {
+    // A child who cannot see the list hears the score with the closing box.
     if (m_model.tick())
         m_services.dialogs->messageBox(QStringLiteral("提示!"), QStringLiteral("训练结束！"),
-                                       UserDialogs::Icon::Information, UserDialogs::Buttons::YesNo);
+                                       UserDialogs::Icon::Information, UserDialogs::Buttons::YesNo,
+                                       m_model.summaryLines().join(u'\n'));
 }
 
 void TForm1::FlatButton7Click()

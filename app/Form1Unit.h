@@ -15,6 +15,7 @@
 #include <optional>
 
 class DateSource;
+class NoticeLabel;
 class PickListView;
 class PlainPanel;
 class SoundOutput;
@@ -102,7 +103,8 @@ public:
 
     // Training panel.
     PlainPanel *Panel1;
-    QLabel *Label6, *Label7, *Label4, *Label1;
+    QLabel *Label6, *Label7, *Label1;
+    NoticeLabel *Label4;
     QWidget *MediaPlayer1;
     TFlatGroupBox *FlatGroupBox1;
     QLabel *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17, *Label18;

@@ -49,6 +49,7 @@ int runNumora(int argc, char *argv[], const std::function<void()> &whenPainted)
 {
     QApplication app(argc, argv);
     AppFonts::installSubstitutions();
+    installChineseStandardTexts();
     QApplication::setApplicationName(kApplicationTitle);
 
     SystemDateSource dates;

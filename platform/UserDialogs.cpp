@@ -1,9 +1,14 @@
 #include "platform/UserDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
 
 QString errorBoxText(const QString &text)
 {
@@ -41,21 +46,37 @@ void QtUserDialogs::errorBox(const QString &text)
     messageBox(m_applicationTitle, errorBoxText(text), Icon::Error, Buttons::Ok);
 }
 
+bool installChineseStandardTexts()
+{
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        && QCoreApplication::installTranslator(translator))
+        return true;
+    delete translator;
+    return false;
+}
+
 UserDialogs::Answer QtUserDialogs::messageBox(const QString &caption, const QString &text, Icon icon,
-                                              Buttons buttons)
+                                              Buttons buttons, const QString &spokenDetail)
 {
     static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning,
                                               QMessageBox::Critical};
     QMessageBox box(icons[int(icon)], caption, boxDisplayText(text), QMessageBox::NoButton, m_parent);
+    if (!spokenDetail.isEmpty()) {
+        if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            label->setAccessibleName(text + u'\n' + spokenDetail);
+    }
     if (buttons == Buttons::Ok) {
         box.addButton(QMessageBox::Ok);
         box.exec();
         return Answer::Ok;
     }
-    QAbstractButton *yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QAbstractButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    // Standard buttons, so that they read as the desktop's language has them.
+    QAbstractButton *yes = box.addButton(QMessageBox::Yes);
+    QAbstractButton *no = box.addButton(QMessageBox::No);
     if (buttons == Buttons::YesNoCancel)
-        box.setEscapeButton(box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole));
+        box.setEscapeButton(box.addButton(QMessageBox::Cancel));
     box.exec();
     if (box.clickedButton() == yes)
         return Answer::Yes;

@@ -17,12 +17,19 @@ public:
 
     // The application's standard error box.
     virtual void errorBox(const QString &text) = 0;
-    virtual Answer messageBox(const QString &caption, const QString &text, Icon icon, Buttons buttons) = 0;
+    // A screen reader says spokenDetail after the text; it is not shown.
+    virtual Answer messageBox(const QString &caption, const QString &text, Icon icon, Buttons buttons,
+                              const QString &spokenDetail = QString()) = 0;
     // Cancel returns the default text.
     virtual QString inputBox(const QString &caption, const QString &prompt, const QString &defaultText) = 0;
     // An empty result means the user cancelled.
     virtual QString openFileName(const QString &startDir, const QString &filterEntry, const QString &pattern) = 0;
 };
+
+// Qt's own texts in the standard boxes and the file dialog (是, 否, 取消, …)
+// in Chinese, as the rest of the window; false when the translations are
+// not installed and they stay English.
+bool installChineseStandardTexts();
 
 // The error text as the error box shows it: a full stop is added when the
 // last character sorts after ".".
@@ -40,7 +47,8 @@ public:
     void setParentWindow(QWidget *parent) { m_parent = parent; }
 
     void errorBox(const QString &text) override;
-    Answer messageBox(const QString &caption, const QString &text, Icon icon, Buttons buttons) override;
+    Answer messageBox(const QString &caption, const QString &text, Icon icon, Buttons buttons,
+                      const QString &spokenDetail = QString()) override;
     QString inputBox(const QString &caption, const QString &prompt, const QString &defaultText) override;
     QString openFileName(const QString &startDir, const QString &filterEntry, const QString &pattern) override;
 

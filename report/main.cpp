@@ -17,6 +17,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("numora-report"));
     AppFonts::installSubstitutions();
+    installChineseStandardTexts();
     const QString programFolder = QCoreApplication::applicationDirPath();
     if (commandLine)
         return ReportCommandLine::run(QCoreApplication::arguments(), programFolder);

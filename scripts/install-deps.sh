@@ -10,6 +10,7 @@ packages=(
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation
   xvfb xauth xdotool x11-utils imagemagick locales desktop-file-utils appstream strace
   clang libclang-rt-14-dev
+  at-spi2-core orca python3-pyatspi openbox dbus qt6-translations-l10n
 )
 
 missing=()

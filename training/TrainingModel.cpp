@@ -276,6 +276,10 @@ void TrainingModel::endRun()
     endRunView();
 }
 
+namespace {
+constexpr qsizetype kSummaryLineCount = 3;
+}
+
 void TrainingModel::finaliseProcessList()
 {
     // Only the start press's own line goes: were its sound to fail, the first
@@ -292,6 +296,11 @@ void TrainingModel::finaliseProcessList()
     }
     m_processLines << QStringLiteral("正确题数为：%1道").arg(m_state.CorrectCount);
     emit processLinesChanged(m_processLines);
+}
+
+QStringList TrainingModel::summaryLines() const
+{
+    return m_finalised ? m_processLines.mid(m_processLines.size() - kSummaryLineCount) : QStringList();
 }
 
 void TrainingModel::endRunView()

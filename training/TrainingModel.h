@@ -115,6 +115,9 @@ public:
     const LineStore &questionLines() const { return m_questionLines; }
     const LineStore &answerLines() const { return m_answerLines; }
     const QStringList &processLines() const { return m_processLines; }
+    // The finished run's closing lines (amount, time, right answers); empty
+    // before the run has finished.
+    QStringList summaryLines() const;
     const RunView &runView() const { return m_view; }
 
 signals:

@@ -1,6 +1,7 @@
 // A whole run with the keyboard alone, and what assistive technology is told.
 #include "app/PlainPanel.h"
 #include "support/FormFixture.h"
+#include "widgets/AccessibleWidgets.h"
 #include "widgets/flat/TFlatEditUnit.h"
 #include "widgets/xp/XP_Button.h"
 

@@ -4,6 +4,7 @@
 #include "platform/AppFonts.h"
 #include "support/FormTestBase.h"
 #include "text/TextFile.h"
+#include "widgets/AccessibleWidgets.h"
 #include "widgets/flat/TFlatComboBoxUnit.h"
 #include "widgets/flat/TFlatEditUnit.h"
 #include "widgets/flat/TFlatListBoxUnit.h"

@@ -19,6 +19,7 @@ public:
         QString text;
         Icon icon = Icon::Information;
         Buttons buttons = Buttons::Ok;
+        QString spokenDetail;
     };
 
     QList<Shown> shown;
@@ -32,9 +33,10 @@ public:
 
     void errorBox(const QString &text) override { errors.append(text); }
 
-    Answer messageBox(const QString &caption, const QString &text, Icon icon, Buttons buttons) override
+    Answer messageBox(const QString &caption, const QString &text, Icon icon, Buttons buttons,
+                      const QString &spokenDetail = QString()) override
     {
-        shown.append({caption, text, icon, buttons});
+        shown.append({caption, text, icon, buttons, spokenDetail});
         if (auto during = std::exchange(whileNextBoxOpen, nullptr))
             during();
         if (buttons == Buttons::Ok)

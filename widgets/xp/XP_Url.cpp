@@ -4,6 +4,7 @@
 #include "widgets/xp/XP_Unit.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
@@ -28,6 +29,13 @@ TXP_Url::TXP_Url(QWidget *parent)
     : QWidget(parent), m_opener(&UrlOpener::desktop())
 {
     setGeometry(0, 0, 121, 17);
+    setFocusPolicy(Qt::TabFocus); // a keyboard alone reaches every link
+}
+
+void TXP_Url::activate()
+{
+    if (isEnabled())
+        openTarget();
 }
 
 void TXP_Url::setText(const QString &text)
@@ -152,6 +160,10 @@ QImage TXP_Url::compose(bool hover) const
         if (length > 0)
             painter.drawLine(textStart, y, textStart + length - 1, y); // the end point is not drawn
     }
+    if (hasFocus()) {
+        painter.setPen(QPen(colour, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     return image;
 }
 
@@ -183,8 +195,7 @@ void TXP_Url::openTarget()
 bool TXP_Url::event(QEvent *event)
 {
     if (event->type() == QEvent::Shortcut) {
-        if (isEnabled())
-            openTarget();
+        activate();
         return true;
     }
     return QWidget::event(event);
@@ -218,6 +229,31 @@ void TXP_Url::mouseReleaseEvent(QMouseEvent *event)
     QWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void TXP_Url::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        activate();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void TXP_Url::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TXP_Url::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TXP_Url::changeEvent(QEvent *event)

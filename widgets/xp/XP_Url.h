@@ -56,7 +56,10 @@ public:
 
     bool visited() const { return m_visited; }
     void setOpener(UrlOpener *opener) { m_opener = opener; }
-    // The link as drawn, with or without the pointer over it.
+    // Opens the target, as a click, the mnemonic, Enter or Space do.
+    void activate();
+    // The link as drawn, with or without the pointer over it; a focus
+    // frame around it while it has the keyboard.
     QImage compose(bool hover) const;
     // Picture and caption side by side: the width the link takes.
     int fittingWidth() const;
@@ -73,6 +76,9 @@ protected:
     void leaveEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
