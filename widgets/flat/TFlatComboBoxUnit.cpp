@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
@@ -60,6 +61,7 @@ TFlatComboBox::TFlatComboBox(QWidget *parent)
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     connect(this, &QComboBox::activated, this, &TFlatComboBox::Change);
     connect(lineEdit(), &QLineEdit::textEdited, this, &TFlatComboBox::onTextEdited);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &TFlatComboBox::onTextChanged);
     resize(145, 25);
     applyColour();
 }
@@ -67,6 +69,7 @@ TFlatComboBox::TFlatComboBox(QWidget *parent)
 void TFlatComboBox::replaceItems(const QStringList &items)
 {
     const QString shown = currentText();
+    const QScopedValueRollback own(m_settingText, true);
     const QSignalBlocker blocker(this);
     clear();
     addItems(items);
@@ -74,16 +77,37 @@ void TFlatComboBox::replaceItems(const QStringList &items)
     setEditText(shown);
 }
 
+void TFlatComboBox::setEditText(const QString &text)
+{
+    const QScopedValueRollback own(m_settingText, true);
+    QComboBox::setEditText(text);
+}
+
 void TFlatComboBox::onTextEdited(const QString &text)
 {
     if (currentIndex() >= 0) {
         const int cursor = lineEdit()->cursorPosition();
+        const QScopedValueRollback own(m_settingText, true);
         const QSignalBlocker blocker(this);
         setCurrentIndex(-1);
         setEditText(text);
         lineEdit()->setCursorPosition(cursor);
     }
+    m_typed = true; // the edit tells of typing first, of the change after
     emit Change();
+}
+
+void TFlatComboBox::onTextChanged(const QString &text)
+{
+    if (std::exchange(m_typed, false) || m_settingText || (currentIndex() >= 0 && itemText(currentIndex()) == text))
+        return;
+    if (const int item = findText(text, Qt::MatchExactly); item >= 0) {
+        setCurrentIndex(item);
+        emit activated(item);
+    } else {
+        onTextEdited(text);
+        m_typed = false;
+    }
 }
 
 void TFlatComboBox::setColor(TColor colour)

@@ -12,7 +12,9 @@ QList<QLine> comboArrowRows(QRect box, bool pointingUp);
 
 // An editable combo box drawn flat: a border ring, two rings in its colour
 // and a 13-pixel arrow box. Change is sent when the user picks an item or
-// types; typing leaves no item current, as in a native drop-down.
+// types; typing leaves no item current, as in a native drop-down. Text set
+// from outside (by assistive technology) counts as a pick when it names an
+// item and as typing otherwise.
 class TFlatComboBox : public QComboBox
 {
     Q_OBJECT
@@ -30,6 +32,8 @@ public:
 
     // Replaces the items; the shown text stays and no item becomes current.
     void replaceItems(const QStringList &items);
+    // Shows a text without it counting as the user's choice.
+    void setEditText(const QString &text);
 
     TColor Color() const { return m_color; }
     void setColor(TColor colour);
@@ -62,6 +66,7 @@ protected:
 
 private:
     void onTextEdited(const QString &text);
+    void onTextChanged(const QString &text);
     void applyColour();
     void fitEdit();
 
@@ -74,4 +79,6 @@ private:
     bool m_useAdvColors = false;
     int m_itemHeight = 13;
     bool m_dropped = false;
+    bool m_typed = false;       // the edit's next change is typing, already handled
+    bool m_settingText = false; // the box changes its own text
 };

@@ -7,7 +7,9 @@
 #include "widgets/flat/TFlatMemoUnit.h"
 #include "widgets/flat/TFlatPanelUnit.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -35,6 +37,8 @@ private slots:
     void memoCornerSquare();
     void comboLooks_data();
     void comboLooks();
+    void comboChoices_data();
+    void comboChoices();
     void listRows();
     void listSelectionAndItems();
     void listPageDownWithFewItems();
@@ -151,6 +155,47 @@ void TestFlatWidgets::comboLooks()
         box->hidePopup();
         QVERIFY(!box->isDropped());
     }
+}
+
+void TestFlatWidgets::comboChoices_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("index");   // current afterwards
+    QTest::addColumn<int>("changes"); // Change signals
+    QTest::newRow("typed, an item's text") << "type" << "50" << -1 << 2;
+    QTest::newRow("arrow key") << "down" << "10" << 0 << 1;
+    QTest::newRow("assistive technology, an item") << "assistive" << "100" << 2 << 1;
+    QTest::newRow("assistive technology, other text") << "assistive" << "77" << -1 << 1;
+    QTest::newRow("the program's own text") << "program" << "请选择：" << -1 << 0;
+}
+
+// What the user chooses, by any way, reaches the window as Change; what the
+// program shows does not.
+void TestFlatWidgets::comboChoices()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    QFETCH(int, index);
+    QFETCH(int, changes);
+    auto *box = add<TFlatComboBox>({10, 10, 177, 21});
+    box->replaceItems({"10", "50", "100"});
+    box->setFocus();
+    QSignalSpy change(box, &TFlatComboBox::Change);
+    if (how == "type") {
+        QTest::keyClicks(box->lineEdit(), text);
+    } else if (how == "down") {
+        QTest::keyClick(box, Qt::Key_Down);
+    } else if (how == "assistive") {
+        QAccessibleInterface *edit = QAccessible::queryAccessibleInterface(box->lineEdit());
+        QVERIFY(edit && edit->editableTextInterface());
+        edit->editableTextInterface()->replaceText(0, edit->textInterface()->characterCount(), text);
+    } else {
+        box->setEditText(text);
+    }
+    QCOMPARE(box->currentText(), text);
+    QCOMPARE(box->currentIndex(), index);
+    QCOMPARE(change.count(), changes);
 }
 
 void TestFlatWidgets::listRows()
