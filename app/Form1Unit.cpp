@@ -55,8 +55,8 @@ TForm1::TForm1(const QString &appDir, FormServices services, QWidget *parent)
       m_editor(appDir)
 {
     Q_INIT_RESOURCE(resources); // the artwork lives in a static library
-    AccessibleWidgets::addContainer("TForm1", QAccessible::Window);
-    AccessibleWidgets::addContainer("PlainPanel", QAccessible::Pane);
+    AccessibleWidgets::exposeAs("TForm1", QAccessible::Window);
+    AccessibleWidgets::exposeAs("PlainPanel", QAccessible::Pane);
     AccessibleWidgets::install();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kApplicationTitle);

@@ -37,9 +37,51 @@ QList<DayTick> dayTicks(QDate first, QDate last, int maxTicks)
     return ticks;
 }
 
+namespace {
+
+QString dayText(QDate date)
+{
+    return QStringLiteral("%1年%2月%3日").arg(date.year()).arg(date.month()).arg(date.day());
+}
+
+QString paceText(double pace)
+{
+    return QString::number(pace, 'f', 1);
+}
+
+QString runText(const RecordedRun &run)
+{
+    return QStringLiteral("%1：正确率 %2%，每分钟 %3 题")
+        .arg(dayText(run.date))
+        .arg(std::lrint(run.accuracy() * 100))
+        .arg(paceText(run.pace()));
+}
+
+} // namespace
+
+QString describeProgress(const QList<RecordedRun> &runs)
+{
+    if (runs.isEmpty())
+        return QStringLiteral("还没有训练记录。");
+    const RecordedRun &first = runs.first(), &last = runs.last();
+    QString text = QStringLiteral("共 %1 次训练。最近一次，%2。").arg(runs.size()).arg(runText(last));
+    if (runs.size() == 1)
+        return text;
+    const long points = std::lrint(last.accuracy() * 100) - std::lrint(first.accuracy() * 100);
+    const QString accuracy = points == 0 ? QStringLiteral("正确率不变")
+                             : points > 0 ? QStringLiteral("正确率提高 %1 个百分点").arg(points)
+                                          : QStringLiteral("正确率下降 %1 个百分点").arg(-points);
+    const double faster = last.pace() - first.pace();
+    const QString pace = paceText(std::abs(faster)) == paceText(0) ? QStringLiteral("速度不变")
+                         : faster > 0 ? QStringLiteral("每分钟多做 %1 题").arg(paceText(faster))
+                                      : QStringLiteral("每分钟少做 %1 题").arg(paceText(-faster));
+    return text + QStringLiteral("和第一次（%1）相比，%2，%3。").arg(dayText(first.date), accuracy, pace);
+}
+
 ProgressChart::ProgressChart(QWidget *parent)
     : QChartView(parent)
 {
+    setAccessibleName(QStringLiteral("正确率和速度图"));
     setRenderHint(QPainter::Antialiasing);
     setMinimumHeight(220);
     setRuns({});
@@ -107,6 +149,7 @@ void ProgressChart::setRuns(QList<RecordedRun> runs)
     QChart *old = this->chart();
     setChart(chart);
     delete old;
+    setAccessibleDescription(describeProgress(runs));
 }
 
 QImage ProgressChart::picture(QSize size)

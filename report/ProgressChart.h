@@ -17,6 +17,11 @@ struct DayTick
 };
 QList<DayTick> dayTicks(QDate first, QDate last, int maxTicks = 8);
 
+// The chart in words, for those who cannot see it: how many runs, the
+// latest one's accuracy and pace, and how they moved since the first.
+// The runs in date order.
+QString describeProgress(const QList<RecordedRun> &runs);
+
 // Accuracy and pace of every run over time, with the values under the
 // pointer shown as a tip.
 class ProgressChart : public QChartView

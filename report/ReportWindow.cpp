@@ -4,8 +4,11 @@
 #include "report/ReportTables.h"
 #include "text/Errors.h"
 #include "text/TextFile.h"
+#include "widgets/AccessibleWidgets.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -26,12 +29,13 @@
 
 namespace {
 
-QTableView *sortableTable(QStandardItemModel *model, QWidget *parent)
+QTableView *sortableTable(QStandardItemModel *model, const QString &name, QWidget *parent)
 {
     auto *proxy = new QSortFilterProxyModel(parent);
     proxy->setSourceModel(model);
     proxy->setSortRole(Qt::UserRole);
     auto *table = new QTableView(parent);
+    table->setAccessibleName(name);
     table->setModel(proxy);
     table->setSortingEnabled(true);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -68,11 +72,13 @@ ReportWindow::ReportWindow(QString programFolder, UserDialogs *dialogs, QWidget 
       m_mistakeRows(new QStandardItemModel(this)), m_masteredRows(new QStandardItemModel(this)),
       m_skippedRows(new QStandardItemModel(this))
 {
+    AccessibleWidgets::exposeAs("ProgressChart", QAccessible::Chart);
+    AccessibleWidgets::install();
     setWindowTitle(QStringLiteral("Numora 成绩册"));
     resize(900, 640);
     auto *tabs = new QTabWidget(this);
     auto *runsPage = new QSplitter(Qt::Vertical, tabs);
-    m_runTable = sortableTable(m_runs, runsPage);
+    m_runTable = sortableTable(m_runs, QStringLiteral("成绩册"), runsPage);
     m_chart = new ProgressChart(runsPage);
     runsPage->addWidget(m_runTable);
     runsPage->addWidget(m_chart);
@@ -86,7 +92,8 @@ ReportWindow::ReportWindow(QString programFolder, UserDialogs *dialogs, QWidget 
                                                   "答错以后又连续答对两次的题算“已掌握”，列在下面，不再练习。"),
                                    mistakesPage);
     explanation->setWordWrap(true);
-    m_mistakeTable = sortableTable(m_mistakeRows, mistakesPage);
+    m_mistakeTable = sortableTable(m_mistakeRows, QStringLiteral("错题本"), mistakesPage);
+    m_mistakeTable->installEventFilter(this); // Space ticks a row
     m_practiceButton = new QPushButton(QStringLiteral("练习错题"), mistakesPage);
     connect(m_practiceButton, &QPushButton::clicked, this, &ReportWindow::practise);
     connect(m_mistakeRows, &QStandardItemModel::itemChanged, this,
@@ -98,14 +105,14 @@ ReportWindow::ReportWindow(QString programFolder, UserDialogs *dialogs, QWidget 
     buttons->addStretch();
     buttons->addWidget(m_restoreButton);
     buttons->addWidget(m_practiceButton);
-    m_masteredTable = sortableTable(m_masteredRows, mistakesPage);
+    m_masteredTable = sortableTable(m_masteredRows, QStringLiteral("已掌握"), mistakesPage);
     mistakesLayout->addWidget(explanation);
     mistakesLayout->addWidget(m_mistakeTable, 3);
     mistakesLayout->addLayout(buttons);
     mistakesLayout->addWidget(new QLabel(QStringLiteral("已掌握"), mistakesPage));
     mistakesLayout->addWidget(m_masteredTable, 1);
     tabs->addTab(mistakesPage, QStringLiteral("错题本"));
-    tabs->addTab(sortableTable(m_skippedRows, tabs), QStringLiteral("跳过的文件"));
+    tabs->addTab(sortableTable(m_skippedRows, QStringLiteral("跳过的文件"), tabs), QStringLiteral("跳过的文件"));
     setCentralWidget(tabs);
 
     m_status = new QLabel(statusBar());
@@ -154,6 +161,69 @@ void ReportWindow::buildMenus()
     file->addAction(QStringLiteral("导出图表(&C)…"), this, [this] { exportChart(); });
     file->addSeparator();
     file->addAction(QStringLiteral("退出(&X)"), QKeySequence::Quit, this, &QWidget::close);
+    // Sorting by a column without the mouse: the table with the keyboard,
+    // or else the first one of the shown page.
+    QMenu *sort = menuBar()->addMenu(QStringLiteral("排序(&S)"));
+    connect(sort, &QMenu::aboutToShow, this, [this, sort] {
+        sort->clear();
+        QTableView *table = sortedTable();
+        if (!table)
+            return;
+        const QHeaderView *header = table->horizontalHeader();
+        for (int column = 0; column < table->model()->columnCount(); ++column) {
+            const QString title = table->model()->headerData(column, Qt::Horizontal).toString();
+            QAction *action = sort->addAction(title, this, [table, column] {
+                const QHeaderView *header = table->horizontalHeader();
+                const bool again = header->sortIndicatorSection() == column && header->sortIndicatorOrder() == Qt::AscendingOrder;
+                table->sortByColumn(column, again ? Qt::DescendingOrder : Qt::AscendingOrder);
+            });
+            action->setCheckable(true);
+            action->setChecked(header->sortIndicatorSection() == column);
+        }
+    });
+}
+
+QTableView *ReportWindow::sortedTable() const
+{
+    if (auto *focused = qobject_cast<QTableView *>(QApplication::focusWidget()); focused && isAncestorOf(focused))
+        return focused;
+    auto *tabs = qobject_cast<QTabWidget *>(centralWidget());
+    QWidget *page = tabs ? tabs->currentWidget() : nullptr;
+    if (auto *table = qobject_cast<QTableView *>(page))
+        return table;
+    return page ? page->findChild<QTableView *>() : nullptr;
+}
+
+bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_mistakeTable && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space && static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
+        toggleTick(m_mistakeTable->currentIndex().row());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void ReportWindow::toggleTick(int shownRow)
+{
+    const auto *proxy = static_cast<const QSortFilterProxyModel *>(m_mistakeTable->model());
+    const QModelIndex shown = proxy->index(shownRow, 0);
+    QStandardItem *item = m_mistakeRows->itemFromIndex(proxy->mapToSource(shown));
+    if (!item || !item->isCheckable())
+        return;
+    item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    // The row's tick changed where the keyboard is: a screen reader says so.
+    if (QAccessible::isActive()) {
+        if (QAccessibleInterface *table = QAccessible::queryAccessibleInterface(m_mistakeTable);
+            table && table->tableInterface()) {
+            if (QAccessibleInterface *cell = table->tableInterface()->cellAt(shownRow, 0)) {
+                QAccessible::State changed;
+                changed.checked = true;
+                QAccessibleStateChangeEvent event(cell, changed);
+                QAccessible::updateAccessibility(&event);
+            }
+        }
+    }
 }
 
 void ReportWindow::openFolders(const QStringList &folders)

@@ -54,11 +54,18 @@ public:
 signals:
     void loaded();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     bool confirm(const QString &question);
     // The custom bank's folder as the user knows it.
     QString bankFolderText() const;
     void buildMenus();
+    // The table the sort menu sorts.
+    QTableView *sortedTable() const;
+    // Ticks or unticks a practicable row of the 错题本, as shown.
+    void toggleTick(int shownRow);
     void chooseFolder(bool add);
     void showCollection();
     void exportCsv(bool mistakes);

@@ -97,7 +97,7 @@ void AccessibleWidgets::install()
     Q_UNUSED(installed);
 }
 
-void AccessibleWidgets::addContainer(const char *className, QAccessible::Role role)
+void AccessibleWidgets::exposeAs(const char *className, QAccessible::Role role)
 {
     containerRoles().insert(QLatin1String(className), role);
 }

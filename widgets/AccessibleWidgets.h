@@ -11,9 +11,9 @@ namespace AccessibleWidgets {
 
 // Installs the accessible views; call once, before the first window shows.
 void install();
-// Another class exposed as a container with this role (the window's own
-// classes register here; the widgets know nothing of them).
-void addContainer(const char *className, QAccessible::Role role);
+// Another class exposed with this role, its children the shown ones (the
+// programs' own classes register here; the widgets know nothing of them).
+void exposeAs(const char *className, QAccessible::Role role);
 // Leaves a control out of the tree: a value whose caption speaks for it.
 void leaveOut(QWidget *widget);
 

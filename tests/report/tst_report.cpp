@@ -7,7 +7,10 @@
 #include <QChart>
 #include <QDir>
 #include <QLineSeries>
+#include <QHeaderView>
 #include <QImageReader>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -26,6 +29,9 @@ private slots:
     void dateTicks_data();
     void dateTicks();
     void runsSitOnTheirDays();
+    void chartInWords_data();
+    void chartInWords();
+    void keyboardTicksAndSorts();
     void windowFillsTableChartAndMistakes();
     void restoreButtonPutsTheTeachersBankBack();
     void newFoldersAbandonTheReadingUnderWay();
@@ -143,6 +149,73 @@ void TestReport::runsSitOnTheirDays()
     QCOMPARE(dayPosition(first, origin), 0.0);
     QVERIFY(dayPosition(second, origin) > 0 && dayPosition(second, origin) < 0.1);
     QCOMPARE(dayPosition(other, origin), 2.0);
+}
+
+void TestReport::chartInWords_data()
+{
+    QTest::addColumn<QList<RecordedRun>>("runs");
+    QTest::addColumn<QString>("words");
+    const auto run = [](QDate date, int done, int right, int seconds) {
+        RecordedRun r;
+        r.date = date;
+        r.done = done;
+        r.right = right;
+        r.seconds = seconds;
+        return r;
+    };
+    const RecordedRun first = run({2026, 12, 1}, 10, 6, 60), better = run({2026, 12, 3}, 12, 12, 60),
+                      worse = run({2026, 12, 3}, 10, 5, 60);
+    QTest::newRow("none") << QList<RecordedRun>{} << "还没有训练记录。";
+    QTest::newRow("one") << QList{first} << "共 1 次训练。最近一次，2026年12月1日：正确率 60%，每分钟 10.0 题。";
+    QTest::newRow("better") << QList{first, better}
+                            << "共 2 次训练。最近一次，2026年12月3日：正确率 100%，每分钟 12.0 题。"
+                               "和第一次（2026年12月1日）相比，正确率提高 40 个百分点，每分钟多做 2.0 题。";
+    QTest::newRow("worse, as fast") << QList{first, worse}
+                                    << "共 2 次训练。最近一次，2026年12月3日：正确率 50%，每分钟 10.0 题。"
+                                       "和第一次（2026年12月1日）相比，正确率下降 10 个百分点，速度不变。";
+}
+
+void TestReport::chartInWords()
+{
+    QFETCH(QList<RecordedRun>, runs);
+    QFETCH(QString, words);
+    QCOMPARE(describeProgress(runs), words);
+}
+
+// Without a mouse: Space ticks the row wherever its cell is, the sort menu
+// sorts the table by a column and then the other way round.
+void TestReport::keyboardTicksAndSorts()
+{
+    QTemporaryDir dir;
+    writeRecords(dir.filePath("job"));
+    ScriptedDialogs dialogs;
+    ReportWindow window(dir.path(), &dialogs);
+    QSignalSpy loaded(&window, &ReportWindow::loaded);
+    window.openFolders({dir.filePath("job")});
+    QVERIFY(loaded.wait(10000));
+    QVERIFY(window.chart()->accessibleDescription().startsWith(QStringLiteral("共 2 次训练。")));
+
+    QTableView *mistakes = window.mistakeTable();
+    mistakes->setCurrentIndex(mistakes->model()->index(1, 3));
+    QTest::keyClick(mistakes, Qt::Key_Space);
+    QCOMPARE(window.chosenMistakes().size(), 1);
+    QCOMPARE(mistakes->model()->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+    QTest::keyClick(mistakes, Qt::Key_Space);
+    QCOMPARE(window.chosenMistakes().size(), 2);
+
+    QMenu *sort = nullptr;
+    for (QAction *action : window.menuBar()->actions())
+        if (action->text() == QStringLiteral("排序(&S)"))
+            sort = action->menu();
+    QVERIFY(sort);
+    const QHeaderView *header = window.runTable()->horizontalHeader();
+    for (Qt::SortOrder expected : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        emit sort->aboutToShow();
+        QCOMPARE(sort->actions().size(), window.runTable()->model()->columnCount());
+        sort->actions().at(5)->trigger();
+        QCOMPARE(header->sortIndicatorSection(), 5);
+        QCOMPARE(header->sortIndicatorOrder(), expected);
+    }
 }
 
 void TestReport::windowFillsTableChartAndMistakes()

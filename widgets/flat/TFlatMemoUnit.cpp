@@ -150,6 +150,10 @@ bool TFlatMemo::event(QEvent *event)
     const bool handled = QPlainTextEdit::event(event);
     if (lookChanges)
         m_frame.showLook();
+    // A text that cannot be changed is still read line by line with the
+    // arrow keys, by a screen reader too: it keeps a caret.
+    if (event->type() == QEvent::ReadOnlyChange && isReadOnly())
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     if (event->type() == QEvent::Paint) {
         QPainter painter(this);
         const QColor background = m_frame.lookColour();
