@@ -9,7 +9,7 @@ source "$(dirname "$0")/a11ysession.sh"
 
 check_tree() { # APPLICATION VIEW
   local problems
-  problems=$(/usr/bin/python3 "$a11y_dir/tree.py" "$1" "$2" 2>&1) || fail "$2: $problems"
+  problems=$(/usr/bin/python3 "$a11y_dir/tree.py" "$1" "$2" 2>&1) || fail "$2 (exit $?): $problems"
 }
 
 folder=$(make_program_folder)

@@ -11,16 +11,22 @@ source "$(dirname "$0")/a11ysession.sh"
 folder=$(make_program_folder)
 start_x
 start_window_manager
+switch_accessibility_on
 start_orca
 start_program "$folder/numora"
 wait_for_speech "Numora－单机版 frame" 20
 
 # Range 2, counted, 10 questions; 登    陆, then 开始训练, which has the keyboard.
-# At a child's pace: keys pressed faster than Orca speaks are not all spoken.
-for key in Down Down Tab Down Down Tab Down Tab Tab space; do
-  xdotool key "$key"
-  sleep 0.7
-done
+press_and_hear Down "1、自制题库"
+press_and_hear Down "2、20以内一步加减法"
+press_and_hear Tab "训练方式:"
+press_and_hear Down "定时训练（单位：秒）"
+press_and_hear Down "定量训练（单位：道）"
+press_and_hear Tab "训练控制:"
+press_and_hear Down "10"
+press_and_hear Tab "自定义 push button"
+press_and_hear Tab "登    陆 push button"
+press_and_hear space "开始训练 push button"
 press_and_hear space "notification"
 for number in $(seq 10); do
   type_text 1
