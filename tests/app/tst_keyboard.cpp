@@ -16,6 +16,7 @@ class TestKeyboard : public QObject
 private slots:
     void wholeRunWithKeysAlone();
     void everyControlHasAnAccessibleName();
+    void treeHoldsShownPanes();
     void questionLabelIsReadAsItChanges();
 
 private:
@@ -90,6 +91,23 @@ void TestKeyboard::everyControlHasAnAccessibleName()
     }
     QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u' ')));
     QCOMPARE(accessibleName(fixture.form->FlatEdit2), QStringLiteral("输入答案"));
+}
+
+// A screen reader meets the window as one frame of panes, shown controls only.
+void TestKeyboard::treeHoldsShownPanes()
+{
+    FormFixture fixture;
+    QVERIFY(fixture.show());
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(fixture.form.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QAccessibleInterface *client = QAccessible::queryAccessibleInterface(fixture.form->Panel2);
+    QCOMPARE(client->role(), QAccessible::Pane);
+    QStringList shown;
+    for (int i = 0; i < client->childCount(); ++i)
+        shown << client->child(i)->object()->objectName();
+    QCOMPARE(shown, (QStringList{"FlatPanel2", "FlatPanel1", "StatusBar1"}));
+    QCOMPARE(client->indexOfChild(QAccessible::queryAccessibleInterface(fixture.form->FlatPanel1)), 1);
+    QCOMPARE(client->indexOfChild(QAccessible::queryAccessibleInterface(fixture.form->Panel1)), -1);
 }
 
 void TestKeyboard::questionLabelIsReadAsItChanges()

@@ -361,6 +361,8 @@ void TestTrainingPanel::tickFinishesRunWithClosingMessage()
     QCOMPARE(m_dialogs->shown.first().caption, QStringLiteral("提示!"));
     QCOMPARE(m_dialogs->shown.first().text, QStringLiteral("训练结束！"));
     QCOMPARE(m_dialogs->shown.first().buttons, UserDialogs::Buttons::YesNo);
+    // A screen reader hears the score with the box.
+    QCOMPARE(m_dialogs->shown.first().spokenDetail, QStringLiteral("训练题数为：2道\n完成时间为：1秒\n正确题数为：1道"));
     QCOMPARE(TextFile::readLines(f.model().state().RecordPath), f.FlatMemo1->lines());
 
     press(f.FlatButton4); // after the finish: no question

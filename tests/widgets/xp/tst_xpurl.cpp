@@ -1,8 +1,10 @@
 #include "platform/UrlOpener.h"
 #include "support/PixelProbe.h"
+#include "widgets/AccessibleWidgets.h"
 #include "widgets/xp/XP_Unit.h"
 #include "widgets/xp/XP_Url.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -41,6 +43,7 @@ private slots:
     void targets();
     void pressOpensAndReleaseClicks();
     void failedBrowserIsReported();
+    void keyboardReachesAndOpens();
     void widthFollowsText();
     void colours_data();
     void colours();
@@ -54,6 +57,7 @@ private:
 
 void TestXPUrl::initTestCase()
 {
+    AccessibleWidgets::install();
     XPStartUp({"tst_xpurl"}, [](const QString &, const QString &) {});
 }
 
@@ -113,6 +117,28 @@ void TestXPUrl::pressOpensAndReleaseClicks()
     m_link->setEnabled(false);
     QTest::mouseClick(m_link, Qt::LeftButton, {}, QPoint(5, 8));
     QCOMPARE(m_opener.opened.size(), 2);
+}
+
+// Tab reaches a link, a dotted frame shows it, Enter, Space and the
+// accessible press action open it.
+void TestXPUrl::keyboardReachesAndOpens()
+{
+    m_link->setUrl("http://www.numora.example");
+    QCOMPARE(m_link->focusPolicy(), Qt::TabFocus);
+    m_link->clearFocus();
+    QVERIFY(qAlpha(m_link->compose(false).pixel(0, 0)) == 0);
+    m_link->setFocus();
+    QVERIFY(m_link->hasFocus());
+    QVERIFY(qAlpha(m_link->compose(false).pixel(0, 0)) != 0);
+    QTest::keyClick(m_link, Qt::Key_Return);
+    QTest::keyClick(m_link, Qt::Key_Space);
+    QTest::keyClick(m_link, Qt::Key_A);
+    QCOMPARE(m_opener.opened.size(), 2);
+    QAccessibleInterface *link = QAccessible::queryAccessibleInterface(m_link);
+    QCOMPARE(link->role(), QAccessible::Link);
+    QCOMPARE(link->text(QAccessible::Name), QStringLiteral("联系作者：hi@numora.example"));
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m_opener.opened.size(), 3);
 }
 
 void TestXPUrl::failedBrowserIsReported()
