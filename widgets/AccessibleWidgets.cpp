@@ -9,7 +9,7 @@ namespace {
 
 const char kLeftOut[] = "numoraAccessibleLeftOut";
 
-QHash<QString, QAccessible::Role> &containerRoles()
+QHash<QString, QAccessible::Role> &exposedRoles()
 {
     static QHash<QString, QAccessible::Role> roles = {
         {QStringLiteral("TFlatPanel"), QAccessible::Pane},
@@ -81,7 +81,7 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         return new NoticeAccessible(static_cast<QLabel *>(widget));
     if (className == QLatin1String("TDsFramedImage"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
-    if (const auto role = containerRoles().constFind(className); role != containerRoles().cend())
+    if (const auto role = exposedRoles().constFind(className); role != exposedRoles().cend())
         return new ShownChildrenAccessible(widget, *role);
     return nullptr;
 }
@@ -99,7 +99,7 @@ void AccessibleWidgets::install()
 
 void AccessibleWidgets::exposeAs(const char *className, QAccessible::Role role)
 {
-    containerRoles().insert(QLatin1String(className), role);
+    exposedRoles().insert(QLatin1String(className), role);
 }
 
 void AccessibleWidgets::leaveOut(QWidget *widget)

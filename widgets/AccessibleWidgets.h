@@ -19,7 +19,8 @@ void leaveOut(QWidget *widget);
 
 } // namespace AccessibleWidgets
 
-// A container whose accessible children are its shown ones, in stacking order.
+// A container whose accessible children are its shown ones, in the order
+// they were made.
 class ShownChildrenAccessible : public QAccessibleWidget
 {
 public:

@@ -220,8 +220,7 @@ void TXP_Url::leaveEvent(QEvent *event)
 void TXP_Url::mousePressEvent(QMouseEvent *event)
 {
     QWidget::mousePressEvent(event);
-    if (isEnabled()) // any button opens the target
-        openTarget();
+    activate(); // any button opens the target
 }
 
 void TXP_Url::mouseReleaseEvent(QMouseEvent *event)
