@@ -96,8 +96,10 @@ ReportWindow::ReportWindow(QString programFolder, UserDialogs *dialogs, QWidget 
     m_mistakeTable->installEventFilter(this); // Space ticks a row
     m_practiceButton = new QPushButton(QStringLiteral("练习错题"), mistakesPage);
     connect(m_practiceButton, &QPushButton::clicked, this, &ReportWindow::practise);
-    connect(m_mistakeRows, &QStandardItemModel::itemChanged, this,
-            [this] { m_practiceButton->setEnabled(!chosenMistakes().isEmpty()); });
+    connect(m_mistakeRows, &QStandardItemModel::itemChanged, this, [this](QStandardItem *item) {
+        m_practiceButton->setEnabled(!chosenMistakes().isEmpty());
+        tellTick(item);
+    });
     m_restoreButton = new QPushButton(QStringLiteral("恢复原题库"), mistakesPage);
     m_restoreButton->setToolTip(QStringLiteral("把自制题库换回练习错题以前的题库（make.tm.bak 和 make.da.bak）"));
     connect(m_restoreButton, &QPushButton::clicked, this, &ReportWindow::restoreBank);
@@ -204,6 +206,18 @@ bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void ReportWindow::tellTick(QStandardItem *item)
+{
+    // A screen reader reads the tick with the question: a cell's ticked
+    // state alone it leaves unsaid.
+    if (!item->isCheckable())
+        return;
+    const QString tick = item->checkState() == Qt::Checked ? QStringLiteral("，要练习") : QStringLiteral("，不练习");
+    const QString spoken = item->text() + tick;
+    if (item->data(Qt::AccessibleTextRole).toString() != spoken)
+        item->setData(spoken, Qt::AccessibleTextRole);
+}
+
 void ReportWindow::toggleTick(int shownRow)
 {
     const auto *proxy = static_cast<const QSortFilterProxyModel *>(m_mistakeTable->model());
@@ -219,8 +233,10 @@ void ReportWindow::toggleTick(int shownRow)
             if (QAccessibleInterface *cell = table->tableInterface()->cellAt(shownRow, 0)) {
                 QAccessible::State changed;
                 changed.checked = true;
-                QAccessibleStateChangeEvent event(cell, changed);
-                QAccessible::updateAccessibility(&event);
+                QAccessibleStateChangeEvent state(cell, changed);
+                QAccessible::updateAccessibility(&state);
+                QAccessibleEvent name(cell, QAccessible::NameChanged);
+                QAccessible::updateAccessibility(&name);
             }
         }
     }
@@ -299,6 +315,7 @@ void ReportWindow::showCollection()
         item->setData(place, Qt::UserRole + 1);
         item->setCheckable(m_mistakes.at(place).practicable());
         item->setCheckState(m_mistakes.at(place).practicable() ? Qt::Checked : Qt::Unchecked);
+        tellTick(item);
     }
     m_runTable->sortByColumn(0, Qt::AscendingOrder);
     m_mistakeTable->sortByColumn(-1, Qt::AscendingOrder); // most-missed first, as collected

@@ -15,6 +15,7 @@ class ProgressChart;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QStandardItem;
 class QStandardItemModel;
 class QTableView;
 
@@ -66,6 +67,7 @@ private:
     QTableView *sortedTable() const;
     // Ticks or unticks a practicable row of the 错题本, as shown.
     void toggleTick(int shownRow);
+    void tellTick(QStandardItem *item);
     void chooseFolder(bool add);
     void showCollection();
     void exportCsv(bool mistakes);

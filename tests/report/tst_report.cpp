@@ -200,6 +200,8 @@ void TestReport::keyboardTicksAndSorts()
     QTest::keyClick(mistakes, Qt::Key_Space);
     QCOMPARE(window.chosenMistakes().size(), 1);
     QCOMPARE(mistakes->model()->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+    // A screen reader reads the tick with the question.
+    QVERIFY(mistakes->model()->index(1, 0).data(Qt::AccessibleTextRole).toString().endsWith(QStringLiteral("，不练习")));
     QTest::keyClick(mistakes, Qt::Key_Space);
     QCOMPARE(window.chosenMistakes().size(), 2);
 
