@@ -189,11 +189,14 @@ void TForm1::keepKeysOnAnswer()
 
 void TForm1::showModelText(TrainingText label, const QString &text)
 {
-    m_trainingLabels.at(int(label))->setText(shownLine(text));
+    QLabel *shown = m_trainingLabels.at(int(label));
+    shown->setText(shownLine(text));
     // One information line, caption and value, is one text to a screen reader.
     const std::pair<QLabel *, QLabel *> lines[] = {{Label11, Label15}, {Label12, Label16}, {Label13, Label17}, {Label14, Label18}};
-    for (const auto &[caption, value] : lines)
-        caption->setAccessibleName(caption->text() + value->text());
+    for (const auto &[caption, value] : lines) {
+        if (shown == caption || shown == value)
+            caption->setAccessibleName(caption->text() + value->text());
+    }
     if (label == TrainingText::Question)
         Label4->announce(); // the answer field keeps the keyboard
 }

@@ -6,7 +6,6 @@
 #include "text/TextFile.h"
 #include "widgets/AccessibleWidgets.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QDir>
@@ -208,8 +207,8 @@ bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
 
 void ReportWindow::tellTick(QStandardItem *item)
 {
-    // A screen reader reads the tick with the question: a cell's ticked
-    // state alone it leaves unsaid.
+    // A screen reader reads the tick with the question (a cell's ticked
+    // state alone it leaves unsaid); every change of it comes through here.
     if (!item->isCheckable())
         return;
     const QString tick = item->checkState() == Qt::Checked ? QStringLiteral("，要练习") : QStringLiteral("，不练习");
@@ -226,20 +225,6 @@ void ReportWindow::toggleTick(int shownRow)
     if (!item || !item->isCheckable())
         return;
     item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-    // The row's tick changed where the keyboard is: a screen reader says so.
-    if (QAccessible::isActive()) {
-        if (QAccessibleInterface *table = QAccessible::queryAccessibleInterface(m_mistakeTable);
-            table && table->tableInterface()) {
-            if (QAccessibleInterface *cell = table->tableInterface()->cellAt(shownRow, 0)) {
-                QAccessible::State changed;
-                changed.checked = true;
-                QAccessibleStateChangeEvent state(cell, changed);
-                QAccessible::updateAccessibility(&state);
-                QAccessibleEvent name(cell, QAccessible::NameChanged);
-                QAccessible::updateAccessibility(&name);
-            }
-        }
-    }
 }
 
 void ReportWindow::openFolders(const QStringList &folders)
@@ -315,7 +300,6 @@ void ReportWindow::showCollection()
         item->setData(place, Qt::UserRole + 1);
         item->setCheckable(m_mistakes.at(place).practicable());
         item->setCheckState(m_mistakes.at(place).practicable() ? Qt::Checked : Qt::Unchecked);
-        tellTick(item);
     }
     m_runTable->sortByColumn(0, Qt::AscendingOrder);
     m_mistakeTable->sortByColumn(-1, Qt::AscendingOrder); // most-missed first, as collected

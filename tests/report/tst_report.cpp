@@ -39,6 +39,21 @@ private slots:
 private:
     // A job folder with two runs: 7×8= wrong twice, 9+7= wrong once.
     static void writeRecords(const QString &folder);
+    // A report window over a job folder holding those runs.
+    struct OnRecords
+    {
+        QTemporaryDir dir;
+        ScriptedDialogs dialogs;
+        ReportWindow window{dir.path(), &dialogs};
+        // Writes and reads the job folder; false when the reading never ends.
+        bool read()
+        {
+            writeRecords(dir.filePath("job"));
+            QSignalSpy loaded(&window, &ReportWindow::loaded);
+            window.openFolders({dir.filePath("job")});
+            return loaded.wait(10000);
+        }
+    };
 };
 
 void TestReport::writeRecords(const QString &folder)
@@ -186,13 +201,9 @@ void TestReport::chartInWords()
 // sorts the table by a column and then the other way round.
 void TestReport::keyboardTicksAndSorts()
 {
-    QTemporaryDir dir;
-    writeRecords(dir.filePath("job"));
-    ScriptedDialogs dialogs;
-    ReportWindow window(dir.path(), &dialogs);
-    QSignalSpy loaded(&window, &ReportWindow::loaded);
-    window.openFolders({dir.filePath("job")});
-    QVERIFY(loaded.wait(10000));
+    OnRecords report;
+    QVERIFY(report.read());
+    ReportWindow &window = report.window;
     QVERIFY(window.chart()->accessibleDescription().startsWith(QStringLiteral("共 2 次训练。")));
 
     QTableView *mistakes = window.mistakeTable();
@@ -222,13 +233,11 @@ void TestReport::keyboardTicksAndSorts()
 
 void TestReport::windowFillsTableChartAndMistakes()
 {
-    QTemporaryDir dir;
-    writeRecords(dir.filePath("job"));
-    ScriptedDialogs dialogs;
-    ReportWindow window(dir.path(), &dialogs);
-    QSignalSpy loaded(&window, &ReportWindow::loaded);
-    window.openFolders({dir.filePath("job")});
-    QVERIFY(loaded.wait(10000));
+    OnRecords report;
+    QVERIFY(report.read());
+    ReportWindow &window = report.window;
+    ScriptedDialogs &dialogs = report.dialogs;
+    const QTemporaryDir &dir = report.dir;
 
     QAbstractItemModel *runs = window.runTable()->model();
     QCOMPARE(runs->rowCount(), 2);
@@ -264,16 +273,14 @@ void TestReport::windowFillsTableChartAndMistakes()
 
 void TestReport::restoreButtonPutsTheTeachersBankBack()
 {
-    QTemporaryDir dir;
-    writeRecords(dir.filePath("job"));
+    OnRecords report;
+    const QTemporaryDir &dir = report.dir;
     QDir(dir.path()).mkdir("data");
     TextFile::writeLines(dir.filePath("data/make.tm"), {"1+1="});
     TextFile::writeLines(dir.filePath("data/make.da"), {"2"});
-    ScriptedDialogs dialogs;
-    ReportWindow window(dir.path(), &dialogs);
-    QSignalSpy loaded(&window, &ReportWindow::loaded);
-    window.openFolders({dir.filePath("job")});
-    QVERIFY(loaded.wait(10000));
+    QVERIFY(report.read());
+    ReportWindow &window = report.window;
+    ScriptedDialogs &dialogs = report.dialogs;
     QVERIFY(!window.restoreButton()->isEnabled()); // nothing replaced yet
     dialogs.answers = {UserDialogs::Answer::Yes, UserDialogs::Answer::Yes};
     window.practise();

@@ -9,11 +9,12 @@ class LineListModel;
 class QFontMetricsF;
 class QListView;
 
-// A multi-line edit with the flat edit's 3-pixel frame; its text is handled
-// as a list of lines.
 // Where the columns of lines split by separator start: each column as wide as
 // its widest part, then the separator's own width.
 QList<qreal> columnStops(const QStringList &lines, const QString &separator, const QFontMetricsF &metrics);
+
+// A multi-line edit with the flat edit's 3-pixel frame; its text is handled
+// as a list of lines.
 
 class TFlatMemo : public QPlainTextEdit, public FlatFramed
 {

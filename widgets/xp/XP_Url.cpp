@@ -243,18 +243,6 @@ void TXP_Url::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void TXP_Url::focusInEvent(QFocusEvent *event)
-{
-    QWidget::focusInEvent(event);
-    update();
-}
-
-void TXP_Url::focusOutEvent(QFocusEvent *event)
-{
-    QWidget::focusOutEvent(event);
-    update();
-}
-
 void TXP_Url::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
