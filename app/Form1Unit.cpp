@@ -48,11 +48,11 @@ constexpr int kStatusBarHeight = 19;
 
 } // namespace
 
-TForm1::TForm1(const QString &appDir, FormServices services, QWidget *parent)
+TForm1::TForm1(const ProgramFolders &folders, FormServices services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       m_services(std::move(services)),
-      m_model(appDir, m_services.sound, m_services.drawSeed),
-      m_editor(appDir)
+      m_model(folders, m_services.sound, m_services.drawSeed),
+      m_editor(folders.user)
 {
     Q_INIT_RESOURCE(resources); // the artwork lives in a static library
     AccessibleWidgets::exposeAs("TForm1", QAccessible::Window);
@@ -387,7 +387,7 @@ void TForm1::FlatButton7Click()
 
 void TForm1::openRecord()
 {
-    const QString chosen = m_services.dialogs->openFileName(RecordName::jobFolder(m_model.appDir()),
+    const QString chosen = m_services.dialogs->openFileName(RecordName::jobFolder(m_model.folders().user),
                                                             QStringLiteral("训练成绩文件（*.xl）"),
                                                             QStringLiteral("*.xl"));
     if (chosen.isEmpty())

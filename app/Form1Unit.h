@@ -69,7 +69,7 @@ class TForm1 : public QWidget
     Q_PROPERTY(QString Caption READ Caption)
 
 public:
-    TForm1(const QString &appDir, FormServices services, QWidget *parent = nullptr);
+    TForm1(const ProgramFolders &folders, FormServices services, QWidget *parent = nullptr);
     ~TForm1() override;
 
     QString Caption() const;

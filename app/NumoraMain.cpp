@@ -7,6 +7,8 @@
 #include "platform/UserDialogs.h"
 #include "platform/LazySound.h"
 #include "platform/TerminationSignals.h"
+#include "text/Errors.h"
+#include "training/ProgramFolders.h"
 #include "widgets/xp/XP_Unit.h"
 
 #include <QApplication>
@@ -59,8 +61,15 @@ int runNumora(int argc, char *argv[], const std::function<void()> &whenPainted)
     };
     if (!XPStartUp(QCoreApplication::arguments(), inform))
         return 0; // the notice switch: the window never opens
-    LazySoundOutput sound(QCoreApplication::applicationDirPath());
-    TForm1 form(QCoreApplication::applicationDirPath(),
+    const ProgramFolders folders =
+        ProgramFolders::forExecutable(QCoreApplication::applicationDirPath(), UserData::home());
+    try {
+        UserData::prepare(folders);
+    } catch (const NumoraError &error) {
+        dialogs.errorBox(error.text()); // the delivered ranges still train
+    }
+    LazySoundOutput sound(folders.modules);
+    TForm1 form(folders,
                 {&dialogs, &dates, &sound, [] { QCoreApplication::quit(); }, DrawSeed::forLaunch()});
     dialogs.setParentWindow(&form);
     // The end of the desktop session records a run under way, unasked.

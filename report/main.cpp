@@ -2,9 +2,13 @@
 #include "platform/UserDialogs.h"
 #include "report/ReportCommandLine.h"
 #include "report/ReportWindow.h"
+#include "text/Errors.h"
+#include "training/ProgramFolders.h"
 
 #include <QApplication>
 #include <QDir>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -18,15 +22,29 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("numora-report"));
     AppFonts::installSubstitutions();
     installChineseStandardTexts();
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (commandLine)
+    // The records and the custom bank the drill program of this folder uses.
+    const ProgramFolders folders =
+        ProgramFolders::forExecutable(QCoreApplication::applicationDirPath(), UserData::home());
+    QString problem;
+    try {
+        UserData::prepare(folders);
+    } catch (const NumoraError &error) {
+        problem = error.text();
+    }
+    const QString programFolder = folders.user;
+    if (commandLine) {
+        if (!problem.isEmpty())
+            std::fprintf(stderr, "%s\n", qPrintable(problem));
         return ReportCommandLine::run(QCoreApplication::arguments(), programFolder);
+    }
 
     QtUserDialogs dialogs(nullptr, QStringLiteral("Numora 成绩册"));
+    if (!problem.isEmpty())
+        dialogs.errorBox(problem);
     ReportWindow window(programFolder, &dialogs);
     dialogs.setParentWindow(&window);
-    const QStringList folders = QCoreApplication::arguments().mid(1);
-    window.openFolders(folders.isEmpty() ? QStringList{QDir(programFolder).filePath(QStringLiteral("job"))} : folders);
+    const QStringList chosen = QCoreApplication::arguments().mid(1);
+    window.openFolders(chosen.isEmpty() ? QStringList{QDir(programFolder).filePath(QStringLiteral("job"))} : chosen);
     window.show();
     return app.exec();
 }

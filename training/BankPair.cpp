@@ -37,10 +37,11 @@ BankPair::BankPair(QString questionPath, QString answerPath)
 {
 }
 
-BankPair BankPair::ofRange(const QString &appDir, int rangeIndex)
+BankPair BankPair::ofRange(const ProgramFolders &folders, int rangeIndex)
 {
     const TrainingCatalogue::TrainingRange &range = TrainingCatalogue::range(rangeIndex);
-    return {AppPaths::join(appDir, range.questionFile), AppPaths::join(appDir, range.answerFile)};
+    const QString &folder = rangeIndex == 0 ? folders.user : folders.delivered;
+    return {AppPaths::join(folder, range.questionFile), AppPaths::join(folder, range.answerFile)};
 }
 
 BankPair BankPair::withSuffix(const QString &suffix) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "training/ProgramFolders.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -14,10 +16,11 @@ class BankPair
 {
 public:
     BankPair(QString questionPath, QString answerPath);
-    // The bank of a training range.
-    static BankPair ofRange(const QString &appDir, int rangeIndex);
+    // The bank of a training range: the custom bank is the user's, the
+    // others are delivered.
+    static BankPair ofRange(const ProgramFolders &folders, int rangeIndex);
     // The custom bank that the editor and the practice bank write.
-    static BankPair custom(const QString &appDir) { return ofRange(appDir, 0); }
+    static BankPair custom(const QString &userFolder) { return ofRange(userFolder, 0); }
     // The same pair with a suffix after each name ("make.tm.bak").
     BankPair withSuffix(const QString &suffix) const;
 

@@ -36,17 +36,17 @@ const ModeTexts &modeTexts(int modeIndex)
 
 } // namespace
 
-TrainingModel::TrainingModel(QString appDir, SoundOutput *sound, quint32 drawSeed, QObject *parent)
-    : QObject(parent), m_appDir(std::move(appDir)), m_sound(sound), m_generator(drawSeed)
+TrainingModel::TrainingModel(ProgramFolders folders, SoundOutput *sound, quint32 drawSeed, QObject *parent)
+    : QObject(parent), m_folders(std::move(folders)), m_sound(sound), m_generator(drawSeed)
 {
     m_texts[int(TrainingText::Question)] = QStringLiteral("题目");
 }
 
 void TrainingModel::fixRecordPath(const std::function<QString()> &todayText)
 {
-    m_record = RecordName::firstFree(m_appDir, todayText,
+    m_record = RecordName::firstFree(m_folders.user, todayText,
                                      [](const QString &path) { return QFileInfo::exists(path); });
-    m_state.RecordPath = RecordName::path(m_appDir, m_record);
+    m_state.RecordPath = RecordName::path(m_folders.user, m_record);
 }
 
 void TrainingModel::selectRange(int index)
@@ -100,7 +100,7 @@ void TrainingModel::writeTrainingTexts()
 
 BankPair TrainingModel::chosenBank() const
 {
-    return BankPair::ofRange(m_appDir, m_state.RangeIndex);
+    return BankPair::ofRange(m_folders, m_state.RangeIndex);
 }
 
 void TrainingModel::refuseEmptyBank() const
@@ -142,7 +142,7 @@ bool TrainingModel::timedMode() const
 
 QString TrainingModel::soundPath(bool right, quint32 number) const
 {
-    return AppPaths::join(m_appDir, QStringLiteral("\\sound\\%1%2.wav").arg(QChar(right ? u'z' : u'c')).arg(number));
+    return AppPaths::join(m_folders.delivered, QStringLiteral("\\sound\\%1%2.wav").arg(QChar(right ? u'z' : u'c')).arg(number));
 }
 
 void TrainingModel::answerStep(const QString &answerText)
@@ -262,7 +262,7 @@ void TrainingModel::finishRun()
         return;
     m_finalised = true;
     finaliseProcessList();
-    m_state.RecordPath = RecordFile::create(m_appDir, m_record, m_processLines);
+    m_state.RecordPath = RecordFile::create(m_folders.user, m_record, m_processLines);
 }
 
 void TrainingModel::endRun()

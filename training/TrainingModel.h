@@ -2,6 +2,7 @@
 
 #include "training/BankPair.h"
 #include "training/DrawGenerator.h"
+#include "training/ProgramFolders.h"
 #include "text/LineStore.h"
 #include "training/RecordName.h"
 
@@ -64,9 +65,9 @@ class TrainingModel : public QObject
 
 public:
     // The seed is the draw generator's starting state.
-    TrainingModel(QString appDir, SoundOutput *sound, quint32 drawSeed = 0, QObject *parent = nullptr);
+    TrainingModel(ProgramFolders folders, SoundOutput *sound, quint32 drawSeed = 0, QObject *parent = nullptr);
 
-    const QString &appDir() const { return m_appDir; }
+    const ProgramFolders &folders() const { return m_folders; }
     const TrainingState &state() const { return m_state; }
 
     // Fixes this launch's record name; the date text is asked for each try.
@@ -145,7 +146,7 @@ private:
     void setAnswerLines(LineStore lines);
     void updateView(const std::function<void(RunView &)> &change);
 
-    QString m_appDir;
+    ProgramFolders m_folders;
     SoundOutput *m_sound;
     TrainingState m_state;
     RecordName::Choice m_record;

@@ -1,0 +1,55 @@
+#include "training/ProgramFolders.h"
+
+#include "text/Errors.h"
+#include "training/BankPair.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <pwd.h>
+#include <unistd.h>
+
+ProgramFolders ProgramFolders::forExecutable(const QString &executableFolder, const QString &dataHome)
+{
+    const QDir beside(executableFolder);
+    if (QFileInfo(beside.filePath(QStringLiteral("data"))).isDir())
+        return ProgramFolders(executableFolder);
+    return {QDir::cleanPath(beside.filePath(QStringLiteral("../share/numora"))),
+            QDir(dataHome).filePath(QStringLiteral("numora")),
+            QDir::cleanPath(beside.filePath(QStringLiteral("../lib/numora")))};
+}
+
+namespace UserData {
+
+QString home()
+{
+    // A relative XDG_DATA_HOME is invalid and ignored.
+    const QString configured = qEnvironmentVariable("XDG_DATA_HOME");
+    if (QDir::isAbsolutePath(configured))
+        return configured;
+    QString homeFolder = qEnvironmentVariable("HOME");
+    if (homeFolder.isEmpty()) {
+        if (const passwd *entry = ::getpwuid(::getuid()))
+            homeFolder = QFile::decodeName(entry->pw_dir);
+    }
+    return QDir(homeFolder).filePath(QStringLiteral(".local/share"));
+}
+
+void prepare(const ProgramFolders &folders)
+{
+    if (!folders.installed())
+        return;
+    const QDir user(folders.user);
+    for (const QString &sub : {QStringLiteral("job"), QStringLiteral("data")}) {
+        if (!user.mkpath(sub))
+            throw FileCreateError(user.filePath(sub));
+    }
+    const BankPair own = BankPair::custom(folders.user);
+    own.recover();
+    if (own.read())
+        return; // the user's bank, never replaced
+    if (const auto delivered = BankPair::custom(folders.delivered).read())
+        own.replace(delivered->first, delivered->second);
+}
+
+} // namespace UserData
