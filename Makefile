@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test test-asan fuzz bench screenshot gallery assets package clean
+.PHONY: deps build run test test-asan test-package fuzz bench screenshot gallery assets package deb clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -40,7 +40,17 @@ fuzz: deps
 
 # The portable archive: build/package/numora-<version>-linux-x86_64.tar.gz
 package: build
-	cd $(BUILD) && cpack
+	cd $(BUILD) && cpack -G TGZ
+
+# The Debian package: build/package/numora_<version>_amd64.deb
+deb: build
+	cd $(BUILD) && cpack -G DEB
+	lintian --fail-on error $(BUILD)/package/numora_*_amd64.deb
+
+# The Debian package installed on a fresh Debian 12 root, trained in and
+# purged, as a new user; the root's tarball is kept in the build folder.
+test-package: deb
+	bash tests/package/fresh_system.sh $(BUILD)
 
 # Benchmarks against their references; never part of make test.
 bench: build
@@ -61,7 +71,11 @@ assets: build
 	$(BUILD)/tools/make_banks data
 	$(BUILD)/tools/make_sounds sound
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_icon resources/numora-icon.png
-	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_icon packaging/numora.png 4
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_icon packaging/numora.png 128
+	for size in 16 24 32 48 64 128 256; do \
+		mkdir -p packaging/icons/$${size}x$${size}; \
+		QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_icon packaging/icons/$${size}x$${size}/example.numora.Numora.png $$size || exit 1; \
+	done
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_skins resources/skins
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/make_welcome resources/welcome.jpg
 

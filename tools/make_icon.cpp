@@ -1,6 +1,7 @@
 // Draws the program icon: a 32 x 32, 16-colour picture of a blue slate with
-// a plus sign and a red tick; the desktop's copy is the same pixels, each
-// made a square of SCALE. Usage: make_icon OUTPUT.png [SCALE]
+// a plus sign and a red tick. The desktop's copies at other sizes are the
+// same pixels as squares, smoothed down where SIZE is no multiple of 32.
+// Usage: make_icon OUTPUT.png [SIZE]
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -25,9 +26,9 @@ QList<QRgb> sixteenColours()
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
-    const int scale = argc == 3 ? std::atoi(argv[2]) : 1;
-    if (argc < 2 || argc > 3 || scale < 1) {
-        std::fprintf(stderr, "usage: make_icon OUTPUT.png [SCALE]\n");
+    const int size = argc == 3 ? std::atoi(argv[2]) : 32;
+    if (argc < 2 || argc > 3 || size < 16 || size > 1024) {
+        std::fprintf(stderr, "usage: make_icon OUTPUT.png [SIZE]\n");
         return 2;
     }
     QImage icon(32, 32, QImage::Format_RGB32);
@@ -45,7 +46,11 @@ int main(int argc, char *argv[])
     painter.drawPath(tick);
     painter.end();
 
-    const QImage indexed = icon.convertToFormat(QImage::Format_Indexed8, sixteenColours(), Qt::ThresholdDither)
-                               .scaled(32 * scale, 32 * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    return indexed.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    const QImage indexed = icon.convertToFormat(QImage::Format_Indexed8, sixteenColours(), Qt::ThresholdDither);
+    const int scale = (size + 31) / 32;
+    QImage squares = indexed.scaled(32 * scale, 32 * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (size % 32 != 0)
+        squares = squares.convertToFormat(QImage::Format_RGB32)
+                      .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return squares.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

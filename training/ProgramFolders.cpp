@@ -16,7 +16,7 @@ ProgramFolders ProgramFolders::forExecutable(const QString &executableFolder, co
         return ProgramFolders(executableFolder);
     return {QDir::cleanPath(beside.filePath(QStringLiteral("../share/numora"))),
             QDir(dataHome).filePath(QStringLiteral("numora")),
-            QDir::cleanPath(beside.filePath(QStringLiteral("../lib/numora")))};
+            QDir::cleanPath(beside.filePath(QStringLiteral("../" NUMORA_LIBRARY_FOLDER)))};
 }
 
 namespace UserData {

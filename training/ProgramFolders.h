@@ -20,7 +20,7 @@ struct ProgramFolders
 
     // A folder with data/ beside the executable is a portable program
     // folder, whatever else is there; otherwise the installed layout:
-    // ../share/numora, ../lib/numora and dataHome/numora.
+    // ../share/numora, ../lib/<architecture>/numora and dataHome/numora.
     static ProgramFolders forExecutable(const QString &executableFolder, const QString &dataHome);
 
     bool installed() const { return user != delivered; }

@@ -6,7 +6,7 @@ source "$(dirname "$0")/xsession.sh"
 
 folder=$(make_program_folder)
 start_x
-start_program "$folder/numora"
+start_program "$(program_of "$folder")"
 
 start_counted_run_in_range_2
 expected=()

@@ -20,13 +20,21 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # A fresh program folder, so the build tree's job folder is never touched.
 make_program_folder() {
-  # An unpacked package is run where it lies, as a user would.
+  # An unpacked package is run where it lies, as a user would; an installed
+  # one reads its banks from the shared folder.
   if [ -n "${NUMORA_IN_PLACE:-}" ]; then dirname "$program_build"; return; fi
+  if [ -n "${NUMORA_INSTALLED:-}" ]; then echo /usr/share/numora; return; fi
   local folder=$work/numora
   mkdir -p "$folder/job"
   cp "$program_build" "$(dirname "$program_build")/libnumora_sound.so" "$folder/"
   cp -r "$(dirname "$program_build")/data" "$(dirname "$program_build")/sound" "$folder/"
   echo "$folder"
+}
+
+# The program of a folder from make_program_folder; an installed one is
+# where it was given.
+program_of() {
+  if [ -n "${NUMORA_INSTALLED:-}" ]; then echo "$program_build"; else echo "$1/numora"; fi
 }
 
 start_x() {
@@ -96,12 +104,14 @@ bank_line() {
   iconv -f GBK -t UTF-8 "$1" | sed -n "$2p" | tr -d '\r'
 }
 
-# Waits for today's first record in $folder/job and reads its lines, as
+# Waits for today's first record in the job folder and reads its lines, as
 # UTF-8 without CR, into $lines; its path is left in $record.
 read_todays_record() {
-  record="$folder/job/$(date +%Y-%-m-%-d)-第1次.xl"
+  local job=$folder/job
+  [ -n "${NUMORA_INSTALLED:-}" ] && job=${XDG_DATA_HOME:-$HOME/.local/share}/numora/job
+  record="$job/$(date +%Y-%-m-%-d)-第1次.xl"
   for _ in $(seq 50); do [ -f "$record" ] && break; sleep 0.1; done
-  [ -f "$record" ] || fail "no record at $record; job holds: $(ls "$folder/job")"
+  [ -f "$record" ] || fail "no record at $record; job holds: $(ls "$job")"
   sleep 0.3
   mapfile -t lines < <(iconv -f GBK -t UTF-8 "$record" | tr -d '\r')
 }

@@ -67,7 +67,7 @@ void TestProgramFolders::tellsPortableFromInstalled()
     } else {
         QCOMPARE(folders.delivered, root.filePath("usr/share/numora"));
         QCOMPARE(folders.user, QString("/home/kid/.local/share/numora"));
-        QCOMPARE(folders.modules, root.filePath("usr/lib/numora"));
+        QCOMPARE(folders.modules, root.filePath("usr/" NUMORA_LIBRARY_FOLDER));
     }
 }
 
