@@ -15,6 +15,7 @@ cache=$build/debian12-apt-cache
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+[ "$(id -u)" -eq 0 ] || fail "run as root: the test makes a chroot"
 
 if [ ! -s "$base" ]; then
   echo "Making a fresh Debian 12 root, once (about 3 minutes)"

@@ -10,6 +10,8 @@ class TestArtwork : public QObject
 
 private slots:
     void iconIsSixteenColours();
+    void menuIconsAtEverySize_data();
+    void menuIconsAtEverySize();
     void skinSizes_data();
     void skinSizes();
     void captionButtonsAreMagentaAroundFaces();
@@ -27,6 +29,26 @@ void TestArtwork::iconIsSixteenColours()
         for (int x = 0; x < icon.width(); ++x)
             colours.insert(icon.pixel(x, y));
     QVERIFY(colours.size() <= 16);
+}
+
+void TestArtwork::menuIconsAtEverySize_data()
+{
+    QTest::addColumn<int>("size");
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        QTest::addRow("%dx%d", size, size) << size;
+}
+
+void TestArtwork::menuIconsAtEverySize()
+{
+    QFETCH(int, size);
+    Q_INIT_RESOURCE(resources);
+    const QImage icon(QStringLiteral(NUMORA_SOURCE_DIR "/packaging/icons/%1x%1/example.numora.Numora.png").arg(size));
+    QCOMPARE(icon.size(), QSize(size, size));
+    // Whole multiples are the window's icon in squares, pixel for pixel.
+    if (size % 32 == 0) {
+        const QImage window = QImage(QStringLiteral(":/numora-icon.png")).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(icon.scaled(32, 32).convertToFormat(QImage::Format_RGB32), window);
+    }
 }
 
 void TestArtwork::skinSizes_data()

@@ -148,6 +148,10 @@ TXP_Form::TXP_Form(QWidget *window)
     : QWidget(window)
 {
     window->setWindowFlag(Qt::FramelessWindowHint);
+    // A Wayland compositor takes a window's shape from its pixels alone: the
+    // corners the shape leaves out stay see-through.
+    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+        window->setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setGeometry(window->rect());
@@ -366,7 +370,10 @@ void TXP_Form::paintEvent(QPaintEvent *event)
     // the edges to paint: a window-sized image of its own was page faults
     // and copying at start-up.
     QPainter painter(this);
-    painter.setClipRegion(event->region());
+    // Where the window is see-through the shape's corners stay unpainted.
+    painter.setClipRegion(window()->testAttribute(Qt::WA_TranslucentBackground)
+                              ? event->region() & window()->mask()
+                              : event->region());
     draw(painter);
 }
 
