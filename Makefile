@@ -50,7 +50,7 @@ deb: build
 # The Debian package installed on a fresh Debian 12 root, trained in and
 # purged, as a new user; the root's tarball is kept in the build folder.
 test-package: deb
-	bash tests/package/fresh_system.sh $(BUILD)
+	bash tests/packaging/fresh_system.sh $(BUILD)
 
 # Benchmarks against their references; never part of make test.
 bench: build

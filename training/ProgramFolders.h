@@ -8,8 +8,9 @@
 // bank in that user's data folder, laid out the same way (job/, data/).
 struct ProgramFolders
 {
-    // A portable program folder: everything in it.
-    ProgramFolders(const QString &programFolder) // NOLINT: one folder is the usual case
+    // A portable program folder: everything in it. Implicit, since a folder
+    // of its own is what tests and the portable program give.
+    ProgramFolders(const QString &programFolder)
         : delivered(programFolder), user(programFolder), modules(programFolder)
     {
     }
