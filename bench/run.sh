@@ -74,3 +74,13 @@ goal viewer-memory "$((view_kb * 1024))" "$record" 3
 
 # The report reading 10,000 records of 100 lines each.
 "$bench/bench_report" "$work/records"
+
+# A 100-question 口算题卡 of range 4 written as PDF: process start to exit.
+for _ in $(seq 5); do
+  start=$(date +%s%N)
+  QT_QPA_PLATFORM=offscreen "$bench/../numora-report" --worksheet 4 --seed K7M2QX --pdf "$work/sheet.pdf" 2>/dev/null
+  echo $(( ($(date +%s%N) - start) / 1000000 ))
+done >"$work/sheet"
+sheet_ms=$(median <"$work/sheet")
+echo "口算题卡 of 100 questions to PDF: ${sheet_ms} ms (median of 5)"
+goal worksheet-pdf "$sheet_ms" 500 1

@@ -3,11 +3,15 @@
 #include "report/ProgressChart.h"
 #include "report/ReportTables.h"
 #include "report/RunCollection.h"
+#include "report/WorksheetPages.h"
 #include "text/Errors.h"
 #include "training/MistakeBook.h"
 #include "text/TextFile.h"
 
+#include "training/TrainingCatalogue.h"
+
 #include <algorithm>
+#include <variant>
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -34,6 +38,78 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     }
 }
 
+struct WorksheetOptions
+{
+    QCommandLineOption worksheet{"worksheet", QStringLiteral("把口算题卡写成 PDF：范围 1–12，或 mistakes（错题本）。"),
+                                 QStringLiteral("RANGE")};
+    QCommandLineOption count{"count", QStringLiteral("题卡的题数，1–200，默认 100。"), QStringLiteral("N"), QStringLiteral("100")};
+    QCommandLineOption columns{"columns", QStringLiteral("题卡的列数，1–5，默认 4。"), QStringLiteral("C"), QStringLiteral("4")};
+    QCommandLineOption seed{"seed", QStringLiteral("题卡号的最后六位，同一个号得到同一张题卡。"), QStringLiteral("CODE")};
+    QCommandLineOption pdf{"pdf", QStringLiteral("题卡写成的 PDF 文件。"), QStringLiteral("FILE.pdf")};
+};
+
+std::optional<int> numberIn(const QString &text, int low, int high)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value >= low && value <= high ? std::optional<int>(value) : std::nullopt;
+}
+
+// The recipe the options ask for, or a message saying what is wrong.
+std::variant<SheetRecipe, QString> worksheetRecipe(const QCommandLineParser &parser, const WorksheetOptions &options)
+{
+    SheetRecipe recipe;
+    const QString range = parser.value(options.worksheet);
+    const auto source = range == QStringLiteral("mistakes") ? std::optional<int>(SheetRecipe::kMistakes)
+                                                             : numberIn(range, 1, TrainingCatalogue::kRangeCount);
+    if (!source)
+        return QStringLiteral("题卡的范围要是 1 到 12 之间的数，或者 mistakes：%1").arg(range);
+    const auto count = numberIn(parser.value(options.count), 1, Worksheet::kMaxCount);
+    if (!count)
+        return QStringLiteral("题卡的题数要在 1 到 200 之间：%1").arg(parser.value(options.count));
+    const auto columns = numberIn(parser.value(options.columns), 1, Worksheet::kMaxColumns);
+    if (!columns)
+        return QStringLiteral("题卡的列数要在 1 到 5 之间：%1").arg(parser.value(options.columns));
+    const auto seed = parser.isSet(options.seed) ? Worksheet::parseSeed(parser.value(options.seed))
+                                                 : std::optional<quint32>(Worksheet::newSeed());
+    if (!seed)
+        return QStringLiteral("题卡号要是六个字母或数字：%1").arg(parser.value(options.seed));
+    if (!parser.isSet(options.pdf))
+        return QStringLiteral("--worksheet 要用 --pdf 给出写成的文件");
+    return SheetRecipe{*source, *count, *columns, *seed};
+}
+
+int writeWorksheet(const SheetRecipe &recipe, const QString &path, const QStringList &folders,
+                   const ProgramFolders &programFolders)
+{
+    QList<SheetQuestion> pool;
+    if (recipe.source == SheetRecipe::kMistakes) {
+        const RunCollection collection = collectRuns(folders);
+        if (!collection.unreadableFolders.isEmpty()) {
+            tell(QStringLiteral("无法读取文件夹 %1，什么也没有写").arg(collection.unreadableFolders.join(u'、')));
+            return UnreadableFolder;
+        }
+        pool = Worksheet::usable(MistakeBook::collect(collection.runs));
+    } else {
+        try {
+            pool = Worksheet::rangeQuestions(programFolders, recipe.source);
+        } catch (const NumoraError &error) {
+            tell(error.text());
+            return WrongArguments;
+        }
+    }
+    if (pool.isEmpty()) {
+        tell(QStringLiteral("%1中没有能放进题卡的题目，什么也没有写").arg(Worksheet::sourceName(recipe.source)));
+        return WrongArguments;
+    }
+    const Sheet sheet{QStringLiteral("口算练习　") + Worksheet::sourceName(recipe.source),
+                      Worksheet::draw(pool, recipe.count, recipe.seed), recipe.columns, recipe.code()};
+    if (!writeFile(path, WorksheetPages::pdf(sheet)))
+        return WriteFailed;
+    tell(QStringLiteral("已把题卡 %1 写成 %2").arg(recipe.code(), path));
+    return Done;
+}
+
 } // namespace
 
 bool wanted(const QStringList &arguments)
@@ -46,8 +122,9 @@ bool wanted(const QStringList &arguments)
     return false;
 }
 
-int run(const QStringList &arguments, const QString &programFolder)
+int run(const QStringList &arguments, const ProgramFolders &programFolders)
 {
+    const QString &programFolder = programFolders.user;
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Numora 成绩册：训练记录的成绩表、图表和错题本。"));
     parser.addHelpOption();
@@ -57,6 +134,9 @@ int run(const QStringList &arguments, const QString &programFolder)
     const QCommandLineOption practice("practice", QStringLiteral("把全部错题写成自制题库（要加 --yes）。"));
     const QCommandLineOption yes("yes", QStringLiteral("确认 --practice 替换自制题库。"));
     parser.addOptions({csv, mistakesCsv, chart, practice, yes});
+    const WorksheetOptions sheetOptions;
+    parser.addOptions({sheetOptions.worksheet, sheetOptions.count, sheetOptions.columns, sheetOptions.seed,
+                       sheetOptions.pdf});
     parser.addPositionalArgument(QStringLiteral("folders"), QStringLiteral("训练记录所在的文件夹，默认是程序旁的 job 文件夹。"),
                                  QStringLiteral("[文件夹...]"));
     if (!parser.parse(arguments)) {
@@ -80,6 +160,14 @@ int run(const QStringList &arguments, const QString &programFolder)
     QStringList folders = parser.positionalArguments();
     if (folders.isEmpty())
         folders << QDir(programFolder).filePath(QStringLiteral("job"));
+    if (parser.isSet(sheetOptions.worksheet)) {
+        const auto recipe = worksheetRecipe(parser, sheetOptions);
+        if (const QString *wrong = std::get_if<QString>(&recipe)) {
+            tell(*wrong);
+            return WrongArguments;
+        }
+        return writeWorksheet(std::get<SheetRecipe>(recipe), parser.value(sheetOptions.pdf), folders, programFolders);
+    }
 
     const RunCollection collection = collectRuns(folders);
     // Tables of only some of the folders asked for would pass for the whole.

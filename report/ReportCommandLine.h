@@ -1,5 +1,7 @@
 #pragma once
 
+#include "training/ProgramFolders.h"
+
 #include <QStringList>
 
 #include <optional>
@@ -12,8 +14,8 @@ enum ExitCode { Done = 0, WrongArguments = 1, UnreadableFolder = 2, WriteFailed 
 
 // Whether the arguments ask for the command-line mode: they hold an option.
 bool wanted(const QStringList &arguments);
-// Runs it, with messages on standard error; the folders default to the job
-// folder of programFolder.
-int run(const QStringList &arguments, const QString &programFolder);
+// Runs it, with messages on standard error; the folders default to the
+// user's job folder.
+int run(const QStringList &arguments, const ProgramFolders &folders);
 
 } // namespace ReportCommandLine

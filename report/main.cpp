@@ -35,7 +35,7 @@ int main(int argc, char *argv[])
     if (commandLine) {
         if (!problem.isEmpty())
             std::fprintf(stderr, "%s\n", qPrintable(problem));
-        return ReportCommandLine::run(QCoreApplication::arguments(), programFolder);
+        return ReportCommandLine::run(QCoreApplication::arguments(), folders);
     }
 
     QtUserDialogs dialogs(nullptr, QStringLiteral("Numora 成绩册"));

@@ -11,7 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick locales desktop-file-utils appstream strace
   clang libclang-rt-14-dev
   at-spi2-core orca python3-pyatspi openbox dbus qt6-translations-l10n
-  weston qt6-wayland dpkg-dev lintian mmdebstrap
+  weston qt6-wayland dpkg-dev lintian mmdebstrap poppler-utils
 )
 
 missing=()

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "training/MistakeBook.h"
+#include "training/ProgramFolders.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// A question on a printed sheet with its exact value for the key.
+struct SheetQuestion
+{
+    QString question; // "7×8="
+    QString answer;   // "56", "3.5"
+    friend bool operator==(const SheetQuestion &, const SheetQuestion &) = default;
+};
+
+// What a sheet is drawn from and how: its code names all of it.
+struct SheetRecipe
+{
+    static constexpr int kMistakes = 0; // the source of the 错题本; ranges are 1-12
+    int source = 2;
+    int count = 100;
+    int columns = 4;
+    quint32 seed = 0; // 30 bits
+
+    // "4-100-4-K7M2QX", "M-50-2-0000A1"
+    QString code() const;
+    static std::optional<SheetRecipe> fromCode(QStringView code);
+};
+
+namespace Worksheet {
+
+constexpr int kMaxCount = 200;
+constexpr int kMaxColumns = 5;
+
+// Six characters of a 30-bit seed, and back; O, I and L are read as 0, 1, 1.
+QString seedText(quint32 seed);
+std::optional<quint32> parseSeed(QStringView text);
+quint32 newSeed();
+
+// "20以内一步加减法" for range 2, "自制题库" for 1, "错题本" for the mistakes.
+QString sourceName(int source);
+
+// The different questions that can go on a sheet, in first-seen order:
+// those whose exact value has a finite decimal.
+QList<SheetQuestion> usable(const QStringList &questions);
+QList<SheetQuestion> usable(const QList<Mistake> &mistakes);
+// A range's bank read and filtered. Throws FileOpenError.
+QList<SheetQuestion> rangeQuestions(const ProgramFolders &folders, int range);
+
+// count questions drawn by the seed: each different question once while
+// there are enough, then again only as needed.
+QList<SheetQuestion> draw(const QList<SheetQuestion> &pool, int count, quint32 seed);
+
+} // namespace Worksheet
