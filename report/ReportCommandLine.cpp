@@ -102,7 +102,7 @@ int writeWorksheet(const SheetRecipe &recipe, const QString &path, const QString
         tell(QStringLiteral("%1中没有能放进题卡的题目，什么也没有写").arg(Worksheet::sourceName(recipe.source)));
         return WrongArguments;
     }
-    const Sheet sheet{QStringLiteral("口算练习　") + Worksheet::sourceName(recipe.source),
+    const Sheet sheet{Worksheet::defaultTitle(recipe.source),
                       Worksheet::draw(pool, recipe.count, recipe.seed), recipe.columns, recipe.code()};
     if (!writeFile(path, WorksheetPages::pdf(sheet)))
         return WriteFailed;

@@ -2,6 +2,7 @@
 
 #include "report/ProgressChart.h"
 #include "report/ReportTables.h"
+#include "report/WorksheetTab.h"
 #include "text/Errors.h"
 #include "text/TextFile.h"
 #include "widgets/AccessibleWidgets.h"
@@ -65,8 +66,8 @@ void fill(QStandardItemModel *model, const QStringList &headers, const QList<Rep
 
 } // namespace
 
-ReportWindow::ReportWindow(QString programFolder, UserDialogs *dialogs, QWidget *parent)
-    : QMainWindow(parent), m_programFolder(std::move(programFolder)), m_dialogs(dialogs),
+ReportWindow::ReportWindow(const ProgramFolders &folders, UserDialogs *dialogs, QWidget *parent)
+    : QMainWindow(parent), m_programFolder(folders.user), m_dialogs(dialogs),
       m_runs(new QStandardItemModel(this)),
       m_mistakeRows(new QStandardItemModel(this)), m_masteredRows(new QStandardItemModel(this)),
       m_skippedRows(new QStandardItemModel(this))
@@ -113,6 +114,13 @@ ReportWindow::ReportWindow(QString programFolder, UserDialogs *dialogs, QWidget 
     mistakesLayout->addWidget(new QLabel(QStringLiteral("已掌握"), mistakesPage));
     mistakesLayout->addWidget(m_masteredTable, 1);
     tabs->addTab(mistakesPage, QStringLiteral("错题本"));
+    m_worksheets = new WorksheetTab(folders, [this] { return chosenMistakes(); }, dialogs, tabs);
+    tabs->addTab(m_worksheets, QStringLiteral("口算题卡"));
+    // A sheet of the mistakes follows the ticks as they are when it is shown.
+    connect(tabs, &QTabWidget::currentChanged, this, [this, tabs] {
+        if (tabs->currentWidget() == m_worksheets && m_worksheets->recipe().source == SheetRecipe::kMistakes)
+            m_worksheets->remake();
+    });
     tabs->addTab(sortableTable(m_skippedRows, QStringLiteral("跳过的文件"), tabs), QStringLiteral("跳过的文件"));
     setCentralWidget(tabs);
 

@@ -3,6 +3,7 @@
 #include "report/RunCollection.h"
 #include "platform/UserDialogs.h"
 #include "training/MistakeBook.h"
+#include "training/ProgramFolders.h"
 
 #include <QFutureWatcher>
 #include <QMainWindow>
@@ -18,6 +19,7 @@ class QPushButton;
 class QStandardItem;
 class QStandardItemModel;
 class QTableView;
+class WorksheetTab;
 
 // The report for parents and teachers: the runs of one or more job folders
 // as a table and a chart, and the 错题本 with its practice bank.
@@ -26,9 +28,10 @@ class ReportWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // The program folder holds the custom bank that "练习错题" replaces; the
-    // questions and errors go through the dialogs.
-    ReportWindow(QString programFolder, UserDialogs *dialogs, QWidget *parent = nullptr);
+    // The user's folder holds the custom bank that "练习错题" replaces, the
+    // delivered one the banks of the 口算题卡; the questions and errors go
+    // through the dialogs.
+    ReportWindow(const ProgramFolders &folders, UserDialogs *dialogs, QWidget *parent = nullptr);
     ~ReportWindow() override;
 
     // Reads the folders off the interface thread; loaded() follows. A
@@ -47,6 +50,7 @@ public:
     ProgressChart *chart() const { return m_chart; }
     QPushButton *practiceButton() const { return m_practiceButton; }
     QPushButton *restoreButton() const { return m_restoreButton; }
+    WorksheetTab *worksheetTab() const { return m_worksheets; }
 
     void practise();
     // Puts the teacher's own bank back after practice banks.
@@ -93,6 +97,7 @@ private:
     ProgressChart *m_chart;
     QPushButton *m_practiceButton;
     QPushButton *m_restoreButton;
+    WorksheetTab *m_worksheets;
     QLabel *m_status;
     QProgressBar *m_progress;
 };

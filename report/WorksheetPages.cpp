@@ -134,7 +134,8 @@ Grid chooseGrid(int count, int columns, QSizeF gridArea, qreal widestEm)
     const int rows = (count + columns - 1) / columns;
     const qreal cellWidth = gridArea.width() / columns;
     const auto gridAt = [&](qreal points) {
-        return Grid{points, qMin(rows, qMax(1, int(gridArea.height() / (points * kRowPerPoint))))};
+        // An empty sheet still has a row: its pages are painted, empty.
+        return Grid{points, qMax(1, qMin(rows, int(gridArea.height() / (points * kRowPerPoint))))};
     };
     // The fewest pages any size gives, at the largest size that gives them.
     std::optional<Grid> best;

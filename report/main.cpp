@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
     QtUserDialogs dialogs(nullptr, QStringLiteral("Numora 成绩册"));
     if (!problem.isEmpty())
         dialogs.errorBox(problem);
-    ReportWindow window(programFolder, &dialogs);
+    ReportWindow window(folders, &dialogs);
     dialogs.setParentWindow(&window);
     const QStringList chosen = QCoreApplication::arguments().mid(1);
     window.openFolders(chosen.isEmpty() ? QStringList{QDir(programFolder).filePath(QStringLiteral("job"))} : chosen);

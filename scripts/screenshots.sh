@@ -87,3 +87,13 @@ done
 [ -n "$window" ] || { echo "the report window did not appear" >&2; exit 1; }
 sleep 1.5
 shot report
+xdotool mousemove --window "$window" 165 32 click 1        # the 口算题卡 tab
+sleep 1
+shot worksheet-tab
+kill "$app"
+app=""
+
+# A printed sheet: the first page of range 4's 100 questions as the PDF shows it.
+QT_QPA_PLATFORM=offscreen "$folder/numora-report" --worksheet 4 --seed K7M2QX --pdf "$work/sheet.pdf" 2>/dev/null
+pdftoppm -r 72 -png -singlefile "$work/sheet.pdf" "$out/worksheet"
+echo "wrote $out/worksheet.png"

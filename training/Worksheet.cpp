@@ -94,6 +94,11 @@ QString sourceName(int source)
     return name.trimmed();
 }
 
+QString defaultTitle(int source)
+{
+    return QStringLiteral("口算练习　") + sourceName(source);
+}
+
 QList<SheetQuestion> usable(const QStringList &questions)
 {
     QList<SheetQuestion> result;

@@ -43,6 +43,8 @@ quint32 newSeed();
 
 // "20以内一步加减法" for range 2, "自制题库" for 1, "错题本" for the mistakes.
 QString sourceName(int source);
+// "口算练习　20以内一步加减法"
+QString defaultTitle(int source);
 
 // The different questions that can go on a sheet, in first-seen order:
 // those whose exact value has a finite decimal.

@@ -1,6 +1,7 @@
 #include "report/ProgressChart.h"
 #include "report/ReportTables.h"
 #include "report/ReportWindow.h"
+#include "report/WorksheetTab.h"
 #include "support/ScriptedDialogs.h"
 #include "text/TextFile.h"
 
@@ -9,12 +10,16 @@
 #include <QLineSeries>
 #include <QHeaderView>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTabWidget>
+#include <QSpinBox>
+#include <QComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,6 +40,7 @@ private slots:
     void windowFillsTableChartAndMistakes();
     void restoreButtonPutsTheTeachersBankBack();
     void newFoldersAbandonTheReadingUnderWay();
+    void worksheetOfTickedMistakesAndItsCode();
 
 private:
     // A job folder with two runs: 7×8= wrong twice, 9+7= wrong once.
@@ -310,6 +316,48 @@ void TestReport::newFoldersAbandonTheReadingUnderWay()
     QCOMPARE(loaded.size(), 1);
     QCOMPARE(window.collection().runs.size(), 2);
     QCOMPARE(window.folders(), QStringList{dir.filePath("job")});
+}
+
+// The 口算题卡 of the 错题本 holds the ticked mistakes as the tab is shown;
+// its code remakes the very sheet.
+void TestReport::worksheetOfTickedMistakesAndItsCode()
+{
+    OnRecords report;
+    QVERIFY(report.read());
+    WorksheetTab *tab = report.window.worksheetTab();
+    QVERIFY(!tab->pdfButton()->isEnabled()); // range 2 has no bank in this folder
+    tab->sourceBox()->setCurrentIndex(tab->sourceBox()->count() - 1);
+    tab->countBox()->setValue(10);
+    const auto questions = [tab] {
+        QSet<QString> shown;
+        for (const SheetQuestion &item : tab->sheet().questions)
+            shown.insert(item.question + item.answer);
+        return shown;
+    };
+    QCOMPARE(tab->titleEdit()->text(), QStringLiteral("口算练习　错题本"));
+    QCOMPARE(questions(), (QSet<QString>{"7×8=56", "9+7=16"}));
+
+    QTableView *mistakes = report.window.mistakeTable();
+    mistakes->setCurrentIndex(mistakes->model()->index(0, 0));
+    QTest::keyClick(mistakes, Qt::Key_Space);
+    auto *tabs = qobject_cast<QTabWidget *>(report.window.centralWidget());
+    tabs->setCurrentWidget(mistakes);
+    tabs->setCurrentWidget(tab);
+    QCOMPARE(questions().size(), 1);
+
+    const QString code = tab->recipe().code();
+    const QList<SheetQuestion> sheet = tab->sheet().questions;
+    tab->drawNew();
+    QVERIFY(tab->recipe().code() != code);
+    QVERIFY(tab->takeCode(code));
+    QCOMPARE(tab->sheet().questions, sheet);
+    QVERIFY(!tab->takeCode("13-10-4-000000"));
+    QCOMPARE(tab->codeEdit()->text(), code);
+
+    tab->writePdf(report.dir.filePath("sheet.pdf"));
+    QFile pdf(report.dir.filePath("sheet.pdf"));
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QVERIFY(pdf.read(5) == "%PDF-");
 }
 
 QTEST_MAIN(TestReport)

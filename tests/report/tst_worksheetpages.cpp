@@ -25,6 +25,7 @@ void TestWorksheetPages::choosesLargestFittingFont_data()
     QTest::newRow("200 in 5 columns: two pages") << 200 << 5 << 3.5 << 13.5 << 2;
     QTest::newRow("long questions never below 11") << 100 << 5 << 12.0 << 11.0 << 1;
     QTest::newRow("200 in 1 column: fewest pages") << 200 << 1 << 3.5 << 11.0 << 7;
+    QTest::newRow("empty: one page") << 0 << 4 << 0.0 << 18.0 << 1;
 }
 
 void TestWorksheetPages::choosesLargestFittingFont()
