@@ -5,9 +5,8 @@
 #include "report/RunCollection.h"
 #include "report/WorksheetPages.h"
 #include "text/Errors.h"
-#include "training/MistakeBook.h"
 #include "text/TextFile.h"
-
+#include "training/MistakeBook.h"
 #include "training/TrainingCatalogue.h"
 
 #include <algorithm>
@@ -58,7 +57,6 @@ std::optional<int> numberIn(const QString &text, int low, int high)
 // The recipe the options ask for, or a message saying what is wrong.
 std::variant<SheetRecipe, QString> worksheetRecipe(const QCommandLineParser &parser, const WorksheetOptions &options)
 {
-    SheetRecipe recipe;
     const QString range = parser.value(options.worksheet);
     const auto source = range == QStringLiteral("mistakes") ? std::optional<int>(SheetRecipe::kMistakes)
                                                              : numberIn(range, 1, TrainingCatalogue::kRangeCount);

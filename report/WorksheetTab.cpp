@@ -91,11 +91,14 @@ WorksheetTab::WorksheetTab(ProgramFolders folders, std::function<QList<Mistake>(
     remake();
 }
 
-QList<SheetQuestion> WorksheetTab::pool() const
+const QList<SheetQuestion> &WorksheetTab::pool()
 {
     if (m_recipe.source == SheetRecipe::kMistakes)
-        return Worksheet::usable(m_tickedMistakes());
-    return Worksheet::rangeQuestions(m_folders, m_recipe.source);
+        m_pool = Worksheet::usable(m_tickedMistakes());
+    else if (m_poolSource != m_recipe.source)
+        m_pool = Worksheet::rangeQuestions(m_folders, m_recipe.source);
+    m_poolSource = m_recipe.source;
+    return m_pool;
 }
 
 void WorksheetTab::remake()
@@ -112,6 +115,7 @@ void WorksheetTab::remake()
             problem = m_recipe.source == SheetRecipe::kMistakes ? QStringLiteral("错题本里没有勾选能做题卡的题。")
                                                                 : QStringLiteral("这个题库里没有能做题卡的题。");
     } catch (const NumoraError &error) {
+        m_poolSource.reset(); // read again next time
         problem = error.text();
     }
     m_sheet = {m_title->text(), Worksheet::draw(questions, m_recipe.count, m_recipe.seed), m_recipe.columns,
@@ -125,6 +129,7 @@ void WorksheetTab::remake()
 void WorksheetTab::drawNew()
 {
     m_recipe.seed = Worksheet::newSeed();
+    m_poolSource.reset(); // the bank as it is now
     remake();
 }
 

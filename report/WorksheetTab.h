@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -49,12 +50,16 @@ public:
 private:
     void exportPdf();
     void print();
-    QList<SheetQuestion> pool() const;
+    // The source's questions, read again when the source changed, for a new
+    // sheet, and always for the ticks of the mistakes.
+    const QList<SheetQuestion> &pool();
 
     ProgramFolders m_folders;
     std::function<QList<Mistake>()> m_tickedMistakes;
     UserDialogs *m_dialogs;
     SheetRecipe m_recipe;
+    QList<SheetQuestion> m_pool;
+    std::optional<int> m_poolSource;
     Sheet m_sheet;
     QPrinter m_printer;
     QComboBox *m_source;
