@@ -135,7 +135,7 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
     const WorksheetOptions sheetOptions;
     parser.addOptions({sheetOptions.worksheet, sheetOptions.count, sheetOptions.columns, sheetOptions.seed,
                        sheetOptions.pdf});
-    parser.addPositionalArgument(QStringLiteral("folders"), QStringLiteral("训练记录所在的文件夹，默认是程序旁的 job 文件夹。"),
+    parser.addPositionalArgument(QStringLiteral("folders"), QStringLiteral("训练记录所在的文件夹，默认是训练程序的 job 文件夹。"),
                                  QStringLiteral("[文件夹...]"));
     if (!parser.parse(arguments)) {
         tell(parser.errorText());

@@ -31,7 +31,6 @@ int main(int argc, char *argv[])
     } catch (const NumoraError &error) {
         problem = error.text();
     }
-    const QString programFolder = folders.user;
     if (commandLine) {
         if (!problem.isEmpty())
             std::fprintf(stderr, "%s\n", qPrintable(problem));
@@ -44,7 +43,7 @@ int main(int argc, char *argv[])
     ReportWindow window(folders, &dialogs);
     dialogs.setParentWindow(&window);
     const QStringList chosen = QCoreApplication::arguments().mid(1);
-    window.openFolders(chosen.isEmpty() ? QStringList{QDir(programFolder).filePath(QStringLiteral("job"))} : chosen);
+    window.openFolders(chosen.isEmpty() ? QStringList{QDir(folders.user).filePath(QStringLiteral("job"))} : chosen);
     window.show();
     return app.exec();
 }
