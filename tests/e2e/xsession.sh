@@ -16,7 +16,12 @@ finish() {
 }
 trap finish EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  # What the program said, for a failure seen only on a busy machine.
+  [ -s "$work/program.log" ] && sed 's/^/program: /' "$work/program.log" | tail -n 20 >&2
+  exit 1
+}
 
 # A fresh program folder, so the build tree's job folder is never touched.
 make_program_folder() {
