@@ -61,8 +61,7 @@ int runNumora(int argc, char *argv[], const std::function<void()> &whenPainted)
     };
     if (!XPStartUp(QCoreApplication::arguments(), inform))
         return 0; // the notice switch: the window never opens
-    const ProgramFolders folders =
-        ProgramFolders::forExecutable(QCoreApplication::applicationDirPath(), UserData::home());
+    const ProgramFolders folders = ProgramFolders::ofThisProgram();
     try {
         UserData::prepare(folders);
     } catch (const NumoraError &error) {

@@ -21,6 +21,7 @@ else()
   set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
   set(CPACK_PACKAGE_FILE_NAME numora-${CPACK_PACKAGE_VERSION}-linux-x86_64)
   set(CPACK_ARCHIVE_FILE_NAME ${CPACK_PACKAGE_FILE_NAME})
+  # One folder in the archive; a component install needs its own switch.
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
   set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 endif()

@@ -47,25 +47,18 @@ struct WorksheetOptions
     QCommandLineOption pdf{"pdf", QStringLiteral("题卡写成的 PDF 文件。"), QStringLiteral("FILE.pdf")};
 };
 
-std::optional<int> numberIn(const QString &text, int low, int high)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok && value >= low && value <= high ? std::optional<int>(value) : std::nullopt;
-}
-
 // The recipe the options ask for, or a message saying what is wrong.
 std::variant<SheetRecipe, QString> worksheetRecipe(const QCommandLineParser &parser, const WorksheetOptions &options)
 {
     const QString range = parser.value(options.worksheet);
     const auto source = range == QStringLiteral("mistakes") ? std::optional<int>(SheetRecipe::kMistakes)
-                                                             : numberIn(range, 1, TrainingCatalogue::kRangeCount);
+                                                             : Worksheet::boundedNumber(range, 1, TrainingCatalogue::kRangeCount);
     if (!source)
         return QStringLiteral("题卡的范围要是 1 到 12 之间的数，或者 mistakes：%1").arg(range);
-    const auto count = numberIn(parser.value(options.count), 1, Worksheet::kMaxCount);
+    const auto count = Worksheet::boundedNumber(parser.value(options.count), 1, Worksheet::kMaxCount);
     if (!count)
         return QStringLiteral("题卡的题数要在 1 到 200 之间：%1").arg(parser.value(options.count));
-    const auto columns = numberIn(parser.value(options.columns), 1, Worksheet::kMaxColumns);
+    const auto columns = Worksheet::boundedNumber(parser.value(options.columns), 1, Worksheet::kMaxColumns);
     if (!columns)
         return QStringLiteral("题卡的列数要在 1 到 5 之间：%1").arg(parser.value(options.columns));
     const auto seed = parser.isSet(options.seed) ? Worksheet::parseSeed(parser.value(options.seed))

@@ -5,8 +5,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <cmath>
-
 namespace WorksheetPages {
 
 namespace {
@@ -64,21 +62,20 @@ private:
 
 struct PageFrame
 {
-    QRectF page;
+    QRectF inner; // inside the margins
     QRectF grid;
 };
 
 PageFrame frameOf(QPagedPaintDevice &device)
 {
-    const QRectF page = device.pageLayout().fullRectPoints();
-    const QRectF inner = page.adjusted(kMargin, kMargin, -kMargin, -kMargin);
-    return {page, inner.adjusted(0, kHeaderHeight, 0, -kFooterHeight)};
+    const QRectF inner = device.pageLayout().fullRectPoints().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    return {inner, inner.adjusted(0, kHeaderHeight, 0, -kFooterHeight)};
 }
 
 void paintPage(PointPainter &painter, const PageFrame &frame, const QString &title, bool nameLine,
                const QString &footer)
 {
-    const QRectF inner = frame.page.adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    const QRectF &inner = frame.inner;
     painter.setFont(face(QStringLiteral("楷体_GB2312"), 20, true));
     painter->drawText(QRectF(inner.left(), inner.top(), inner.width(), 30), Qt::AlignCenter, title);
     if (nameLine) {

@@ -123,7 +123,18 @@ void WorksheetTab::remake()
     m_problem->setText(problem);
     m_print->setEnabled(problem.isEmpty());
     m_pdf->setEnabled(problem.isEmpty());
-    m_preview->updatePreview();
+    m_previewStale = !isVisible();
+    if (!m_previewStale)
+        m_preview->updatePreview();
+}
+
+void WorksheetTab::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_previewStale) {
+        m_previewStale = false;
+        m_preview->updatePreview();
+    }
 }
 
 void WorksheetTab::drawNew()

@@ -47,6 +47,9 @@ public:
     // Throws NumoraError.
     void writePdf(const QString &path) const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void exportPdf();
     void print();
@@ -69,6 +72,7 @@ private:
     QLineEdit *m_code;
     QLabel *m_problem;
     QPrintPreviewWidget *m_preview;
+    bool m_previewStale = true; // painted when the tab is seen, not at start-up
     QPushButton *m_newSheet;
     QPushButton *m_print;
     QPushButton *m_pdf;

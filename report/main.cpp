@@ -23,8 +23,7 @@ int main(int argc, char *argv[])
     AppFonts::installSubstitutions();
     installChineseStandardTexts();
     // The records and the custom bank the drill program of this folder uses.
-    const ProgramFolders folders =
-        ProgramFolders::forExecutable(QCoreApplication::applicationDirPath(), UserData::home());
+    const ProgramFolders folders = ProgramFolders::ofThisProgram();
     QString problem;
     try {
         UserData::prepare(folders);

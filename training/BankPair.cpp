@@ -72,13 +72,17 @@ void BankPair::recover() const
         QFile::remove(path + kNew); // a replacement that never got as far as its journal
 }
 
+bool BankPair::exists() const
+{
+    return QFileInfo::exists(m_questions) || QFileInfo::exists(m_answers);
+}
+
 std::optional<std::pair<QByteArray, QByteArray>> BankPair::read() const
 {
-    const bool questions = QFileInfo::exists(m_questions), answers = QFileInfo::exists(m_answers);
-    if (!questions && !answers)
+    if (!exists())
         return std::nullopt;
-    return std::pair{questions ? TextFile::readRegular(m_questions) : QByteArray(),
-                     answers ? TextFile::readRegular(m_answers) : QByteArray()};
+    return std::pair{QFileInfo::exists(m_questions) ? TextFile::readRegular(m_questions) : QByteArray(),
+                     QFileInfo::exists(m_answers) ? TextFile::readRegular(m_answers) : QByteArray()};
 }
 
 void BankPair::replace(const QByteArray &questions, const QByteArray &answers) const

@@ -31,6 +31,8 @@ public:
     // Finishes or undoes an interrupted replacement. Throws FileOpenError
     // when a journalled pair cannot be put in place.
     void recover() const;
+    // Whether either file is there.
+    bool exists() const;
     // Both files' bytes, a missing one as none; nothing when neither
     // exists. Throws FileOpenError for a file that cannot be read.
     std::optional<std::pair<QByteArray, QByteArray>> read() const;

@@ -115,7 +115,7 @@ int writePracticeBank(const QString &appDir, const QList<Mistake> &mistakes, con
 {
     QStringList questions, answers;
     for (const Mistake &mistake : mistakes) {
-        if (!mistake.practicable() || mistake.mastered())
+        if (!mistake.practised())
             continue;
         questions.append(mistake.question);
         answers.append(mistake.rightValue());

@@ -23,6 +23,8 @@ struct Mistake
     bool practicable() const { return value && value->terminates(); }
     // Right twice in a row after its last mistake: kept, but no longer practised.
     bool mastered() const { return rightSinceLastWrong >= kMasteredAfter; }
+    // What practice banks and worksheets ask.
+    bool practised() const { return practicable() && !mastered(); }
     static constexpr int kMasteredAfter = 2;
     QString rightValue() const { return value ? value->toDecimal() : QString(); }
 };

@@ -3,6 +3,7 @@
 #include "text/Errors.h"
 #include "training/BankPair.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -17,6 +18,11 @@ ProgramFolders ProgramFolders::forExecutable(const QString &executableFolder, co
     return {QDir::cleanPath(beside.filePath(QStringLiteral("../share/numora"))),
             QDir(dataHome).filePath(QStringLiteral("numora")),
             QDir::cleanPath(beside.filePath(QStringLiteral("../" NUMORA_LIBRARY_FOLDER)))};
+}
+
+ProgramFolders ProgramFolders::ofThisProgram()
+{
+    return forExecutable(QCoreApplication::applicationDirPath(), UserData::home());
 }
 
 namespace UserData {
@@ -46,8 +52,8 @@ void prepare(const ProgramFolders &folders)
     }
     const BankPair own = BankPair::custom(folders.user);
     own.recover();
-    if (own.read())
-        return; // the user's bank, never replaced
+    if (own.exists())
+        return; // the user's bank, never replaced, and not read at every start
     if (const auto delivered = BankPair::custom(folders.delivered).read())
         own.replace(delivered->first, delivered->second);
 }

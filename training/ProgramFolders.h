@@ -23,6 +23,8 @@ struct ProgramFolders
     // folder, whatever else is there; otherwise the installed layout:
     // ../share/numora, ../lib/<architecture>/numora and dataHome/numora.
     static ProgramFolders forExecutable(const QString &executableFolder, const QString &dataHome);
+    // The folders of the running program and its user.
+    static ProgramFolders ofThisProgram();
 
     bool installed() const { return user != delivered; }
 

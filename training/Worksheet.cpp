@@ -16,15 +16,6 @@ constexpr char kDigits[] = "0123456789ABCDEFGHJKMNPQRSTVWXYZ";
 constexpr int kSeedLength = 6;
 constexpr quint32 kSeedMask = (1u << 30) - 1;
 
-std::optional<int> boundedNumber(QStringView text, int low, int high)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
-
 } // namespace
 
 QString SheetRecipe::code() const
@@ -38,11 +29,10 @@ std::optional<SheetRecipe> SheetRecipe::fromCode(QStringView code)
     const QList<QStringView> parts = code.trimmed().split(u'-');
     if (parts.size() != 4)
         return std::nullopt;
-    SheetRecipe recipe;
     const bool mistakes = parts[0].compare(u"M", Qt::CaseInsensitive) == 0;
-    const auto source = mistakes ? std::optional<int>(kMistakes) : boundedNumber(parts[0], 1, TrainingCatalogue::kRangeCount);
-    const auto count = boundedNumber(parts[1], 1, Worksheet::kMaxCount);
-    const auto columns = boundedNumber(parts[2], 1, Worksheet::kMaxColumns);
+    const auto source = mistakes ? std::optional<int>(kMistakes) : Worksheet::boundedNumber(parts[0], 1, TrainingCatalogue::kRangeCount);
+    const auto count = Worksheet::boundedNumber(parts[1], 1, Worksheet::kMaxCount);
+    const auto columns = Worksheet::boundedNumber(parts[2], 1, Worksheet::kMaxColumns);
     const auto seed = Worksheet::parseSeed(parts[3]);
     if (!source || !count || !columns || !seed)
         return std::nullopt;
@@ -50,6 +40,15 @@ std::optional<SheetRecipe> SheetRecipe::fromCode(QStringView code)
 }
 
 namespace Worksheet {
+
+std::optional<int> boundedNumber(QStringView text, int low, int high)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
 
 QString seedText(quint32 seed)
 {
@@ -120,7 +119,7 @@ QList<SheetQuestion> usable(const QList<Mistake> &mistakes)
 {
     QList<SheetQuestion> result;
     for (const Mistake &mistake : mistakes) {
-        if (mistake.practicable() && !mistake.mastered())
+        if (mistake.practised())
             result.append({mistake.question, mistake.rightValue()});
     }
     return result;

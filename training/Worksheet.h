@@ -36,6 +36,9 @@ namespace Worksheet {
 constexpr int kMaxCount = 200;
 constexpr int kMaxColumns = 5;
 
+// A whole number from low to high written in text, or nothing.
+std::optional<int> boundedNumber(QStringView text, int low, int high);
+
 // Six characters of a 30-bit seed, and back; O, I and L are read as 0, 1, 1.
 QString seedText(quint32 seed);
 std::optional<quint32> parseSeed(QStringView text);
