@@ -56,6 +56,7 @@ int runNumora(int argc, char *argv[], const std::function<void()> &whenPainted)
 
     SystemDateSource dates;
     QtUserDialogs dialogs(nullptr, kApplicationTitle);
+    const NoticeBoxes notices(&dialogs);
     const auto inform = [&dialogs](const QString &caption, const QString &text) {
         dialogs.messageBox(caption, text, UserDialogs::Icon::Information, UserDialogs::Buttons::Ok);
     };

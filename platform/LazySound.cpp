@@ -25,6 +25,6 @@ void LazySoundOutput::play(const QString &path)
 {
     load();
     if (!m_output)
-        throw NumoraError(QStringLiteral("Cannot play sound file %1: %2").arg(path, m_module.errorString()));
+        throw NumoraError(QStringLiteral("无法播放声音文件 %1：%2").arg(path, m_module.errorString()));
     m_output->play(path);
 }

@@ -18,7 +18,7 @@ void onSignal(int signalNumber)
     [[maybe_unused]] const ssize_t written = ::write(g_pipe[1], &number, 1);
 }
 
-constexpr int kSignals[] = {SIGTERM, SIGHUP};
+constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
 
 } // namespace
 

@@ -4,9 +4,10 @@
 
 class QSocketNotifier;
 
-// SIGTERM and SIGHUP, which an ending desktop session or a closing terminal
-// sends its programs, turned into a signal of the interface thread, so that
-// a run under way is recorded before the program ends. One at a time.
+// SIGTERM, SIGHUP and SIGINT, which an ending desktop session, a closing
+// terminal or Ctrl+C in it send, turned into a signal of the interface
+// thread, so that a run under way is recorded before the program ends.
+// One at a time.
 class TerminationSignals : public QObject
 {
     Q_OBJECT

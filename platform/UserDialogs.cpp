@@ -1,5 +1,8 @@
 #include "platform/UserDialogs.h"
 
+#include "text/Notices.h"
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -103,4 +106,18 @@ QString QtUserDialogs::openFileName(const QString &startDir, const QString &filt
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+NoticeBoxes::NoticeBoxes(UserDialogs *dialogs)
+{
+    Notices::setHandler([dialogs](const QString &text) {
+        QMetaObject::invokeMethod(qApp, [dialogs, text] {
+            dialogs->messageBox(QStringLiteral("提示!"), text, UserDialogs::Icon::Information, UserDialogs::Buttons::Ok);
+        }, Qt::QueuedConnection);
+    });
+}
+
+NoticeBoxes::~NoticeBoxes()
+{
+    Notices::setHandler({});
 }

@@ -38,6 +38,17 @@ QString errorBoxText(const QString &text);
 // cut after 1,000, so that no box grows wider or taller than the screen.
 QString boxDisplayText(const QString &text);
 
+// While it lives, notices (text/Notices.h) from any thread are shown in an
+// information box on the interface thread.
+class NoticeBoxes
+{
+public:
+    explicit NoticeBoxes(UserDialogs *dialogs);
+    ~NoticeBoxes();
+    NoticeBoxes(const NoticeBoxes &) = delete;
+    NoticeBoxes &operator=(const NoticeBoxes &) = delete;
+};
+
 class QtUserDialogs : public UserDialogs
 {
 public:

@@ -17,7 +17,7 @@ namespace {
 // libsndfile's own text says what went wrong but not with which file.
 NumoraError unplayable(const QString &path, const char *reason)
 {
-    return NumoraError(QStringLiteral("Cannot play sound file %1: %2").arg(path, QString::fromLocal8Bit(reason)));
+    return NumoraError(QStringLiteral("无法播放声音文件 %1：%2").arg(path, QString::fromLocal8Bit(reason)));
 }
 
 struct SndFileCloser
@@ -33,14 +33,14 @@ DecodedSound decodeWav(const QString &path)
     try {
         TextFile::openRegular(source, path);
     } catch (const FileOpenError &) {
-        throw unplayable(path, QFileInfo::exists(path) ? "not a regular file" : "No such file or directory");
+        throw unplayable(path, QFileInfo::exists(path) ? "这不是普通文件" : "文件不存在");
     }
     SF_INFO info{};
     std::unique_ptr<SNDFILE, SndFileCloser> file(sf_open_fd(source.handle(), SFM_READ, &info, SF_FALSE));
     if (!file)
         throw unplayable(path, sf_strerror(nullptr));
     if (info.frames <= 0 || info.channels <= 0)
-        throw NumoraError(QStringLiteral("The sound file %1 holds no sound").arg(path));
+        throw NumoraError(QStringLiteral("声音文件 %1 里没有声音").arg(path));
 
     DecodedSound sound;
     sound.sampleRate = info.samplerate;

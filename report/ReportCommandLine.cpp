@@ -32,18 +32,18 @@ bool writeFile(const QString &path, const QByteArray &bytes)
         TextFile::replaceFile(path, bytes);
         return true;
     } catch (const FileCreateError &error) {
-        tell(error.text());
+        tell(error.localText());
         return false;
     }
 }
 
 struct WorksheetOptions
 {
-    QCommandLineOption worksheet{"worksheet", QStringLiteral("把口算题卡写成 PDF：范围 1–12，或 mistakes（错题本）。"),
+    QCommandLineOption worksheet{"worksheet", QStringLiteral("把口算题卡写成 PDF：范围 1–12，或 mistakes（也可写 M，错题本）。"),
                                  QStringLiteral("RANGE")};
     QCommandLineOption count{"count", QStringLiteral("题卡的题数，1–200，默认 100。"), QStringLiteral("N"), QStringLiteral("100")};
     QCommandLineOption columns{"columns", QStringLiteral("题卡的列数，1–5，默认 4。"), QStringLiteral("C"), QStringLiteral("4")};
-    QCommandLineOption seed{"seed", QStringLiteral("题卡号的最后六位，同一个号得到同一张题卡。"), QStringLiteral("CODE")};
+    QCommandLineOption seed{"seed", QStringLiteral("题卡号的最后六位，同一个号得到同一张题卡（错题本的题卡只在错题本不变时相同）。"), QStringLiteral("CODE")};
     QCommandLineOption pdf{"pdf", QStringLiteral("题卡写成的 PDF 文件。"), QStringLiteral("FILE.pdf")};
 };
 
@@ -51,10 +51,12 @@ struct WorksheetOptions
 std::variant<SheetRecipe, QString> worksheetRecipe(const QCommandLineParser &parser, const WorksheetOptions &options)
 {
     const QString range = parser.value(options.worksheet);
-    const auto source = range == QStringLiteral("mistakes") ? std::optional<int>(SheetRecipe::kMistakes)
+    // "M" as in the sheet codes of the 错题本 ("M-20-3-K7M2QX").
+    const bool mistakes = range == QStringLiteral("mistakes") || range.compare(QStringLiteral("M"), Qt::CaseInsensitive) == 0;
+    const auto source = mistakes ? std::optional<int>(SheetRecipe::kMistakes)
                                                              : Worksheet::boundedNumber(range, 1, TrainingCatalogue::kRangeCount);
     if (!source)
-        return QStringLiteral("题卡的范围要是 1 到 12 之间的数，或者 mistakes：%1").arg(range);
+        return QStringLiteral("题卡的范围要是 1 到 12 之间的数，或者 mistakes、M：%1").arg(range);
     const auto count = Worksheet::boundedNumber(parser.value(options.count), 1, Worksheet::kMaxCount);
     if (!count)
         return QStringLiteral("题卡的题数要在 1 到 200 之间：%1").arg(parser.value(options.count));
@@ -85,7 +87,7 @@ int writeWorksheet(const SheetRecipe &recipe, const QString &path, const QString
         try {
             pool = Worksheet::rangeQuestions(programFolders, recipe.source);
         } catch (const NumoraError &error) {
-            tell(error.text());
+            tell(error.localText());
             return WrongArguments;
         }
     }
@@ -199,7 +201,7 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
             tell(QStringLiteral("已把 %1 道错题写成自制题库")
                      .arg(MistakeBook::writePracticeBank(programFolder, mistakes)));
         } catch (const NumoraError &error) {
-            tell(error.text());
+            tell(error.localText());
             written = false;
         }
     }

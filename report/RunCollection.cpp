@@ -1,6 +1,8 @@
 #include "report/RunCollection.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QSet>
 #include <QtConcurrent>
 
 #include <algorithm>
@@ -11,7 +13,13 @@ RunCollection collectRuns(const QStringList &folders, const std::function<void(i
 {
     RunCollection collection;
     QStringList files;
+    // "a", "./a/" and a link to it are one folder, read once.
+    QSet<QString> seen;
     for (const QString &folder : folders) {
+        const QString canonical = QFileInfo(folder).canonicalFilePath();
+        if (!canonical.isEmpty() && seen.contains(canonical))
+            continue;
+        seen.insert(canonical);
         const QDir dir(folder);
         if (!dir.exists() || !dir.isReadable()) {
             collection.unreadableFolders.append(folder);

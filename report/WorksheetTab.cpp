@@ -46,7 +46,7 @@ WorksheetTab::WorksheetTab(ProgramFolders folders, std::function<QList<Mistake>(
     m_columns->setValue(m_recipe.columns);
     m_title = new QLineEdit(Worksheet::defaultTitle(m_recipe.source), this);
     m_code = new QLineEdit(this);
-    m_code->setToolTip(QStringLiteral("输入一张题卡的题卡号，就能重新做出同一张题卡"));
+    m_code->setToolTip(QStringLiteral("输入一张题卡的题卡号，就能重新做出同一张题卡（错题本的题卡只在错题本不变时相同）"));
     m_problem = new QLabel(this);
     m_problem->setWordWrap(true);
     m_newSheet = new QPushButton(QStringLiteral("换一组"), this);

@@ -28,15 +28,16 @@ int main(int argc, char *argv[])
     try {
         UserData::prepare(folders);
     } catch (const NumoraError &error) {
-        problem = error.text();
+        problem = commandLine ? error.localText() : error.text();
     }
     if (commandLine) {
         if (!problem.isEmpty())
-            std::fprintf(stderr, "%s\n", qPrintable(problem));
+            std::fprintf(stderr, "numora-report: %s\n", problem.toLocal8Bit().constData());
         return ReportCommandLine::run(QCoreApplication::arguments(), folders);
     }
 
     QtUserDialogs dialogs(nullptr, QStringLiteral("Numora 成绩册"));
+    const NoticeBoxes notices(&dialogs);
     if (!problem.isEmpty())
         dialogs.errorBox(problem);
     ReportWindow window(folders, &dialogs);

@@ -14,14 +14,35 @@ QString withReason(QString text, const QString &reason)
 
 } // namespace
 
-FileOpenError::FileOpenError(const QString &path, const QString &reason)
-    : NumoraError(withReason(QStringLiteral("Cannot open file %1").arg(path), reason))
+FileError::FileError(const QString &form, const QString &path, const QString &reason)
+    : NumoraError(withReason(form.arg(path), reason)), m_path(path), m_reason(reason)
 {
 }
 
-FileCreateError::FileCreateError(const QString &path, const QString &reason)
-    : NumoraError(withReason(QStringLiteral("Cannot create file %1").arg(path), reason))
+QString FileError::localForm(const QString &form) const
 {
+    const QString text = form.arg(m_path);
+    return m_reason.isEmpty() ? text : text + QStringLiteral("：") + m_reason;
+}
+
+FileOpenError::FileOpenError(const QString &path, const QString &reason)
+    : FileError(QStringLiteral("Cannot open file %1"), path, reason)
+{
+}
+
+QString FileOpenError::localText() const
+{
+    return localForm(QStringLiteral("无法打开文件 %1"));
+}
+
+FileCreateError::FileCreateError(const QString &path, const QString &reason)
+    : FileError(QStringLiteral("Cannot create file %1"), path, reason)
+{
+}
+
+QString FileCreateError::localText() const
+{
+    return localForm(QStringLiteral("无法写入文件 %1"));
 }
 
 ConvertError ConvertError::integer(const QString &text)

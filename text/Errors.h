@@ -11,6 +11,9 @@ public:
     explicit NumoraError(QString text);
     const QString &text() const { return m_text; }
     const char *what() const noexcept override { return m_utf8.constData(); }
+    // The text in the user's words where the window's own text is English,
+    // for the command line.
+    virtual QString localText() const { return m_text; }
 
 private:
     QString m_text;
@@ -18,17 +21,34 @@ private:
 };
 
 // The reason, when there is one, follows the path: "Cannot open file
-// /x/y: not a regular file".
-class FileOpenError : public NumoraError
+// /x/y: 这不是普通文件".
+class FileError : public NumoraError
+{
+public:
+    const QString &path() const { return m_path; }
+    const QString &reason() const { return m_reason; }
+
+protected:
+    FileError(const QString &form, const QString &path, const QString &reason);
+    QString localForm(const QString &form) const;
+
+private:
+    QString m_path;
+    QString m_reason;
+};
+
+class FileOpenError : public FileError
 {
 public:
     explicit FileOpenError(const QString &path, const QString &reason = {});
+    QString localText() const override;
 };
 
-class FileCreateError : public NumoraError
+class FileCreateError : public FileError
 {
 public:
     explicit FileCreateError(const QString &path, const QString &reason = {});
+    QString localText() const override;
 };
 
 class ConvertError : public NumoraError

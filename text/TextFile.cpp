@@ -1,12 +1,14 @@
 #include "text/TextFile.h"
 
 #include "text/Errors.h"
+#include "text/OwnFile.h"
 
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <cerrno>
 #include <vector>
 
 #include <fcntl.h>
@@ -185,17 +187,20 @@ QByteArray joinLines(const QStringList &lines)
     return bytes;
 }
 
-void openRegular(QFile &file, const QString &path)
+void openRegular(QFile &file, const QString &path, Links links)
 {
     // Opened without blocking, so that a FIFO with no writer cannot hang
     // the open itself; the kind of file is then asked of what was opened.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_NONBLOCK | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0));
+    if (fd < 0 && errno == ELOOP && links == Links::Refuse)
+        throw FileOpenError(path, OwnFile::refusal(OwnFile::Kind::Link));
     if (fd < 0)
         throw FileOpenError(path);
     struct stat info;
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        throw FileOpenError(path, QStringLiteral("not a regular file"));
+        throw FileOpenError(path, OwnFile::refusal(OwnFile::Kind::Other));
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -204,10 +209,10 @@ void openRegular(QFile &file, const QString &path)
     }
 }
 
-QByteArray readRegular(const QString &path)
+QByteArray readRegular(const QString &path, Links links)
 {
     QFile file;
-    openRegular(file, path);
+    openRegular(file, path, links);
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw FileOpenError(path);
@@ -226,6 +231,11 @@ void writeLines(const QString &path, const QStringList &lines)
 
 void replaceFile(const QString &path, const QByteArray &bytes)
 {
+    // A device or FIFO the user named is written to by no export: replacing
+    // it with a file would break the system, writing into it is no export.
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        throw FileCreateError(path, OwnFile::refusal(OwnFile::Kind::Other));
     // Written beside the old file and renamed over it, so that a failed or
     // interrupted write never leaves half a file.
     QSaveFile file(path);

@@ -30,14 +30,19 @@ QByteArray encodeGbk(QStringView text);
 // Opens a file the user chose or placed for reading, only when it is a
 // regular file: a FIFO or a device would block or never end. Throws
 // FileOpenError with the path, and the reason when it is no regular file.
-void openRegular(QFile &file, const QString &path);
-// The whole of such a file. Throws FileOpenError.
-QByteArray readRegular(const QString &path);
+enum class Links { Follow, Refuse };
+void openRegular(QFile &file, const QString &path, Links links = Links::Follow);
+// The whole of such a file. Throws FileOpenError. A file the programs name
+// themselves is read with Links::Refuse: a link planted there could show
+// or copy any file the user may read.
+QByteArray readRegular(const QString &path, Links links = Links::Follow);
 
 // Throws FileOpenError with the path when the file cannot be read.
 QStringList readLines(const QString &path);
-// Replaces the file whole; throws FileCreateError with the path when it
-// cannot be written, leaving the old file as it was.
+// Replaces a file the user chose (an export) whole, through a link the user
+// made; anything but a regular file there is refused. Throws FileCreateError
+// with the path when it cannot be written, leaving the old file as it was.
+// Files the programs name themselves are OwnFile's.
 void writeLines(const QString &path, const QStringList &lines);
 // The same for any bytes.
 void replaceFile(const QString &path, const QByteArray &bytes);

@@ -79,16 +79,18 @@ void refuseNonNumber(const QString &answer, const QString &action)
 
 } // namespace
 
-void BankEditor::add(const QString &question, const QString &answer)
+void BankEditor::add(const QString &question, const QString &typedAnswer)
 {
+    const QString answer = Numbers::halfWidth(typedAnswer);
     refuseNonNumber(answer, QStringLiteral("添加"));
     m_questions.appendLine(question);
     m_answers.appendLine(answer);
     m_modified = true;
 }
 
-void BankEditor::modify(const QString &question, const QString &answer)
+void BankEditor::modify(const QString &question, const QString &typedAnswer)
 {
+    const QString answer = Numbers::halfWidth(typedAnswer);
     // Only a row both lists hold is changed, so that they stay in step.
     const int row = m_rememberedRow;
     if (row < 0 || row >= m_questions.rowCount() || row >= m_answers.rowCount())

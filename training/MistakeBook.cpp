@@ -3,11 +3,11 @@
 #include "training/AppPaths.h"
 #include "training/BankPair.h"
 #include "text/Errors.h"
+#include "text/OwnFile.h"
 #include "text/TextFile.h"
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -79,8 +79,10 @@ QByteArray markerFor(const PairBytes &bank)
 
 bool isPracticeBank(const QString &appDir, const PairBytes &bank)
 {
+    if (OwnFile::kindOf(markerPath(appDir)) != OwnFile::Kind::Regular)
+        return false;
     QFile marker(markerPath(appDir));
-    return QFileInfo(marker).isFile() && marker.open(QIODevice::ReadOnly) && marker.read(4096) == markerFor(bank);
+    return marker.open(QIODevice::ReadOnly) && marker.read(4096) == markerFor(bank);
 }
 
 // "make.tm.2026-12-09-153000.bak", a name no other copy holds.
@@ -127,7 +129,7 @@ int writePracticeBank(const QString &appDir, const QList<Mistake> &mistakes, con
     const PairBytes practice{TextFile::joinLines(questions), TextFile::joinLines(answers)};
     // Marked first: a crash before the pair is replaced leaves the teacher's
     // bank, which the marker does not match, so it is still kept next time.
-    TextFile::replaceFile(markerPath(appDir), markerFor(practice));
+    OwnFile::replace(markerPath(appDir), markerFor(practice));
     bank.replace(practice.first, practice.second);
     return int(questions.size());
 }

@@ -134,6 +134,45 @@ long double toFloat(const QString &text, QChar decimalSeparator)
     return value;
 }
 
+QString halfWidth(const QString &text)
+{
+    QString plain = text;
+    for (QChar &c : plain) {
+        const char16_t u = c.unicode();
+        if (u >= u'０' && u <= u'９')
+            c = QChar(u'0' + (u - u'０'));
+        else if (u == u'．' || u == u'。')
+            c = u'.';
+        else if (u == u'－' || u == u'−')
+            c = u'-';
+        else if (u == u'＋')
+            c = u'+';
+        else if (u == u'　')
+            c = u' ';
+    }
+    return plain;
+}
+
+long double typedAnswer(const QString &text, QChar decimalSeparator)
+{
+    const QString plain = halfWidth(text).trimmed();
+    qsizetype pos = plain.startsWith(u'+') || plain.startsWith(u'-') ? 1 : 0;
+    int digits = 0, separators = 0;
+    for (; pos < plain.size(); ++pos) {
+        const QChar c = plain.at(pos);
+        if (isDecimalDigit(c))
+            ++digits;
+        else if (c == decimalSeparator || c == u'.')
+            ++separators;
+        else
+            break;
+    }
+    // No exponent and no lone point: what a child cannot mean as a number.
+    if (pos != plain.size() || digits == 0 || separators > 1)
+        throw ConvertError::floatingPoint(text);
+    return toFloat(plain, decimalSeparator);
+}
+
 long double answerValue(const QString &line)
 {
     try {

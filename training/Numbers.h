@@ -15,6 +15,16 @@ int toInt(const QString &text);
 // ConvertError::floatingPoint.
 long double toFloat(const QString &text, QChar decimalSeparator = QLatin1Char('.'));
 
+// What a child types: blanks around, an optional sign, digits with at most
+// one decimal separator (the given one or a point) and nothing else. Typed
+// in a Chinese input method's full-width mode, digits, "．", "。", "－" and
+// "＋" read as their plain forms. Throws ConvertError::floatingPoint.
+long double typedAnswer(const QString &text, QChar decimalSeparator);
+
+// The full-width digits, points, signs and blank of a Chinese input method
+// as their plain forms.
+QString halfWidth(const QString &text);
+
 // An answer line of a bank: a whole number, or else a decimal number with a
 // "." as separator (so that decimal banks can hold answers such as 0.7).
 // Throws ConvertError::integer.

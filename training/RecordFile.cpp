@@ -1,15 +1,17 @@
 #include "training/RecordFile.h"
 
 #include "text/Errors.h"
+#include "text/OwnFile.h"
 #include "text/TextFile.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstring>
 
+#include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,6 +22,16 @@ namespace {
 QString systemReason()
 {
     return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+bool renameNoReplace(const QByteArray &from, const QByteArray &to)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return false;
+    // A file system that cannot promise it: the name was free just now.
+    return ::rename(from.constData(), to.constData()) == 0;
 }
 
 } // namespace
@@ -49,13 +61,16 @@ QString create(const QString &appDir, RecordName::Choice choice, const QStringLi
         // A link never replaces a record another copy of the program wrote.
         if (::link(partName.constData(), name.constData()) == 0)
             return path;
-        if (errno == EEXIST || QFileInfo::exists(path))
+        if (errno == EEXIST || OwnFile::kindOf(path) != OwnFile::Kind::Missing)
             continue;
-        // A file system without links (a FAT stick): renamed while the name is free.
-        if (::rename(partName.constData(), name.constData()) == 0) {
+        // A file system without links (a FAT stick, a Windows share): renamed
+        // only while the name is free, a dangling link included.
+        if (renameNoReplace(partName, name)) {
             part.setAutoRemove(false);
             return path;
         }
+        if (errno == EEXIST)
+            continue;
         throw FileCreateError(path, systemReason());
     }
 }

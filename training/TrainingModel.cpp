@@ -164,7 +164,7 @@ void TrainingModel::answerStep(const QString &answerText)
         emit answerFocusRequested();
     }
 
-    m_state.TypedValue = Numbers::toFloat(m_view.answerText, Numbers::localeDecimalSeparator());
+    m_state.TypedValue = Numbers::typedAnswer(m_view.answerText, Numbers::localeDecimalSeparator());
     ++m_state.AnsweredCount;
     if (timedMode())
         setText(TrainingText::Used, QString::number(m_state.AnsweredCount) + QStringLiteral("道"));

@@ -28,6 +28,7 @@ private slots:
     void closeWithEditedBank();
     void exitAsksOnceForEditedBank();
     void sessionEndRecordsUnasked();
+    void terminationSignalArrivesAsEvent_data();
     void terminationSignalArrivesAsEvent();
 
 private:
@@ -175,13 +176,22 @@ void TestClosing::sessionEndRecordsUnasked()
              (QStringList{"第1题    1+1=2    √", "训练题数为：10道", "完成时间为：0秒", "正确题数为：1道"}));
 }
 
+void TestClosing::terminationSignalArrivesAsEvent_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("session end") << SIGTERM;
+    QTest::newRow("terminal closed") << SIGHUP;
+    QTest::newRow("Ctrl+C") << SIGINT;
+}
+
 void TestClosing::terminationSignalArrivesAsEvent()
 {
+    QFETCH(int, signalNumber);
     TerminationSignals termination;
     QSignalSpy received(&termination, &TerminationSignals::received);
-    QCOMPARE(::raise(SIGTERM), 0); // handled: the test goes on
+    QCOMPARE(::raise(signalNumber), 0); // handled: the test goes on
     QVERIFY(received.wait(2000));
-    QCOMPARE(received.first().first().toInt(), SIGTERM);
+    QCOMPARE(received.first().first().toInt(), signalNumber);
 }
 
 QTEST_MAIN(TestClosing)

@@ -257,7 +257,7 @@ void TestEditorPanel::failedSaveKeepsTheEditor()
     addRowThenFinish(UserDialogs::Answer::Yes);
     QTRY_VERIFY(!form().bankBusy());
     QCOMPARE(m_fixture->dialogs.errors.last(),
-             "Cannot create file " + m_fixture->path("data/make.da") + ": not a regular file");
+             "Cannot create file " + m_fixture->path("data/make.da") + ": 这不是普通文件；原题库没有改动");
     QVERIFY(form().FlatPanel4->isVisible() && form().FlatPanel4->isEnabled());
     QVERIFY(form().editor().modified());
 }

@@ -276,7 +276,7 @@ void TestTrainingPanel::fifoIsNoFile()
         pick(f.FlatComboBox3, 0);
         press(f.FlatButton1);
     }
-    QCOMPARE(m_dialogs->errors, QStringList{"Cannot open file " + fifo + ": not a regular file"});
+    QCOMPARE(m_dialogs->errors, QStringList{"Cannot open file " + fifo + ": 这不是普通文件"});
 }
 
 void TestTrainingPanel::exitEndsProgram()

@@ -29,10 +29,10 @@ teacher
 practise || fail "numora-report: $(cat "$work/report.log")"
 want_questions=$(od -An -tx1 <"$work/data/make.tm")
 want_answers=$(od -An -tx1 <"$work/data/make.da")
-# Each kind of step counted apart: strace counts every call it injects into
+# Each call counted apart: strace counts every call it injects into
 # separately.
 killed=0
-for calls in rename,renameat,renameat2 link,linkat; do
+for calls in rename renameat renameat2 link linkat; do
   for k in $(seq 1 30); do
     teacher
     if strace -f -o /dev/null -e trace=$calls -e inject=$calls:signal=SIGKILL:when=$k \

@@ -86,23 +86,23 @@ void TestWavSound::unplayableFilesAreErrors()
 {
     QTemporaryDir dir;
     const QString missing = dir.filePath("missing.wav");
-    QVERIFY(errorOf(missing).startsWith("Cannot play sound file " + missing + ": "));
-    QVERIFY(errorOf(missing).contains("No such file"));
+    QVERIFY(errorOf(missing).startsWith("无法播放声音文件 " + missing + "："));
+    QVERIFY(errorOf(missing).contains("文件不存在"));
     // A FIFO with no writer once blocked the answer step for good.
     const QString fifo = dir.filePath("fifo.wav");
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QCOMPARE(errorOf(fifo), "Cannot play sound file " + fifo + ": not a regular file");
+    QCOMPARE(errorOf(fifo), "无法播放声音文件 " + fifo + "：这不是普通文件");
 
     QFile garbage(dir.filePath("garbage.wav"));
     QVERIFY(garbage.open(QIODevice::WriteOnly));
     garbage.write("RIFF this is no sound at all, only words");
     garbage.close();
-    QVERIFY(errorOf(garbage.fileName()).startsWith("Cannot play sound file " + garbage.fileName() + ": "));
+    QVERIFY(errorOf(garbage.fileName()).startsWith("无法播放声音文件 " + garbage.fileName() + "："));
     QFile text(dir.filePath("text.wav"));
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("1+1=2\r\n");
     text.close();
-    QVERIFY(errorOf(text.fileName()).startsWith("Cannot play sound file " + text.fileName() + ": "));
+    QVERIFY(errorOf(text.fileName()).startsWith("无法播放声音文件 " + text.fileName() + "："));
 
     SF_INFO info{};
     info.samplerate = 22050;
@@ -111,7 +111,7 @@ void TestWavSound::unplayableFilesAreErrors()
     SNDFILE *empty = sf_open(QFile::encodeName(dir.filePath("empty.wav")).constData(), SFM_WRITE, &info);
     QVERIFY(empty);
     sf_close(empty);
-    QCOMPARE(errorOf(dir.filePath("empty.wav")), "The sound file " + dir.filePath("empty.wav") + " holds no sound");
+    QCOMPARE(errorOf(dir.filePath("empty.wav")), "声音文件 " + dir.filePath("empty.wav") + " 里没有声音");
 
     // A header claiming 2 GB of samples over 100 real ones: the real ones count.
     QFile boastful(dir.filePath("boastful.wav"));
@@ -147,7 +147,7 @@ void TestWavSound::moduleLoadsAfterStartAndReportsItsAbsence()
         missing.play(soundPath("z0"));
         QFAIL("a missing module must be an error");
     } catch (const NumoraError &error) {
-        QVERIFY(error.text().startsWith("Cannot play sound file " + soundPath("z0") + ": "));
+        QVERIFY(error.text().startsWith("无法播放声音文件 " + soundPath("z0") + "："));
     }
 }
 

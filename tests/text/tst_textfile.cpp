@@ -111,9 +111,9 @@ void TestTextFile::onlyRegularFilesAreRead_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
     QTest::newRow("missing") << "missing" << "";
-    QTest::newRow("folder") << "folder" << ": not a regular file";
+    QTest::newRow("folder") << "folder" << ": 这不是普通文件";
     // A FIFO with no writer once hung the viewer, the editor and the run.
-    QTest::newRow("fifo") << "fifo" << ": not a regular file";
+    QTest::newRow("fifo") << "fifo" << ": 这不是普通文件";
 }
 
 void TestTextFile::onlyRegularFilesAreRead()

@@ -248,7 +248,7 @@ void TestBankEditor::saveFailureKeepsTheOldPair()
         m_editor->save();
         QFAIL("saved");
     } catch (const FileCreateError &error) {
-        QCOMPARE(error.text(), "Cannot create file " + m_dir->path() + "/data/make.da: not a regular file");
+        QCOMPARE(error.text(), "Cannot create file " + m_dir->path() + "/data/make.da: 这不是普通文件；原题库没有改动");
     }
     // New questions with old answers would give every question another's answer.
     QCOMPARE(fileLines("make.tm"), (QStringList{"1+1=", "2×3=", "8÷4="}));

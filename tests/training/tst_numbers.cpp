@@ -17,6 +17,8 @@ private slots:
     void rejectsDecimalNumbers_data();
     void rejectsDecimalNumbers();
     void readsLocaleSeparator();
+    void readsTypedAnswers_data();
+    void readsTypedAnswers();
     void formatsGeneral_data();
     void formatsGeneral();
 };
@@ -136,6 +138,41 @@ void TestNumbers::readsLocaleSeparator()
     QCOMPARE(Numbers::formatGeneral(7.5L, u','), "7,5");
     // Equal to the answer line's value, not merely close to it.
     QCOMPARE(Numbers::toFloat("0.7"), Numbers::toFloat(" 0.70 "));
+}
+
+void TestNumbers::readsTypedAnswers_data()
+{
+    // Full-width forms come from a Chinese input method; an empty value
+    // means the text is refused.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("plain") << " 12 " << "12";
+    QTest::newRow("full-width digit") << "３" << "3";
+    QTest::newRow("full-width number") << "１２" << "12";
+    QTest::newRow("full-width point") << "１２．５" << "12.5";
+    QTest::newRow("ideographic full stop") << "12。5" << "12.5";
+    QTest::newRow("full-width minus") << "－７" << "-7";
+    QTest::newRow("point after digits") << "5." << "5";
+    QTest::newRow("point before digits") << ".5" << "0.5";
+    QTest::newRow("lone point") << "." << "";
+    QTest::newRow("lone full stop") << "。" << "";
+    QTest::newRow("exponent") << "2e1" << "";
+    QTest::newRow("two points") << "1。2.3" << "";
+    QTest::newRow("sign only") << "－" << "";
+    QTest::newRow("hex") << "$10" << "";
+}
+
+void TestNumbers::readsTypedAnswers()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, value);
+    try {
+        QCOMPARE(Numbers::formatGeneral(Numbers::typedAnswer(text, u'.')), value);
+        QVERIFY2(!value.isEmpty(), "accepted");
+    } catch (const ConvertError &error) {
+        QVERIFY2(value.isEmpty(), qPrintable(error.text()));
+        QCOMPARE(error.text(), "'" + text + "' is not a valid floating point value");
+    }
 }
 
 void TestNumbers::formatsGeneral_data()

@@ -409,7 +409,7 @@ void TestTrainingRun::soundFailureIsToldOnceAndRunGoesOn()
 {
     writeBank({"3+4="}, {"7"});
     enter(1, "5");
-    m_sound.failure = "Cannot play sound file c0.wav: no sound";
+    m_sound.failure = "无法播放声音文件 c0.wav：没有声音";
     try {
         start();
         QFAIL("no error");
