@@ -145,8 +145,9 @@ void TestBankEditor::addAppendsAtEndAsTyped()
     m_editor->add("5×5=", "25");
     m_editor->add("5×5=", " 25");
     m_editor->add("7÷2=", "3.5");
-    QCOMPARE(questions(), (QStringList{"1+1=", "2×3=", "8÷4=", "", "5×5=", "5×5=", "7÷2="}));
-    QCOMPARE(answers(), (QStringList{"2", "6", "2", "0", "25", " 25", "3.5"}));
+    m_editor->add("5÷2=", "２。５"); // a Chinese input method's full-width mode
+    QCOMPARE(questions(), (QStringList{"1+1=", "2×3=", "8÷4=", "", "5×5=", "5×5=", "7÷2=", "5÷2="}));
+    QCOMPARE(answers(), (QStringList{"2", "6", "2", "0", "25", " 25", "3.5", "2.5"}));
     QCOMPARE(m_editor->rememberedRow(), 1);
 }
 

@@ -3,7 +3,10 @@
 #include "support/RunTestBase.h"
 #include "text/Errors.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 
 #include <sched.h>
 #include <sys/mount.h>
@@ -17,6 +20,7 @@ private slots:
     void init() { resetRun(); }
     void recordExactBytes();
     void recordTakesNextFreeNumber();
+    void recordPassesPlantedLinks();
     void recordCreatesMissingJobFolder();
     void recordWriteFailure();
     void recordOnFullDisk();
@@ -58,6 +62,24 @@ void TestRecordFile::recordTakesNextFreeNumber()
     QCOMPARE(info.st_mode & 0777, 0666 & ~mask);
     QCOMPARE(TextFile::readLines(m_appDir->filePath("job/2026-12-8-第1次.xl")), QStringList{"theirs"});
     QCOMPARE(TextFile::readLines(m_model->state().RecordPath).size(), 3);
+}
+
+void TestRecordFile::recordPassesPlantedLinks()
+{
+    writeBank({"3+4="}, {"7"});
+    enter(1, "1");
+    start();
+    // Links planted at the names a record would take are passed, not followed.
+    QTemporaryDir outside;
+    const QString theirs = outside.filePath("theirs.txt");
+    TextFile::writeLines(theirs, {"theirs"});
+    QDir().mkpath(m_appDir->filePath("job"));
+    QVERIFY(QFile::link(outside.filePath("nowhere"), m_appDir->filePath("job/2026-12-8-第1次.xl")));
+    QVERIFY(QFile::link(theirs, m_appDir->filePath("job/2026-12-8-第2次.xl")));
+    m_model->finishRun();
+    QCOMPARE(m_model->state().RecordPath, m_appDir->path() + "/job/2026-12-8-第3次.xl");
+    QCOMPARE(TextFile::readLines(theirs), QStringList{"theirs"});
+    QVERIFY(!QFileInfo::exists(outside.filePath("nowhere")));
 }
 
 void TestRecordFile::recordCreatesMissingJobFolder()

@@ -179,7 +179,7 @@ void TXP_Url::openTarget()
     switch (urlTarget(m_url, [this](const QString &path) { return m_opener->fileExists(path); })) {
     case UrlTarget::WebPage:
         if (!m_opener->openWebPage(target))
-            emit openFailed(QStringLiteral("Cannot open %1 in a web browser").arg(target));
+            emit openFailed(QStringLiteral("无法在浏览器中打开 %1").arg(target));
         break;
     case UrlTarget::DefaultHandler:
         m_opener->openWithDefaultHandler(m_url);

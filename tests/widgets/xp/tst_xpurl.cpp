@@ -148,7 +148,7 @@ void TestXPUrl::failedBrowserIsReported()
     m_link->setUrl("http://www.numora.example");
     QTest::mousePress(m_link, Qt::LeftButton, {}, QPoint(5, 8));
     QCOMPARE(failures.size(), 1);
-    QCOMPARE(failures.first().first().toString(), "Cannot open http://www.numora.example in a web browser");
+    QCOMPARE(failures.first().first().toString(), "无法在浏览器中打开 http://www.numora.example");
 }
 
 void TestXPUrl::widthFollowsText()
