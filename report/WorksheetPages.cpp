@@ -12,6 +12,9 @@ namespace {
 constexpr qreal kMargin = 42.5; // 15 mm on every side
 constexpr qreal kHeaderHeight = 72;
 constexpr qreal kFooterHeight = 24;
+constexpr qreal kLinePerPoint = 1.25;  // a line's pitch when a cell takes several
+constexpr qreal kCellPaddingEm = 0.9;  // the cell's own margins, in font heights
+constexpr qreal kWritingRoomEm = 2.0;  // the least room to write an answer in
 const QString kNameLine = QStringLiteral("姓名：________　日期：________　用时：________　得分：________");
 
 QFont face(const QString &family, qreal points, bool bold = false)
@@ -88,31 +91,123 @@ void paintPage(PointPainter &painter, const PageFrame &frame, const QString &tit
     painter->drawText(QRectF(inner.left(), inner.bottom() - 14, inner.width(), 14), Qt::AlignCenter, footer);
 }
 
+// A cell's text (a question, and on the key its answer) in the largest size
+// down to the sheet's smallest that fits its width on one line, else at the
+// smallest size on as many lines as it takes: broken where the width ends,
+// the answer starting a line of its own when it does not fit after the
+// question.
+struct CellText
+{
+    qreal points;
+    QStringList lines;
+};
+
+void wrapInto(QStringList &lines, const QString &text, qreal width, qreal points)
+{
+    for (const QChar c : text) {
+        if (!lines.last().isEmpty() && ems(lines.last() + c) * points > width)
+            lines.append(QString());
+        lines.last() += c;
+    }
+}
+
+CellText fitCell(const QString &question, const QString &answer, qreal width, qreal points)
+{
+    for (qreal size = points; size > kSmallestPoints; size -= 0.5) {
+        if (ems(question + answer) * size <= width)
+            return {size, {question + answer}};
+    }
+    const qreal size = qMin(points, kSmallestPoints);
+    QStringList lines{QString()};
+    wrapInto(lines, question, width, size);
+    if (!answer.isEmpty() && ems(lines.last() + answer) * size > width)
+        lines.append(QString());
+    wrapInto(lines, answer, width, size);
+    return {size, lines};
+}
+
+qreal lineHeight(qreal points) { return points * kLinePerPoint; }
+
+// The cells of one sheet: each question's text on the sheet and on the key,
+// and each row's height, the same on both so the two grids match.
+struct CellLayout
+{
+    QList<CellText> questions;
+    QList<CellText> keys;
+    QList<qreal> rowHeights;
+};
+
+CellLayout layCells(const Sheet &sheet, const Grid &grid, qreal cellWidth)
+{
+    const qreal width = cellWidth - grid.points * kCellPaddingEm;
+    CellLayout layout;
+    for (const SheetQuestion &item : sheet.questions) {
+        CellText question = fitCell(item.question, {}, width, grid.points);
+        // Room to write the answer after the last line, else on a line of its own.
+        if (ems(question.lines.last()) * question.points + kWritingRoomEm * grid.points > width)
+            question.lines.append(QString());
+        layout.questions.append(question);
+        layout.keys.append(fitCell(item.question, item.answer, width, grid.points));
+    }
+    for (qsizetype first = 0; first < sheet.questions.size(); first += sheet.columns) {
+        qreal height = grid.points * kRowPerPoint;
+        for (qsizetype i = first; i < qMin(sheet.questions.size(), first + sheet.columns); ++i) {
+            for (const CellText &cell : {layout.questions.at(i), layout.keys.at(i)}) {
+                if (cell.lines.size() > 1)
+                    height = qMax(height, cell.lines.size() * lineHeight(cell.points) + grid.points * 0.5);
+            }
+        }
+        layout.rowHeights.append(height);
+    }
+    return layout;
+}
+
+// The first row of each page; rows go on while their heights fit the grid.
+QList<int> pageStarts(const QList<qreal> &rowHeights, qreal gridHeight)
+{
+    QList<int> starts{0};
+    qreal used = 0;
+    for (int row = 0; row < rowHeights.size(); ++row) {
+        if (used > 0 && used + rowHeights.at(row) > gridHeight + 0.01) {
+            starts.append(row);
+            used = 0;
+        }
+        used += rowHeights.at(row);
+    }
+    return starts;
+}
+
 void paintCells(PointPainter &painter, const PageFrame &frame, const Sheet &sheet, const Grid &grid,
-                qsizetype first, bool key)
+                const CellLayout &layout, int firstRow, int endRow, bool key)
 {
     const qreal cellWidth = frame.grid.width() / sheet.columns;
-    const qreal rowHeight = grid.points * kRowPerPoint;
-    painter.setFont(song(grid.points));
-    const qreal ascent = emMetrics().ascent() / 100 * grid.points;
-    const qsizetype last = qMin(sheet.questions.size(), first + qsizetype(grid.rowsPerPage) * sheet.columns);
-    for (qsizetype i = first; i < last; ++i) {
-        const int row = int((i - first) / sheet.columns);
-        const int column = int((i - first) % sheet.columns);
-        const QPointF corner(frame.grid.left() + column * cellWidth, frame.grid.top() + row * rowHeight);
-        const QRectF text(corner + QPointF(grid.points * 0.3, 0), QSizeF(cellWidth, rowHeight));
-        const SheetQuestion &item = sheet.questions.at(i);
-        if (key) {
-            painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter, item.question + item.answer);
-            continue;
+    qreal top = frame.grid.top();
+    for (int row = firstRow; row < endRow; ++row) {
+        const qreal rowHeight = layout.rowHeights.at(row);
+        for (int column = 0; column < sheet.columns; ++column) {
+            const qsizetype i = qsizetype(row) * sheet.columns + column;
+            if (i >= sheet.questions.size())
+                break;
+            const CellText &cell = key ? layout.keys.at(i) : layout.questions.at(i);
+            const qreal pitch = cell.lines.size() > 1 ? lineHeight(cell.points) : rowHeight;
+            const qreal left = frame.grid.left() + column * cellWidth + grid.points * 0.3;
+            qreal y = top + (rowHeight - pitch * cell.lines.size()) / 2;
+            painter.setFont(song(cell.points));
+            for (const QString &line : cell.lines) {
+                painter->drawText(QRectF(left, y, cellWidth, pitch), Qt::AlignLeft | Qt::AlignVCenter, line);
+                y += pitch;
+            }
+            if (key)
+                continue;
+            // A light line to write the answer on, after the last line's text.
+            const qreal from = left + (ems(cell.lines.last()) + 0.2) * cell.points;
+            const qreal baseline = y - pitch / 2 + emMetrics().ascent() / 100 * cell.points / 2;
+            painter->setPen(QPen(QColor(160, 160, 160), 0.5));
+            painter->drawLine(QPointF(from, baseline),
+                              QPointF(frame.grid.left() + (column + 1) * cellWidth - grid.points * 0.6, baseline));
+            painter->setPen(Qt::black);
         }
-        painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter, item.question);
-        // A light line to write the answer on.
-        const qreal from = text.left() + (ems(item.question) + 0.2) * grid.points;
-        const qreal baseline = text.center().y() + ascent / 2;
-        painter->setPen(QPen(QColor(160, 160, 160), 0.5));
-        painter->drawLine(QPointF(from, baseline), QPointF(corner.x() + cellWidth - grid.points * 0.6, baseline));
-        painter->setPen(Qt::black);
+        top += rowHeight;
     }
 }
 
@@ -156,8 +251,9 @@ void paint(QPagedPaintDevice &device, const Sheet &sheet)
 {
     const PageFrame frame = frameOf(device);
     const Grid grid = chooseGrid(int(sheet.questions.size()), sheet.columns, frame.grid.size(), widestEm(sheet.questions));
-    const int pages = questionPages(int(sheet.questions.size()), sheet.columns, grid);
-    const qsizetype perPage = qsizetype(grid.rowsPerPage) * sheet.columns;
+    const CellLayout layout = layCells(sheet, grid, frame.grid.width() / sheet.columns);
+    const QList<int> starts = pageStarts(layout.rowHeights, frame.grid.height());
+    const int pages = int(starts.size());
     PointPainter painter(device);
     for (int page = 0; page < 2 * pages; ++page) {
         if (page > 0)
@@ -165,7 +261,9 @@ void paint(QPagedPaintDevice &device, const Sheet &sheet)
         const bool key = page >= pages;
         const QString footer = QStringLiteral("题卡号：%1　　第 %2 页，共 %3 页").arg(sheet.code).arg(page + 1).arg(2 * pages);
         paintPage(painter, frame, key ? sheet.title + QStringLiteral("　答案") : sheet.title, !key, footer);
-        paintCells(painter, frame, sheet, grid, (page % pages) * perPage, key);
+        const int first = page % pages;
+        paintCells(painter, frame, sheet, grid, layout, starts.at(first),
+                   first + 1 < pages ? starts.at(first + 1) : int(layout.rowHeights.size()), key);
     }
 }
 

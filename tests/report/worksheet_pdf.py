@@ -86,8 +86,42 @@ subprocess.run(["bash", sample_script, records], check=True, capture_output=True
 # The sample child's mistakes not yet mastered, as the 错题本 lists them.
 mistakes = {"56÷8=", "45-18=", "25+37=", "9×6="}
 code, path, _ = sheet("mistakes", "--count", "20", "--columns", "3", "--seed", "000001", folders=[records])
-if code != 0 or set(check_sheet(path, 20, mistakes)) != mistakes:
+mistakes_sheet = check_sheet(path, 20, mistakes) if code == 0 else []
+if set(mistakes_sheet) != mistakes:
     fail("the mistakes sheet does not hold exactly the mistakes")
+# "M", as the sheet's own code names the 错题本.
+code, path, _ = sheet("M", "--count", "20", "--columns", "3", "--seed", "000001", folders=[records])
+if code != 0 or check_sheet(path, 20, mistakes) != mistakes_sheet:
+    fail("--worksheet M is not the mistakes sheet")
+
+# A teacher's long questions: every word of the sheet and the key inside its
+# cell and the page, a smaller font or another line where one is needed.
+program = os.path.join(work, "program")
+os.makedirs(os.path.join(program, "data"))
+shutil.copy(report, program)
+long_bank = ["1" + "÷2" * 20 + "=", "12345678×87654321=", "3+4=", "0.125+0.25+0.5+1+2+4+8+16+32+64+128="]
+with open(os.path.join(program, "data", "make.tm"), "wb") as questions:
+    questions.write("".join(q + "\r\n" for q in long_bank).encode("gbk"))
+with open(os.path.join(program, "data", "make.da"), "wb") as answers:
+    answers.write("".join(value(q) + "\r\n" for q in long_bank).encode("gbk"))
+MARGIN, GRID_TOP, GRID_BOTTOM, WIDTH = 42.5, 42.5 + 72, 842 - 42.5 - 24, 595 - 2 * 42.5
+WORD = re.compile(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>')
+for columns in ("1", "4", "5"):
+    path = os.path.join(work, "long.pdf")
+    done = subprocess.run([os.path.join(program, "numora-report"), "--worksheet", "1", "--count", "12", "--columns",
+                           columns, "--pdf", path], env=env, capture_output=True, text=True)
+    if done.returncode != 0:
+        fail(f"long questions in {columns} columns: {done.stderr}")
+    bbox = subprocess.run(["pdftotext", "-bbox", path, "-"], capture_output=True, text=True, check=True).stdout
+    cell = WIDTH / int(columns)
+    for x0, y0, x1, y1, word in ((*map(float, m.groups()[:4]), m.group(5)) for m in WORD.finditer(bbox)):
+        if x0 < MARGIN - 0.5 or x1 > 595 - MARGIN + 0.5 or y0 < 0 or y1 > 842:
+            fail(f"{columns} columns: {word} leaves the page at {x0:.0f}..{x1:.0f}")
+        if GRID_TOP < y0 and y1 < GRID_BOTTOM and int((x0 - MARGIN) // cell) != int((x1 - MARGIN - 0.5) // cell):
+            fail(f"{columns} columns: {word} runs out of its cell at {x0:.0f}..{x1:.0f}")
+    if value(long_bank[0]) not in re.sub(r"\s", "", subprocess.run(["pdftotext", path, "-"], capture_output=True,
+                                                                    text=True, check=True).stdout):
+        fail(f"{columns} columns: the long answer is not on the key whole")
 
 os.mkdir(os.path.join(work, "empty"))
 for options, expected, why in [
