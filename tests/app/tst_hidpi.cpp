@@ -11,6 +11,8 @@ private slots:
     void skinsDoublePixelForPixel_data();
     void skinsDoublePixelForPixel();
     void textsKeepTheirBoxes();
+    void captionsDrawnInScreenPixels_data();
+    void captionsDrawnInScreenPixels();
 
 private:
     // Where a 2 x 2 block of the doubled image is not one colour, or none.
@@ -72,6 +74,33 @@ void TestHiDpi::textsKeepTheirBoxes()
     QVERIFY(title->height() >= QFontMetrics(title->font()).height());
     const QFontMetrics metrics(f.FlatButton1->font());
     QVERIFY(metrics.horizontalAdvance(f.FlatButton1->text()) < f.FlatButton1->width());
+}
+
+void TestHiDpi::captionsDrawnInScreenPixels_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("caption"); // empty: all of the control
+    QTest::newRow("push button") << "FlatButton1" << QRect();
+    QTest::newRow("link") << "XP_Url1" << QRect();
+    QTest::newRow("group box") << "FlatGroupBox1" << QRect(0, 0, 120, 12); // above its children
+    QTest::newRow("flat button") << "FlatButton5" << QRect();
+}
+
+void TestHiDpi::captionsDrawnInScreenPixels()
+{
+    // A caption drawn at the logical size and stretched comes out in 2 x 2
+    // blocks here, and blurred at 1.25 or 1.75; drawn in the screen's own
+    // pixels, its strokes' edges fall inside blocks.
+    QFETCH(QString, control);
+    QFETCH(QRect, caption);
+    FormFixture fixture;
+    QVERIFY(fixture.show());
+    auto *widget = fixture.form->findChild<QWidget *>(control);
+    QVERIFY(widget);
+    const QImage image = widget->grab().toImage();
+    QCOMPARE(image.size(), widget->size() * 2);
+    QVERIFY2(!blurredBlock(image, caption.isEmpty() ? widget->rect() : caption).isEmpty(),
+             "the caption is stretched from the logical size");
 }
 
 QTEST_MAIN(TestHiDpi)

@@ -1,5 +1,7 @@
 #include "widgets/flat/TFlatButtonUnit.h"
 
+#include "widgets/OffscreenImage.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -192,7 +194,7 @@ QImage TFlatButton::compose() const
     const FlatButtonState state = effectiveFlatState(m_state, isEnabled(), m_down, m_groupIndex);
     const FlatButtonLook look = flatButtonLook(state, m_hovered, m_default);
 
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image = offscreenImage(*this);
     QPainter painter(&image);
     const QColor fill = look.fill == FlatButtonLook::Fill::Focused ? focused
                         : look.fill == FlatButtonLook::Fill::Down  ? down

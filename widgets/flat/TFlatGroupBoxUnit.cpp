@@ -1,5 +1,7 @@
 #include "widgets/flat/TFlatGroupBoxUnit.h"
 
+#include "widgets/OffscreenImage.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -50,7 +52,7 @@ void TFlatGroupBox::setUseAdvColors(bool use)
 
 QImage TFlatGroupBox::compose() const
 {
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image = offscreenImage(*this);
     QPainter painter(&image);
     PaintBackground(this, painter, !m_transparent, palette().color(QPalette::Window));
 

@@ -1,5 +1,7 @@
 #include "widgets/flat/TFlatListBoxUnit.h"
 
+#include "widgets/OffscreenImage.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -246,7 +248,7 @@ void TFlatListBox::drawArrow(QPainter &painter, bool up, bool active) const
 
 QImage TFlatListBox::compose() const
 {
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image = offscreenImage(*this);
     QPainter painter(&image);
     const QPalette &desktop = palette();
     const QColor itemsRect = resolve(m_colorItemsRect, desktop);

@@ -1,5 +1,6 @@
 #include "widgets/xp/XP_Button.h"
 
+#include "widgets/OffscreenImage.h"
 #include "widgets/xp/XP_Unit.h"
 
 #include <QApplication>
@@ -97,7 +98,7 @@ bool TXP_Button::enterTarget() const
 
 QImage TXP_Button::compose(ButtonLook look) const
 {
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image = offscreenImage(*this);
     QPainter painter(&image);
     const ButtonLook shown = effectiveButtonLook(look, isEnabled(), hasFocus());
     StretchSkin(GetStripFrame(skinImage("XPBUTTON"), 5, int(shown), true), painter, TRect{0, 0, width(), height()});
@@ -108,10 +109,15 @@ QImage TXP_Button::compose(ButtonLook look) const
     if (!m_picture.isNull()) {
         const QImage picture =
             pictureWithTransparency(m_picture, m_picTrans, resolve(m_picTransColor, palette()));
-        if (isEnabled())
+        if (isEnabled()) {
             painter.drawImage(layout.picture, picture);
-        else
-            DrawSilhouette(picture, image, layout.picture.x(), layout.picture.y(), resolve(clBtnFace, palette()));
+        } else {
+            // In a layer of the picture's own pixels, whatever the image's scale.
+            QImage silhouette(picture.size(), QImage::Format_ARGB32_Premultiplied);
+            silhouette.fill(Qt::transparent);
+            DrawSilhouette(picture, silhouette, 0, 0, resolve(clBtnFace, palette()));
+            painter.drawImage(layout.picture, silhouette);
+        }
     }
     painter.setFont(font());
     painter.setPen(isEnabled() ? palette().color(QPalette::WindowText) : resolve(clGray, palette()));

@@ -1,6 +1,7 @@
 #include "widgets/xp/XP_Url.h"
 
 #include "platform/UrlOpener.h"
+#include "widgets/OffscreenImage.h"
 #include "widgets/xp/XP_Unit.h"
 
 #include <QEvent>
@@ -122,7 +123,7 @@ void TXP_Url::fitWidth()
 
 QImage TXP_Url::compose(bool hover) const
 {
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    QImage image = offscreenImage(*this);
     image.fill(Qt::transparent); // the parent shows through
     QPainter painter(&image);
     const int w = width(), h = height();
