@@ -54,7 +54,7 @@ test-package: deb
 
 # Benchmarks against their references; never part of make test.
 bench: build
-	cmake --build $(BUILD) --target bench_startup bench_reference bench_window bench_report -j$(JOBS)
+	cmake --build $(BUILD) --target bench_startup bench_reference bench_screen bench_window bench_report numora -j$(JOBS)
 	bash bench/run.sh $(BUILD)
 
 screenshot: build

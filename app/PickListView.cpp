@@ -30,7 +30,7 @@ PickListView::PickListView(QWidget *parent)
     setUniformItemSizes(true); // rows of one line: no need to measure every row
     // Millions of rows are laid out in steps between events, never all at once.
     setLayoutMode(QListView::Batched);
-    setBatchSize(200000);
+    setBatchSize(20000);
 }
 
 void PickListView::focusInEvent(QFocusEvent *event)

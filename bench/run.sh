@@ -14,30 +14,38 @@ goal() { # NAME VALUE REFERENCE LIMIT
     ratio = v / r; printf "goal %s: ratio %.2f (limit %s) %s\n", n, ratio, l, (ratio <= l ? "met" : "missed") }'
 }
 
-# Start-up: process start to the first paint of the whole window, under a
-# private X server, against a bare window with one Chinese label.
+# Start-up as a user sees it: from launching the program until the welcome
+# picture's pixels are on the screen of a private X server (black root,
+# the window centred on 1024 x 768), read back by bench_screen; against a
+# bare window with one Chinese label until its text is there. Runs of the
+# two interleaved. Peak memory is read at the first paint.
 exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 5 -screen 0 1024x768x24 -br -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$work/display")"
 unset QT_QPA_PLATFORM
-startup() { # PROGRAM: prints "milliseconds peak-kB"
-  local t0
-  t0=$(date +%s%N)
-  LC_ALL=C.UTF-8 "$1" 2>/dev/null | awk -v t0="$t0" '/^painted/ { printf "%.1f %d\n", ($3 - t0) / 1e6, $5 }'
+# Three points of the welcome picture (sky, balloon, sun) and two of the label.
+welcome=(402,292,8cb1e0 555,267,fff49d 250,250,83c8fc)
+label=(1,1,efefef 19,3,0e0e0e)
+shown() { # PROBES... -- PROGRAM...: prints milliseconds
+  LC_ALL=C.UTF-8 "$bench/bench_screen" "$@" | awk '/^shown/ { print $3 }'
 }
-startup "$bench/bench_startup" >/dev/null # warm the caches
-startup "$bench/bench_reference" >/dev/null
+painted_kb() { # PROGRAM: peak kB at the first paint
+  LC_ALL=C.UTF-8 "$1" 2>/dev/null | awk '/^painted/ { print $5 }'
+}
+shown "${welcome[@]}" -- "$bench/../numora" >/dev/null # warm the caches
+shown "${label[@]}" -- "$bench/bench_reference" --stay >/dev/null
 for _ in $(seq 11); do
-  startup "$bench/bench_startup" >>"$work/numora"
-  startup "$bench/bench_reference" >>"$work/reference"
+  shown "${welcome[@]}" -- "$bench/../numora" >>"$work/numora_ms"
+  shown "${label[@]}" -- "$bench/bench_reference" --stay >>"$work/reference_ms"
+  painted_kb "$bench/bench_startup" >>"$work/numora_kb"
+  painted_kb "$bench/bench_reference" >>"$work/reference_kb"
 done
-for what in numora reference; do
-  eval "${what}_ms=$(cut -d' ' -f1 "$work/$what" | median)"
-  eval "${what}_kb=$(cut -d' ' -f2 "$work/$what" | median)"
+for what in numora_ms reference_ms numora_kb reference_kb; do
+  eval "$what=$(median <"$work/$what")"
 done
-echo "start-up: numora ${numora_ms} ms, ${numora_kb} kB peak; bare window ${reference_ms} ms, ${reference_kb} kB (median of 11)"
+echo "start-up: numora's picture on screen after ${numora_ms} ms, ${numora_kb} kB peak; bare window's label ${reference_ms} ms, ${reference_kb} kB (median of 11)"
 goal startup-time "$numora_ms" "$reference_ms" 1.3
 goal startup-memory "$numora_kb" "$reference_kb" 1.3
 

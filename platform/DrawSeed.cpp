@@ -32,7 +32,7 @@ quint32 forLaunch()
     if (const auto seed = parse(variable))
         return *seed;
     if (!variable.isEmpty())
-        std::fprintf(stderr, "numora: NUMORA_SEED is no unsigned 32-bit number; seeding from the clock\n");
+        std::fprintf(stderr, "numora: NUMORA_SEED 不是 32 位无符号整数，改用时钟作种子\n");
     using std::chrono::nanoseconds;
     const auto wall = std::chrono::system_clock::now().time_since_epoch();
     const auto sinceBoot = std::chrono::steady_clock::now().time_since_epoch();

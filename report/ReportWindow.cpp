@@ -350,7 +350,7 @@ void ReportWindow::practise()
         const int written = MistakeBook::writePracticeBank(m_programFolder, chosen);
         m_status->setText(QStringLiteral("已把 %1 道错题写成自制题库").arg(written));
     } catch (const NumoraError &error) {
-        m_dialogs->errorBox(error.text());
+        m_dialogs->errorBox(error.localText());
     }
     m_restoreButton->setEnabled(MistakeBook::canRestoreTeacherBank(m_programFolder));
 }
@@ -364,7 +364,7 @@ void ReportWindow::restoreBank()
         MistakeBook::restoreTeacherBank(m_programFolder);
         m_status->setText(QStringLiteral("已恢复原题库"));
     } catch (const NumoraError &error) {
-        m_dialogs->errorBox(error.text());
+        m_dialogs->errorBox(error.localText());
     }
     m_restoreButton->setEnabled(MistakeBook::canRestoreTeacherBank(m_programFolder));
 }
@@ -394,7 +394,7 @@ void ReportWindow::exportCsv(bool mistakes)
     try {
         TextFile::replaceFile(path, bytes);
     } catch (const FileCreateError &error) {
-        m_dialogs->errorBox(error.text());
+        m_dialogs->errorBox(error.localText());
     }
 }
 
@@ -412,6 +412,6 @@ void ReportWindow::exportChart()
     try {
         TextFile::replaceFile(path, ProgressChart::encode(m_chart->grab().toImage(), format));
     } catch (const FileCreateError &error) {
-        m_dialogs->errorBox(error.text());
+        m_dialogs->errorBox(error.localText());
     }
 }

@@ -116,7 +116,7 @@ void WorksheetTab::remake()
                                                                 : QStringLiteral("这个题库里没有能做题卡的题。");
     } catch (const NumoraError &error) {
         m_poolSource.reset(); // read again next time
-        problem = error.text();
+        problem = error.localText();
     }
     m_sheet = {m_title->text(), Worksheet::draw(questions, m_recipe.count, m_recipe.seed), m_recipe.columns,
                m_recipe.code()};
@@ -180,7 +180,7 @@ void WorksheetTab::exportPdf()
     try {
         writePdf(path);
     } catch (const NumoraError &error) {
-        m_dialogs->errorBox(error.text());
+        m_dialogs->errorBox(error.localText());
     }
 }
 

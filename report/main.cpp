@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     try {
         UserData::prepare(folders);
     } catch (const NumoraError &error) {
-        problem = commandLine ? error.localText() : error.text();
+        problem = error.localText();
     }
     if (commandLine) {
         if (!problem.isEmpty())

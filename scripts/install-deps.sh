@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-multimedia-dev qt6-charts-dev
-  libsndfile1-dev libjpeg-dev libgl-dev
+  libsndfile1-dev libjpeg-dev libgl-dev libx11-dev
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation
   xvfb xauth xdotool x11-utils imagemagick locales desktop-file-utils appstream strace
   clang libclang-rt-14-dev
