@@ -3,17 +3,8 @@
 # run reads the old pair or the new one, never one file of each, and the
 # teacher's bank stays kept.
 # Usage: bank_pair_kill.sh PATH/TO/numora-report
-set -euo pipefail
+source "$(dirname "$0")/report_folder.sh"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# The practice bank goes beside the program: a copy of its own.
-cp "$1" "$work/numora-report"
-report=$work/numora-report
-fail() { echo "FAIL: $*" >&2; exit 1; }
-export QT_QPA_PLATFORM=offscreen
-
-mkdir -p "$work/job"
 printf '%s\r\n' "第1题    7×8=54    ×" "第2题    9-3=5    ×" "训练时间为：60秒" "完成题数为：2道" "正确题数为：0道" \
   | iconv -f UTF-8 -t GBK >"$work/job/2026-12-1-第1次.xl"
 teacher() {

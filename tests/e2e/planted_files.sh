@@ -4,16 +4,8 @@
 # in the bank's way is moved aside and the save goes on, an export never
 # replaces a FIFO, and one folder named three ways is read once.
 # Usage: planted_files.sh PATH/TO/numora-report
-set -euo pipefail
+source "$(dirname "$0")/report_folder.sh"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cp "$1" "$work/numora-report"
-report=$work/numora-report
-fail() { echo "FAIL: $*" >&2; exit 1; }
-export QT_QPA_PLATFORM=offscreen
-
-mkdir -p "$work/job"
 printf '%s\r\n' "第1题    7×8=54    ×" "训练时间为：60秒" "完成题数为：1道" "正确题数为：0道" \
   | iconv -f UTF-8 -t GBK >"$work/job/2026-12-1-第1次.xl"
 teacher() {
