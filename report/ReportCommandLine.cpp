@@ -7,6 +7,7 @@
 #include "text/Errors.h"
 #include "text/TextFile.h"
 #include "training/MistakeBook.h"
+#include "training/RecordName.h"
 #include "training/TrainingCatalogue.h"
 
 #include <algorithm>
@@ -152,7 +153,7 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
     }
     QStringList folders = parser.positionalArguments();
     if (folders.isEmpty())
-        folders << QDir(programFolder).filePath(QStringLiteral("job"));
+        folders << RecordName::jobFolder(programFolder);
     if (parser.isSet(sheetOptions.worksheet)) {
         const auto recipe = worksheetRecipe(parser, sheetOptions);
         if (const QString *wrong = std::get_if<QString>(&recipe)) {

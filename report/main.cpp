@@ -4,6 +4,7 @@
 #include "report/ReportWindow.h"
 #include "text/Errors.h"
 #include "training/ProgramFolders.h"
+#include "training/RecordName.h"
 
 #include <QApplication>
 #include <QDir>
@@ -43,7 +44,7 @@ int main(int argc, char *argv[])
     ReportWindow window(folders, &dialogs);
     dialogs.setParentWindow(&window);
     const QStringList chosen = QCoreApplication::arguments().mid(1);
-    window.openFolders(chosen.isEmpty() ? QStringList{QDir(folders.user).filePath(QStringLiteral("job"))} : chosen);
+    window.openFolders(chosen.isEmpty() ? QStringList{RecordName::jobFolder(folders.user)} : chosen);
     window.show();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "text/Errors.h"
 #include "training/BankPair.h"
+#include "training/RecordName.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,12 +46,11 @@ void prepare(const ProgramFolders &folders)
 {
     if (!folders.installed())
         return;
-    const QDir user(folders.user);
-    for (const QString &sub : {QStringLiteral("job"), QStringLiteral("data")}) {
-        if (!user.mkpath(sub))
-            throw FileCreateError(user.filePath(sub));
-    }
     const BankPair own = BankPair::custom(folders.user);
+    for (const QString &folder : {RecordName::jobFolder(folders.user), QFileInfo(own.questionPath()).path()}) {
+        if (!QDir().mkpath(folder))
+            throw FileCreateError(folder);
+    }
     own.recover();
     if (own.exists())
         return; // the user's bank, never replaced, and not read at every start

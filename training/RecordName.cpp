@@ -2,6 +2,8 @@
 
 #include "training/AppPaths.h"
 
+#include <QRegularExpression>
+
 namespace RecordName {
 
 QString relativeName(const QString &dateText, int number)
@@ -19,6 +21,34 @@ QString path(const QString &appDir, const Choice &choice)
 QString jobFolder(const QString &appDir)
 {
     return AppPaths::join(appDir, QStringLiteral("\\job"));
+}
+
+bool parse(const QString &fileName, QDate *date, int *runNumber)
+{
+    static const QRegularExpression shape(QStringLiteral("^(.+)-第(\\d+)次\\.xl$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = shape.match(fileName);
+    if (!match.hasMatch())
+        return false;
+    *runNumber = match.captured(2).toInt();
+    // Our names are "yyyy-M-d"; older versions wrote the locale's short date
+    // ("12-9-26", "09.12.26"). A date that reads more than one way is none.
+    QString text = match.captured(1);
+    text.replace(u'.', u'-').replace(u'/', u'-');
+    QDate found;
+    for (const char *format : {"yyyy-M-d", "d-M-yyyy", "M-d-yyyy", "d-M-yy", "M-d-yy"}) {
+        QDate parsed = QDate::fromString(text, QLatin1String(format));
+        if (!parsed.isValid())
+            continue;
+        if (!QByteArrayView(format).contains("yyyy"))
+            parsed = parsed.addYears(100); // "yy" reads as 19yy
+        if (found.isValid() && parsed != found) {
+            *date = QDate();
+            return true;
+        }
+        found = parsed;
+    }
+    *date = found;
+    return true;
 }
 
 Choice firstFree(const QString &appDir,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 #include <functional>
@@ -18,6 +19,11 @@ struct Choice
 QString relativeName(const QString &dateText, int number);
 QString path(const QString &appDir, const Choice &choice);
 QString jobFolder(const QString &appDir);
+
+// Run number and date from "<date>-第<n>次.xl": false when the name has
+// another shape. The date is invalid when it reads more than one way, as
+// short dates of older versions may ("12-9-26"); the file's date stands in.
+bool parse(const QString &fileName, QDate *date, int *runNumber);
 
 // The first name, numbered from 1, that no file holds yet. The date is read
 // again for every name tried.

@@ -1,19 +1,13 @@
 #pragma once
 
+#include "training/RecordFormat.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QString>
 
 #include <optional>
-
-// One answer of a recorded run.
-struct RecordedAnswer
-{
-    QString question; // up to and with its last "="; the whole text when not separable
-    QString typed;    // empty when it cannot be told from the question
-    bool right = false;
-};
 
 // A training record read back: one run.
 struct RecordedRun
@@ -45,9 +39,5 @@ namespace RecordReader {
 // Never throws: whatever the file holds, the result is a run or a reason.
 RecordRead read(const QString &path);
 RecordRead parse(const QString &fileName, const QByteArray &bytes);
-// Run number and date from "<date>-第<n>次.xl": false when the name has
-// another shape. The date is invalid when it reads more than one way, as
-// short dates of older versions may ("12-9-26"); the file's date stands in.
-bool parseName(const QString &fileName, QDate *date, int *runNumber);
 
 } // namespace RecordReader

@@ -2,6 +2,7 @@
 
 #include "training/AppPaths.h"
 #include "training/BankPair.h"
+#include "training/RecordFormat.h"
 #include "text/Errors.h"
 #include "training/Numbers.h"
 #include "training/RecordFile.h"
@@ -174,9 +175,10 @@ void TrainingModel::answerStep(const QString &answerText)
     const bool right = m_state.TypedValue == m_state.CurrentAnswer;
     playFeedback(soundPath(right, m_generator.next(2)));
 
-    const QString line = QStringLiteral("第%1题    ").arg(m_state.AnsweredCount) + text(TrainingText::Question)
-                         + Numbers::formatGeneral(m_state.TypedValue, Numbers::localeDecimalSeparator())
-                         + QStringLiteral("    ") + (right ? QStringLiteral("√") : QStringLiteral("×"));
+    const QString line = RecordFormat::answerLine(
+        m_state.AnsweredCount,
+        text(TrainingText::Question) + Numbers::formatGeneral(m_state.TypedValue, Numbers::localeDecimalSeparator()),
+        right);
     m_processLines.append(line);
     emit processLineAppended(line);
 
@@ -276,31 +278,22 @@ void TrainingModel::endRun()
     endRunView();
 }
 
-namespace {
-constexpr qsizetype kSummaryLineCount = 3;
-}
-
 void TrainingModel::finaliseProcessList()
 {
     // Only the start press's own line goes: were its sound to fail, the first
     // line would be a real answer.
-    if (!m_processLines.isEmpty() && m_processLines.constFirst().startsWith(QStringLiteral("第0题")))
+    if (!m_processLines.isEmpty() && RecordFormat::isStartLine(m_processLines.constFirst()))
         m_processLines.removeFirst();
     updateView([](RunView &v) { v.processVisible = true; });
-    if (timedMode()) {
-        m_processLines << QStringLiteral("训练时间为：") + m_state.AmountText + QStringLiteral("秒")
-                       << QStringLiteral("完成题数为：%1道").arg(m_state.AnsweredCount);
-    } else {
-        m_processLines << QStringLiteral("训练题数为：") + m_state.AmountText + QStringLiteral("道")
-                       << QStringLiteral("完成时间为：%1秒").arg(m_state.ElapsedTicks);
-    }
-    m_processLines << QStringLiteral("正确题数为：%1道").arg(m_state.CorrectCount);
+    m_processLines << RecordFormat::summaryLines(timedMode(), m_state.AmountText,
+                                                 timedMode() ? m_state.AnsweredCount : m_state.ElapsedTicks,
+                                                 m_state.CorrectCount);
     emit processLinesChanged(m_processLines);
 }
 
 QStringList TrainingModel::summaryLines() const
 {
-    return m_finalised ? m_processLines.mid(m_processLines.size() - kSummaryLineCount) : QStringList();
+    return m_finalised ? m_processLines.mid(m_processLines.size() - RecordFormat::kSummaryLineCount) : QStringList();
 }
 
 void TrainingModel::endRunView()

@@ -81,7 +81,7 @@ void TestRecordName::namesReadBackAsTheirDay()
         const QString name = RecordName::relativeName(recordDateText(day), 3).section(u'\\', -1);
         QDate date;
         int number = 0;
-        QVERIFY(RecordReader::parseName(name, &date, &number));
+        QVERIFY(RecordName::parse(name, &date, &number));
         QCOMPARE(date, day);
         QCOMPARE(number, 3);
     }

@@ -1,5 +1,6 @@
 #include "support/FakeSound.h"
 #include "training/MistakeBook.h"
+#include "training/RecordName.h"
 #include "training/RecordReader.h"
 #include "text/TextFile.h"
 #include "training/TrainingModel.h"
@@ -146,7 +147,7 @@ void TestRecordReader::namesGiveDateAndNumber()
     QFETCH(int, number);
     QDate parsed;
     int parsedNumber = 0;
-    QCOMPARE(RecordReader::parseName(name, &parsed, &parsedNumber), number > 0);
+    QCOMPARE(RecordName::parse(name, &parsed, &parsedNumber), number > 0);
     QCOMPARE(parsed, date);
     QCOMPARE(parsedNumber, number);
 }
