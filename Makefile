@@ -1,10 +1,15 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: deps build run test test-asan test-package fuzz bench screenshot gallery assets package deb clean
+.PHONY: deps test-deps build run test test-asan test-package fuzz bench screenshot gallery assets package deb clean
 
+# What building and running need; test-deps adds the tools of the tests,
+# benchmarks, screenshots and packages.
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh run
+
+test-deps:
+	@bash scripts/install-deps.sh test
 
 build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -13,12 +18,12 @@ build: deps
 run: build
 	$(BUILD)/numora
 
-test: build
+test: test-deps build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
 # Qt's and the fonts' one-time allocations are not leaks of ours.
-test-asan: deps
+test-asan: test-deps
 	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DNUMORA_SANITIZE=ON
 	cmake --build $(BUILD)-asan -j$(JOBS)
 	cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=0:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -28,7 +33,7 @@ test-asan: deps
 # findings are written to build-fuzz/findings/.
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = fuzz_gbk fuzz_numbers fuzz_record fuzz_arithmetic fuzz_jpeg fuzz_wav
-fuzz: deps
+fuzz: test-deps
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNUMORA_FUZZ=ON
 	cmake --build $(BUILD)-fuzz --target $(FUZZ_TARGETS) -j$(JOBS)
 	mkdir -p $(BUILD)-fuzz/findings
@@ -43,7 +48,7 @@ package: build
 	cd $(BUILD) && cpack -G TGZ
 
 # The Debian package: build/package/numora_<version>_amd64.deb
-deb: build
+deb: build test-deps
 	cd $(BUILD) && cpack -G DEB
 	lintian --fail-on error $(BUILD)/package/numora_*_amd64.deb
 
@@ -53,11 +58,11 @@ test-package: deb
 	bash tests/packaging/fresh_system.sh $(BUILD)
 
 # Benchmarks against their references; never part of make test.
-bench: build
+bench: build test-deps
 	cmake --build $(BUILD) --target bench_startup bench_reference bench_screen bench_window bench_report numora -j$(JOBS)
 	bash bench/run.sh $(BUILD)
 
-screenshot: build
+screenshot: build test-deps
 	bash scripts/screenshots.sh $(BUILD) docs/views
 
 # Every painted control in every look, in a window of its own.

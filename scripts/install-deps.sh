@@ -1,18 +1,29 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, running and testing Numora
-# needs. Quick when all are present: apt is only asked about missing ones.
+# Installs the Debian packages Numora needs: "run" (the default) what
+# building and running need, "test" those and the tools the tests, the
+# benchmarks and the packages use. Quick when all are present: apt is only
+# asked about missing ones.
+# Usage: install-deps.sh [run|test]
 set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-multimedia-dev qt6-charts-dev
-  libsndfile1-dev libjpeg-dev libgl-dev libx11-dev
+  libsndfile1-dev libjpeg-dev libgl-dev
   fonts-arphic-uming fonts-arphic-ukai fonts-liberation
-  xvfb xauth xdotool x11-utils imagemagick locales desktop-file-utils appstream strace
-  clang libclang-rt-14-dev
-  at-spi2-core orca python3-pyatspi openbox dbus qt6-translations-l10n
-  weston qt6-wayland dpkg-dev lintian mmdebstrap poppler-utils
+  at-spi2-core qt6-translations-l10n qt6-wayland
 )
+case "${1:-run}" in
+  run) ;;
+  test)
+    packages+=(
+      libx11-dev xvfb xauth xdotool x11-utils imagemagick locales desktop-file-utils appstream strace
+      clang libclang-rt-14-dev
+      orca python3-pyatspi openbox dbus
+      weston dpkg-dev lintian mmdebstrap poppler-utils
+    ) ;;
+  *) echo "usage: install-deps.sh [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
