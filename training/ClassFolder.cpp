@@ -1,0 +1,87 @@
+#include "training/ClassFolder.h"
+
+#include "text/TextFile.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringDecoder>
+
+namespace ClassFolder {
+
+namespace {
+
+// Longest folder name most file systems keep, in UTF-8 bytes.
+constexpr qsizetype kLongestName = 255;
+
+QString decoded(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return TextFile::decodeGbk(bytes);
+    if (text.startsWith(QChar(QChar::ByteOrderMark)))
+        text.remove(0, 1);
+    return text;
+}
+
+// Why a name cannot be a pupil's folder, or nothing.
+QString refusalOf(const QString &name)
+{
+    if (name.contains(u'/') || name.contains(u'\\') || name.contains(QStringLiteral("..")))
+        return QStringLiteral("名字里不能有 /、\\ 或 ..");
+    if (name.startsWith(u'.') || name.endsWith(u'.'))
+        return QStringLiteral("名字不能以 . 开头或结尾");
+    for (const QChar c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return QStringLiteral("名字里有控制字符");
+        // What a Windows share cannot hold in a name.
+        if (QStringView(u":*?\"<>|").contains(c))
+            return QStringLiteral("名字里不能有 : * ? \" < > |");
+    }
+    if (name.toUtf8().size() > kLongestName)
+        return QStringLiteral("名字太长");
+    return {};
+}
+
+} // namespace
+
+QString rosterPath(const QString &classFolder)
+{
+    return QDir(classFolder).filePath(QStringLiteral("名单.txt"));
+}
+
+QString pupilFolder(const QString &classFolder, const QString &pupil)
+{
+    return QDir(classFolder).filePath(pupil);
+}
+
+Roster parseRoster(const QByteArray &bytes)
+{
+    Roster roster;
+    QSet<QString> seen;
+    const QStringList lines = decoded(bytes).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        // Blanks around a name, the ideographic one too, are no part of it.
+        const QString name = lines.at(i).trimmed();
+        if (name.isEmpty())
+            continue;
+        QString reason = refusalOf(name);
+        if (reason.isEmpty() && seen.contains(name.toCaseFolded()))
+            reason = QStringLiteral("和前面的名字重复；同名的学生请写成不同的名字，如王伟A、王伟B");
+        if (!reason.isEmpty()) {
+            roster.refused.append({int(i + 1), name, reason});
+            continue;
+        }
+        seen.insert(name.toCaseFolded());
+        roster.names.append(name);
+    }
+    return roster;
+}
+
+Roster readRoster(const QString &classFolder)
+{
+    return parseRoster(TextFile::readRegular(rosterPath(classFolder)));
+}
+
+} // namespace ClassFolder

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A roster line that names no pupil folder, and why.
+struct RosterRefusal
+{
+    int line = 0; // counted from 1
+    QString text;
+    QString reason;
+};
+
+struct Roster
+{
+    QStringList names; // in the roster's order
+    QList<RosterRefusal> refused;
+};
+
+// A class folder: the roster 名单.txt, one folder a pupil laid out as a
+// user's own (job/ for records, data/ for a bank the teacher set for that
+// pupil), and data/ for the class's own bank.
+namespace ClassFolder {
+
+QString rosterPath(const QString &classFolder);
+QString pupilFolder(const QString &classFolder, const QString &pupil);
+
+// One pupil a line, UTF-8 or GBK (as a spreadsheet on a Chinese desktop
+// exports it), told apart by whether the bytes are UTF-8. Blank lines and
+// surrounding blanks are passed over. A name that could leave the folder or
+// that no shared drive keeps as a folder, and a repeat of an earlier name
+// (letters compared without case, as a Windows share does), is refused with
+// its line; the other names stand.
+Roster parseRoster(const QByteArray &bytes);
+// Throws FileOpenError when the roster cannot be read.
+Roster readRoster(const QString &classFolder);
+
+} // namespace ClassFolder
