@@ -1,8 +1,10 @@
 #include "training/ClassFolder.h"
 
+#include "text/Errors.h"
 #include "text/TextFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
@@ -23,6 +25,11 @@ QString decoded(const QByteArray &bytes)
     if (text.startsWith(QChar(QChar::ByteOrderMark)))
         text.remove(0, 1);
     return text;
+}
+
+QStringList decodedLines(const QByteArray &bytes)
+{
+    return decoded(bytes).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
 }
 
 // Why a name cannot be a pupil's folder, or nothing.
@@ -60,7 +67,7 @@ Roster parseRoster(const QByteArray &bytes)
 {
     Roster roster;
     QSet<QString> seen;
-    const QStringList lines = decoded(bytes).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    const QStringList lines = decodedLines(bytes);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         // Blanks around a name, the ideographic one too, are no part of it.
         const QString name = lines.at(i).trimmed();
@@ -82,6 +89,46 @@ Roster parseRoster(const QByteArray &bytes)
 Roster readRoster(const QString &classFolder)
 {
     return parseRoster(TextFile::readRegular(rosterPath(classFolder)));
+}
+
+QStringList settingFiles(const ProgramFolders &folders)
+{
+    const QString name = QStringLiteral("numora/numora.conf");
+    if (!folders.installed())
+        return {QDir(folders.delivered).filePath(QStringLiteral("numora.conf"))};
+    QString userConfig = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(userConfig))
+        userConfig = QDir(UserData::homeFolder()).filePath(QStringLiteral(".config"));
+    QStringList files{QDir::cleanPath(QDir(userConfig).filePath(name))};
+    QStringList computer = qEnvironmentVariable("XDG_CONFIG_DIRS").split(u':', Qt::SkipEmptyParts);
+    if (computer.isEmpty())
+        computer << QStringLiteral("/etc/xdg");
+    for (const QString &folder : std::as_const(computer)) {
+        if (QDir::isAbsolutePath(folder))
+            files << QDir(folder).filePath(name);
+    }
+    return files;
+}
+
+QString configuredFolder(const QStringList &settingFiles)
+{
+    static const QString key = QStringLiteral("ClassFolder=");
+    for (const QString &file : settingFiles) {
+        QStringList lines;
+        try {
+            lines = decodedLines(TextFile::readRegular(file));
+        } catch (const FileOpenError &) {
+            continue; // no setting there
+        }
+        for (const QString &line : std::as_const(lines)) {
+            const QString setting = line.trimmed();
+            if (!setting.startsWith(key))
+                continue;
+            const QString folder = setting.mid(key.size()).trimmed();
+            return folder.isEmpty() ? QString() : QDir(QFileInfo(file).path()).filePath(folder);
+        }
+    }
+    return {};
 }
 
 } // namespace ClassFolder

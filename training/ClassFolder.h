@@ -1,5 +1,7 @@
 #pragma once
 
+#include "training/ProgramFolders.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -36,5 +38,14 @@ QString pupilFolder(const QString &classFolder, const QString &pupil);
 Roster parseRoster(const QByteArray &bytes);
 // Throws FileOpenError when the roster cannot be read.
 Roster readRoster(const QString &classFolder);
+
+// Where numora.conf is looked for, in order: beside a portable program;
+// for an installed one the user's config folder, then the computer's
+// ($XDG_CONFIG_DIRS, by default /etc/xdg, as a computer room's disk image
+// sets it).
+QStringList settingFiles(const ProgramFolders &folders);
+// "ClassFolder=" of the first of those files that has the line, a relative
+// folder read from the file's own; empty when none has it.
+QString configuredFolder(const QStringList &settingFiles);
 
 } // namespace ClassFolder

@@ -28,18 +28,23 @@ ProgramFolders ProgramFolders::ofThisProgram()
 
 namespace UserData {
 
+QString homeFolder()
+{
+    QString folder = qEnvironmentVariable("HOME");
+    if (folder.isEmpty()) {
+        if (const passwd *entry = ::getpwuid(::getuid()))
+            folder = QFile::decodeName(entry->pw_dir);
+    }
+    return folder;
+}
+
 QString home()
 {
     // A relative XDG_DATA_HOME is invalid and ignored.
     const QString configured = qEnvironmentVariable("XDG_DATA_HOME");
     if (QDir::isAbsolutePath(configured))
         return configured;
-    QString homeFolder = qEnvironmentVariable("HOME");
-    if (homeFolder.isEmpty()) {
-        if (const passwd *entry = ::getpwuid(::getuid()))
-            homeFolder = QFile::decodeName(entry->pw_dir);
-    }
-    return QDir(homeFolder).filePath(QStringLiteral(".local/share"));
+    return QDir(homeFolder()).filePath(QStringLiteral(".local/share"));
 }
 
 void prepare(const ProgramFolders &folders)

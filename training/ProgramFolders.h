@@ -35,6 +35,9 @@ struct ProgramFolders
 
 namespace UserData {
 
+// $HOME, or the home folder from the user database when it is unset.
+QString homeFolder();
+
 // $XDG_DATA_HOME when it is an absolute path, else ~/.local/share, the home
 // folder from the user database when HOME is unset.
 QString home();

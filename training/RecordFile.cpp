@@ -24,14 +24,31 @@ QString systemReason()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-bool renameNoReplace(const QByteArray &from, const QByteArray &to)
+enum class Placed { Done, NameTaken, Failed };
+
+// A file system without links (a FAT stick, a Windows share): renamed only
+// while the name is free. Where the file system cannot promise that in one
+// step, the name is first claimed by creating it exclusively, which every
+// share honours, and the whole record then renamed over the claim; two
+// computers never both take one name.
+Placed renameToFreeName(const QByteArray &from, const QByteArray &to)
 {
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return true;
+        return Placed::Done;
+    if (errno == EEXIST)
+        return Placed::NameTaken;
     if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
-        return false;
-    // A file system that cannot promise it: the name was free just now.
-    return ::rename(from.constData(), to.constData()) == 0;
+        return Placed::Failed;
+    const int claim = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (claim < 0)
+        return errno == EEXIST ? Placed::NameTaken : Placed::Failed;
+    ::close(claim);
+    if (::rename(from.constData(), to.constData()) == 0)
+        return Placed::Done;
+    const int error = errno;
+    ::unlink(to.constData());
+    errno = error;
+    return Placed::Failed;
 }
 
 } // namespace
@@ -63,15 +80,15 @@ QString create(const QString &appDir, RecordName::Choice choice, const QStringLi
             return path;
         if (errno == EEXIST || OwnFile::kindOf(path) != OwnFile::Kind::Missing)
             continue;
-        // A file system without links (a FAT stick, a Windows share): renamed
-        // only while the name is free, a dangling link included.
-        if (renameNoReplace(partName, name)) {
+        switch (renameToFreeName(partName, name)) {
+        case Placed::Done:
             part.setAutoRemove(false);
             return path;
-        }
-        if (errno == EEXIST)
+        case Placed::NameTaken:
             continue;
-        throw FileCreateError(path, systemReason());
+        case Placed::Failed:
+            throw FileCreateError(path, systemReason());
+        }
     }
 }
 
