@@ -50,18 +50,20 @@ for name in make.tm.commit make.tm.new; do
   practise || fail "$name a folder: the next save failed"
 done
 
-# An export never replaces a FIFO (nor, alike, a device).
-mkfifo "$work/fifo"
-set +e
-"$report" --csv "$work/fifo" "$work/job" 2>"$work/out.log"
-code=$?
-set -e
-[ "$code" -eq 3 ] || fail "--csv to a FIFO exited $code"
-[ -p "$work/fifo" ] || fail "--csv replaced the FIFO"
-grep -q '这不是普通文件' "$work/out.log" || fail "--csv to a FIFO: no reason given: $(cat "$work/out.log")"
+# An export never replaces a FIFO (nor, alike, a device); a share may hold
+# no FIFO at all.
+if mkfifo "$work/fifo" 2>/dev/null; then
+  set +e
+  "$report" --csv "$work/fifo" "$work/job" 2>"$work/out.log"
+  code=$?
+  set -e
+  [ "$code" -eq 3 ] || fail "--csv to a FIFO exited $code"
+  [ -p "$work/fifo" ] || fail "--csv replaced the FIFO"
+  grep -q '这不是普通文件' "$work/out.log" || fail "--csv to a FIFO: no reason given: $(cat "$work/out.log")"
+fi
 
 # One folder named three ways, and through a link, is read once.
-ln -s "$work/job" "$work/linked"
+ln -s job "$work/linked"
 (cd "$work" && "$report" --csv "$work/runs.csv" job ./job/ "$work/job" linked 2>"$work/out.log") \
   || fail "--csv: $(cat "$work/out.log")"
 [ "$(wc -l <"$work/runs.csv")" -eq 2 ] || fail "one run counted $(($(wc -l <"$work/runs.csv") - 1)) times"

@@ -10,8 +10,11 @@ app_pid=""
 xvfb_pid=""
 
 finish() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  # Nothing keeps a file open in the folder: on a network file system an
+  # open file that is removed stays behind as a hidden one.
+  exec 5>&- 2>/dev/null
   rm -rf "$work"
 }
 trap finish EXIT
