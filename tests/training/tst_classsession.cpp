@@ -1,0 +1,114 @@
+// A class pupil's records carried to the class folder, and the bank
+// fetched from it.
+#include "text/Errors.h"
+#include "text/TextFile.h"
+#include "training/BankPair.h"
+#include "training/ClassSession.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestClassSession : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void deliversOldestFirstUnderFreeNumbers();
+    void dropsWhatAlreadyArrived();
+    void neverMakesAVanishedClassFolder();
+    void fetchesThePupilsBankElseTheClasss();
+
+private:
+    QString keep(const QString &pupil, const QString &name, const QStringList &lines, int ageSeconds);
+    QStringList delivered(const QString &pupil) const;
+
+    QTemporaryDir m_root;
+    QString m_class, m_kept;
+};
+
+void TestClassSession::init()
+{
+    QDir(m_root.path()).removeRecursively();
+    QVERIFY(QDir().mkpath(m_root.filePath("class")));
+    m_class = m_root.filePath("class");
+    m_kept = m_root.filePath("kept");
+    TextFile::writeLines(m_class + "/名单.txt", {"王小明", "李华"});
+}
+
+QString TestClassSession::keep(const QString &pupil, const QString &name, const QStringList &lines, int ageSeconds)
+{
+    const QString path = m_kept + "/" + pupil + "/job/" + name;
+    QDir().mkpath(QFileInfo(path).path());
+    TextFile::writeLines(path, lines);
+    QFile file(path);
+    file.open(QIODevice::ReadWrite);
+    file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
+    return path;
+}
+
+QStringList TestClassSession::delivered(const QString &pupil) const
+{
+    QStringList runs;
+    const QDir job(m_class + "/" + pupil + "/job");
+    for (const QString &name : job.entryList({"*.xl"}, QDir::Files, QDir::Name))
+        runs << name + ":" + TextFile::readLines(job.filePath(name)).first();
+    return runs;
+}
+
+void TestClassSession::deliversOldestFirstUnderFreeNumbers()
+{
+    // Another computer delivered number 1 of the day already.
+    QDir().mkpath(m_class + "/王小明/job");
+    TextFile::writeLines(m_class + "/王小明/job/2026-12-9-第1次.xl", {"theirs"});
+    keep("王小明", "2026-12-9-第1次.xl", {"older"}, 60);
+    keep("王小明", "2026-12-9-第2次.xl", {"newer"}, 10);
+    keep("李华", "2026-12-8-第1次.xl", {"hers"}, 30);
+    QCOMPARE(ClassSession::deliverKept(m_kept, m_class), 3);
+    QCOMPARE(delivered("王小明"),
+             (QStringList{"2026-12-9-第1次.xl:theirs", "2026-12-9-第2次.xl:older", "2026-12-9-第3次.xl:newer"}));
+    QCOMPARE(delivered("李华"), QStringList{"2026-12-8-第1次.xl:hers"});
+    QVERIFY(QDir(m_kept + "/王小明/job").isEmpty());
+}
+
+void TestClassSession::dropsWhatAlreadyArrived()
+{
+    // A delivery that hung finished after all: the kept copy is the same run.
+    QDir().mkpath(m_class + "/王小明/job");
+    TextFile::writeLines(m_class + "/王小明/job/2026-12-9-第4次.xl", {"第1题    1+1=2    √", "same"});
+    const QString kept = keep("王小明", "2026-12-9-第1次.xl", {"第1题    1+1=2    √", "same"}, 5);
+    QCOMPARE(ClassSession::deliverKept(m_kept, m_class), 0);
+    QCOMPARE(delivered("王小明").size(), 1);
+    QVERIFY(!QFileInfo::exists(kept));
+}
+
+void TestClassSession::neverMakesAVanishedClassFolder()
+{
+    // An unmounted share leaves its empty mount point.
+    QFile::remove(m_class + "/名单.txt");
+    const QString kept = keep("王小明", "2026-12-9-第1次.xl", {"mine"}, 5);
+    QVERIFY_THROWS_EXCEPTION(NumoraError, ClassSession::deliverKept(m_kept, m_class));
+    QVERIFY(QDir(m_class).isEmpty());
+    QVERIFY(QFileInfo::exists(kept));
+}
+
+void TestClassSession::fetchesThePupilsBankElseTheClasss()
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_root.filePath("home")));
+    const ProgramFolders program(m_root.filePath("program"));
+    QDir().mkpath(m_class + "/data");
+    QDir().mkpath(m_class + "/李华/data");
+    BankPair::custom(m_class).replace("1+1=\r\n", "2\r\n");
+    ClassSession session(m_class, "李华", program);
+    QVERIFY(session.fetchBank(std::chrono::seconds(5)));
+    const BankPair local = BankPair::custom(session.folders().user);
+    QCOMPARE(local.read()->first, QByteArray("1+1=\r\n"));
+    BankPair::custom(m_class + "/李华").replace("2+2=\r\n", "4\r\n");
+    QVERIFY(session.fetchBank(std::chrono::seconds(5)));
+    QCOMPARE(local.read()->first, QByteArray("2+2=\r\n"));
+}
+
+QTEST_MAIN(TestClassSession)
+#include "tst_classsession.moc"

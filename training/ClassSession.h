@@ -1,0 +1,63 @@
+#pragma once
+
+#include "training/ProgramFolders.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+
+// A pupil of a class training on this computer. The class folder may be on
+// a share that is slow, gone or hung, so the window never touches it: the
+// pupil trains in a folder of this computer's (records into its job/, range
+// 1 from its data/), and the session carries records to the class folder
+// and the pupil's bank from it on threads of their own, with time limits.
+class ClassSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    ClassSession(QString classFolder, QString pupil, const ProgramFolders &program, QObject *parent = nullptr);
+    ~ClassSession() override;
+
+    const QString &classFolder() const { return m_classFolder; }
+    const QString &pupil() const { return m_pupil; }
+    // The folders the window trains in: the pupil's folder on this computer.
+    ProgramFolders folders() const;
+    // Where this computer keeps the records of every pupil of the class
+    // until they are delivered: <kept>/<pupil>/job/.
+    QString keptFolder() const;
+
+    // Fetches the pupil's bank from the class folder (the pupil's own, else
+    // the class's) into the pupil's folder here, waiting at most `limit`;
+    // false when the class folder did not answer in time.
+    bool fetchBank(std::chrono::milliseconds limit);
+    // Starts carrying every kept record of the class to the class folder,
+    // oldest first, unless a delivery is still under way.
+    void deliver();
+    // Whether the class folder answered the last delivery in time.
+    bool classFolderAnswers() const { return m_answers; }
+
+    // Carries kept records: each under the next free number of its day in
+    // <class>/<pupil>/job/, never replacing one, and dropped when a record of
+    // its day there holds the same bytes (an earlier delivery that hung
+    // finished after all). Nothing is made when the class folder is gone.
+    // Returns how many were delivered; throws NumoraError where it stops.
+    static int deliverKept(const QString &keptFolder, const QString &classFolder);
+
+signals:
+    // A delivery ended: how many records arrived, and whether the class
+    // folder could be reached.
+    void delivered(int count, bool reached);
+
+private:
+    QString m_classFolder;
+    QString m_pupil;
+    ProgramFolders m_program;
+    QString m_local;
+    bool m_answers = true;
+    std::shared_ptr<std::atomic<bool>> m_delivering;
+};
