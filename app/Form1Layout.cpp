@@ -282,8 +282,7 @@ void TForm1::createControls()
     qsizetype longest = 0;
     for (const QWidget *control : findChildren<QWidget *>())
         longest = std::max(longest, control->toolTip().size());
-    const int fullWidth = StatusPanel0->fontMetrics().horizontalAdvance(QChar(0x56FD)); // 国
-    StatusPanel0->setFixedWidth(std::max(StatusPanel0->width(), int(longest) * fullWidth + kHintPanelPadding));
+    widenHintPanel(longest);
 
     // A screen reader names each box and the answer field by its caption;
     // an information line is its caption and value together.
@@ -314,4 +313,10 @@ void TForm1::lowerGraphicControls(QWidget *container)
     }
     for (auto it = graphic.rbegin(); it != graphic.rend(); ++it)
         (*it)->lower();
+}
+
+void TForm1::widenHintPanel(qsizetype characters)
+{
+    const int fullWidth = StatusPanel0->fontMetrics().horizontalAdvance(QChar(0x56FD)); // 国
+    StatusPanel0->setFixedWidth(std::max(StatusPanel0->width(), int(characters) * fullWidth + kHintPanelPadding));
 }

@@ -237,6 +237,15 @@ void TForm1::FormCreate()
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { updateHint(QCursor::pos()); });
 }
 
+void TForm1::greet(const QString &pupil)
+{
+    const QString welcome = pupil + QStringLiteral("，") + DsFramedImage1->toolTip();
+    DsFramedImage1->setToolTip(welcome);
+    widenHintPanel(welcome.size());
+    m_applicationHint = welcome;
+    ShowHint();
+}
+
 void TForm1::updateHint(QPoint globalPos)
 {
     const QString hint = HintLine::hintAt(globalPos);
@@ -371,10 +380,13 @@ bool TForm1::FlatEdit2KeyDown(int key)
 void TForm1::Timer1Timer()
 {
     // A child who cannot see the list hears the score with the closing box.
-    if (m_model.tick())
-        m_services.dialogs->messageBox(QStringLiteral("提示!"), QStringLiteral("训练结束！"),
-                                       UserDialogs::Icon::Information, UserDialogs::Buttons::YesNo,
-                                       m_model.summaryLines().join(u'\n'));
+    if (!m_model.tick())
+        return;
+    QString text = QStringLiteral("训练结束！");
+    if (const QString notice = m_services.recordNotice ? m_services.recordNotice() : QString(); !notice.isEmpty())
+        text += u'\n' + notice;
+    m_services.dialogs->messageBox(QStringLiteral("提示!"), text, UserDialogs::Icon::Information,
+                                   UserDialogs::Buttons::YesNo, m_model.summaryLines().join(u'\n'));
 }
 
 void TForm1::FlatButton7Click()

@@ -46,6 +46,9 @@ struct FormServices
     SoundOutput *sound = nullptr;
     std::function<void()> terminate; // ends the program
     quint32 drawSeed = 0;            // where the draws of this launch start
+    // Said in the closing box after "训练结束！" when not empty: where the
+    // record went, when that is not where it is expected.
+    std::function<QString()> recordNotice;
 };
 
 extern const QString kApplicationTitle;
@@ -76,6 +79,8 @@ public:
     TrainingModel &model() { return m_model; }
     BankEditor &editor() { return m_editor; }
     QString statusHint() const;
+    // The pupil training, named in the welcome ("王小明，欢迎使用！").
+    void greet(const QString &pupil);
     // The custom bank is being read or written off the interface thread.
     bool bankBusy() const { return !m_bankWorkHint.isEmpty(); }
 
@@ -169,6 +174,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The hint panel takes a hint of that many characters whole.
+    void widenHintPanel(qsizetype characters);
     // What "退    出", "结束训练" and closing the window ask before the
     // program ends; false when the user keeps it open. Throws when the
     // record or the bank cannot be written.

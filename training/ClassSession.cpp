@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
-#include <QTimer>
 
 #include <algorithm>
 #include <condition_variable>
@@ -20,10 +19,6 @@
 #include <thread>
 
 namespace {
-
-// How long a delivery may take before the class folder counts as not
-// answering; the delivery itself goes on.
-constexpr int kDeliveryLimitMs = 3000;
 
 QString dateTextOf(const QString &recordName)
 {
@@ -40,11 +35,15 @@ QFileInfoList keptRecords(const QString &jobFolder)
     return records;
 }
 
-bool sameRecordThere(const QString &jobFolder, const QString &dateText, const QByteArray &bytes)
+// The same run: the same bytes written at the same second. Two runs of a
+// small bank can hold the same bytes; a carried record keeps its time.
+bool sameRecordThere(const QString &jobFolder, const QString &dateText, const QByteArray &bytes,
+                     const QDateTime &modified)
 {
     const QDir job(jobFolder);
     for (const QFileInfo &record : job.entryInfoList({dateText + QStringLiteral("-第*次.xl")}, QDir::Files)) {
-        if (record.size() != bytes.size())
+        if (record.size() != bytes.size()
+            || record.lastModified().toSecsSinceEpoch() != modified.toSecsSinceEpoch())
             continue;
         try {
             if (TextFile::readRegular(record.filePath(), TextFile::Links::Refuse) == bytes)
@@ -55,6 +54,28 @@ bool sameRecordThere(const QString &jobFolder, const QString &dateText, const QB
     return false;
 }
 
+// Runs work on a thread of its own, which a hung share may hold for
+// minutes: true when it ended within the limit. What it shares with the
+// caller it keeps alive itself.
+bool finishedWithin(std::chrono::milliseconds limit, std::function<void()> work)
+{
+    struct Done
+    {
+        std::mutex lock;
+        std::condition_variable changed;
+        bool done = false;
+    };
+    auto done = std::make_shared<Done>();
+    std::thread([done, work = std::move(work)] {
+        work();
+        const std::lock_guard<std::mutex> locked(done->lock);
+        done->done = true;
+        done->changed.notify_all();
+    }).detach();
+    std::unique_lock<std::mutex> locked(done->lock);
+    return done->changed.wait_for(locked, limit, [&done] { return done->done; });
+}
+
 } // namespace
 
 ClassSession::ClassSession(QString classFolder, QString pupil, const ProgramFolders &program, QObject *parent)
@@ -62,7 +83,7 @@ ClassSession::ClassSession(QString classFolder, QString pupil, const ProgramFold
     , m_classFolder(QDir::cleanPath(QDir(std::move(classFolder)).absolutePath()))
     , m_pupil(std::move(pupil))
     , m_program(program)
-    , m_delivering(std::make_shared<std::atomic<bool>>(false))
+    , m_delivery(std::make_shared<DeliveryState>())
 {
     m_local = QDir(keptFolder()).filePath(m_pupil);
 }
@@ -93,8 +114,8 @@ int ClassSession::deliverKept(const QString &keptFolder, const QString &classFol
         for (const QFileInfo &kept : keptRecords(RecordName::jobFolder(QDir(keptFolder).filePath(pupil)))) {
             const QByteArray bytes = TextFile::readRegular(kept.filePath(), TextFile::Links::Refuse);
             const QString dateText = dateTextOf(kept.fileName());
-            if (!sameRecordThere(RecordName::jobFolder(pupilFolder), dateText, bytes)) {
-                RecordFile::create(pupilFolder, {dateText, 1}, TextFile::splitLines(bytes));
+            if (!sameRecordThere(RecordName::jobFolder(pupilFolder), dateText, bytes, kept.lastModified())) {
+                RecordFile::create(pupilFolder, {dateText, 1}, TextFile::splitLines(bytes), kept.lastModified());
                 ++count;
             }
             QFile::remove(kept.filePath());
@@ -103,49 +124,50 @@ int ClassSession::deliverKept(const QString &keptFolder, const QString &classFol
     return count;
 }
 
+std::optional<Roster> ClassSession::readRoster(const QString &classFolder, std::chrono::milliseconds limit, QString *why)
+{
+    auto result = std::make_shared<std::pair<std::optional<Roster>, QString>>();
+    const bool answered = finishedWithin(limit, [result, classFolder] {
+        try {
+            result->first = ClassFolder::readRoster(classFolder);
+        } catch (const NumoraError &error) {
+            result->second = error.localText();
+        }
+    });
+    if (!answered) {
+        *why = QStringLiteral("班级文件夹 %1 没有回应").arg(classFolder);
+        return std::nullopt;
+    }
+    *why = result->second;
+    return result->first;
+}
+
 bool ClassSession::fetchBank(std::chrono::milliseconds limit)
 {
-    struct Fetch
-    {
-        std::mutex lock;
-        std::condition_variable doneChanged;
-        bool done = false;
-        bool fetched = false;
-    };
-    auto fetch = std::make_shared<Fetch>();
+    auto fetched = std::make_shared<std::atomic<bool>>(false);
     const BankPair local = BankPair::custom(m_local);
-    QDir().mkpath(QFileInfo(local.questionPath()).path());
     const QStringList sources{QDir(m_classFolder).filePath(m_pupil), m_classFolder};
-    std::thread([fetch, local, sources] {
-        bool fetched = false;
+    return finishedWithin(limit, [fetched, local, sources] {
         try {
+            QDir().mkpath(QFileInfo(local.questionPath()).path());
             for (const QString &source : sources) {
-                const BankPair bank = BankPair::custom(source);
-                if (const auto pair = bank.read()) {
+                if (const auto pair = BankPair::custom(source).read()) {
                     local.replace(pair->first, pair->second);
                     break;
                 }
             }
-            fetched = true;
+            fetched->store(true);
         } catch (const NumoraError &) {
         }
-        const std::lock_guard<std::mutex> locked(fetch->lock);
-        fetch->done = true;
-        fetch->fetched = fetched;
-        fetch->doneChanged.notify_all();
-    }).detach();
-    std::unique_lock<std::mutex> locked(fetch->lock);
-    fetch->doneChanged.wait_for(locked, limit, [&fetch] { return fetch->done; });
-    return fetch->done && fetch->fetched;
+    }) && fetched->load();
 }
 
 void ClassSession::deliver()
 {
-    if (m_delivering->exchange(true))
+    if (m_delivery->underWay.exchange(true))
         return;
     QPointer<ClassSession> self(this);
-    const QString kept = keptFolder(), classFolder = m_classFolder;
-    std::thread([self, delivering = m_delivering, kept, classFolder] {
+    std::thread([self, delivery = m_delivery, kept = keptFolder(), classFolder = m_classFolder] {
         int count = 0;
         bool reached = true;
         try {
@@ -153,20 +175,26 @@ void ClassSession::deliver()
         } catch (const NumoraError &) {
             reached = false;
         }
-        delivering->store(false);
+        delivery->reached.store(reached);
+        delivery->underWay.store(false);
         // Queued to the interface thread, where self is checked.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self, count, reached] {
-                if (!self)
-                    return;
-                self->m_answers = reached;
-                emit self->delivered(count, reached);
+                if (self)
+                    emit self->delivered(count, reached);
             },
             Qt::QueuedConnection);
     }).detach();
-    QTimer::singleShot(kDeliveryLimitMs, this, [this] {
-        if (m_delivering->load())
-            m_answers = false; // still under way: hung or very slow
-    });
+}
+
+ClassSession::Delivery ClassSession::awaitDelivery(std::chrono::milliseconds limit) const
+{
+    const auto until = std::chrono::steady_clock::now() + limit;
+    while (m_delivery->underWay.load()) {
+        if (std::chrono::steady_clock::now() >= until)
+            return Delivery::UnderWay;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return m_delivery->reached.load() ? Delivery::Delivered : Delivery::Kept;
 }

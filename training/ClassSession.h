@@ -1,5 +1,6 @@
 #pragma once
 
+#include "training/ClassFolder.h"
 #include "training/ProgramFolders.h"
 
 #include <QObject>
@@ -9,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <memory>
+#include <optional>
 
 // A pupil of a class training on this computer. The class folder may be on
 // a share that is slow, gone or hung, so the window never touches it: the
@@ -38,13 +40,19 @@ public:
     // Starts carrying every kept record of the class to the class folder,
     // oldest first, unless a delivery is still under way.
     void deliver();
-    // Whether the class folder answered the last delivery in time.
-    bool classFolderAnswers() const { return m_answers; }
+    enum class Delivery { Delivered, Kept, UnderWay };
+    // How the latest delivery ended, waiting for it at most `limit`: the
+    // closing box of a run says where its record is.
+    Delivery awaitDelivery(std::chrono::milliseconds limit) const;
+
+    // The class's roster read within `limit`; nothing, with the reason in
+    // why, when it cannot be read or the class folder does not answer.
+    static std::optional<Roster> readRoster(const QString &classFolder, std::chrono::milliseconds limit, QString *why);
 
     // Carries kept records: each under the next free number of its day in
-    // <class>/<pupil>/job/, never replacing one, and dropped when a record of
-    // its day there holds the same bytes (an earlier delivery that hung
-    // finished after all). Nothing is made when the class folder is gone.
+    // <class>/<pupil>/job/ with the time it was written, never replacing one,
+    // and dropped when a record of its day there has the same bytes and time
+    // (an earlier delivery that hung finished after all). Nothing is made when the class folder is gone.
     // Returns how many were delivered; throws NumoraError where it stops.
     static int deliverKept(const QString &keptFolder, const QString &classFolder);
 
@@ -58,6 +66,11 @@ private:
     QString m_pupil;
     ProgramFolders m_program;
     QString m_local;
-    bool m_answers = true;
-    std::shared_ptr<std::atomic<bool>> m_delivering;
+    // Shared with the delivery thread, which may outlive the session.
+    struct DeliveryState
+    {
+        std::atomic<bool> underWay = false;
+        std::atomic<bool> reached = true;
+    };
+    std::shared_ptr<DeliveryState> m_delivery;
 };

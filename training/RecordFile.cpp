@@ -53,7 +53,7 @@ Placed renameToFreeName(const QByteArray &from, const QByteArray &to)
 
 } // namespace
 
-QString create(const QString &appDir, RecordName::Choice choice, const QStringList &lines)
+QString create(const QString &appDir, RecordName::Choice choice, const QStringList &lines, const QDateTime &modified)
 {
     // Written whole beside, then given the first free name: a full disk or a
     // crash never leaves an empty or half record under a record's name.
@@ -71,6 +71,11 @@ QString create(const QString &appDir, RecordName::Choice choice, const QStringLi
         throw FileCreateError(RecordName::path(appDir, choice), part.errorString());
     if (::fsync(part.handle()) != 0)
         throw FileCreateError(RecordName::path(appDir, choice), systemReason());
+    if (modified.isValid()) {
+        const qint64 ms = modified.toMSecsSinceEpoch();
+        const timespec times[2] = {{ms / 1000, (ms % 1000) * 1000000}, {ms / 1000, (ms % 1000) * 1000000}};
+        ::futimens(part.handle(), times);
+    }
     const QByteArray partName = QFile::encodeName(part.fileName());
     for (;; ++choice.number) {
         const QString path = RecordName::path(appDir, choice);

@@ -2,6 +2,7 @@
 
 #include "training/RecordName.h"
 
+#include <QDateTime>
 #include <QStringList>
 
 namespace RecordFile {
@@ -10,6 +11,9 @@ namespace RecordFile {
 // next free number when another launch has taken that name since. Creates
 // the job folder when it is missing. Returns the path written; throws
 // FileCreateError, leaving no partial file behind.
-QString create(const QString &appDir, RecordName::Choice choice, const QStringList &lines);
+// A valid `modified` is given to the file as its time: a record carried to
+// a class folder keeps the time it was written.
+QString create(const QString &appDir, RecordName::Choice choice, const QStringList &lines,
+               const QDateTime &modified = {});
 
 } // namespace RecordFile

@@ -265,6 +265,7 @@ void TrainingModel::finishRun()
     m_finalised = true;
     finaliseProcessList();
     m_state.RecordPath = RecordFile::create(m_folders.user, m_record, m_processLines);
+    emit recordWritten(m_state.RecordPath);
 }
 
 void TrainingModel::endRun()

@@ -129,6 +129,8 @@ signals:
     void processLinesChanged(const QStringList &lines);
     void runViewChanged(const RunView &view);
     void answerFocusRequested();
+    // The run's record is in its file.
+    void recordWritten(const QString &path);
 
 private:
     BankPair chosenBank() const;

@@ -6,11 +6,13 @@
 # separation user and /run/sshd exist; nothing on the machine changes.
 #
 # start_sshfs_share TOOLS MOUNTPOINT: TOOLS caches the unpacked server.
+# unmount_sshfs_share, mount_sshfs_share: the share gone and back.
 # stop_sshfs_share: unmounts and stops the server; call it from the EXIT trap.
 
 share_state=""
 share_mount=""
 share_sshd=""
+share_port=""
 
 start_sshfs_share() {
   local tools
@@ -29,10 +31,9 @@ start_sshfs_share() {
   cp "$share_state/client.pub" "$share_state/authorized_keys"
   cp /etc/passwd "$share_state/passwd"
   echo 'sshd:x:65533:65534::/run/sshd:/usr/sbin/nologin' >>"$share_state/passwd"
-  local port
-  port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+  share_port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
   cat >"$share_state/sshd_config" <<EOF
-ListenAddress 127.0.0.1:$port
+ListenAddress 127.0.0.1:$share_port
 HostKey $share_state/host
 AuthorizedKeysFile $share_state/authorized_keys
 PidFile $share_state/sshd.pid
@@ -48,9 +49,17 @@ EOF
     >"$share_state/sshd.log" 2>&1 &
   share_sshd=$!
   for _ in $(seq 50); do grep -q 'Server listening' "$share_state/sshd.log" && break; sleep 0.1; done
-  sshfs -p "$port" -o "IdentityFile=$share_state/client,StrictHostKeyChecking=no,UserKnownHostsFile=/dev/null,BatchMode=yes" \
+  mount_sshfs_share
+}
+
+mount_sshfs_share() {
+  sshfs -p "$share_port" -o "IdentityFile=$share_state/client,StrictHostKeyChecking=no,UserKnownHostsFile=/dev/null,BatchMode=yes" \
     "root@127.0.0.1:$share_state/served" "$share_mount" \
     || { echo "FAIL: sshfs: $(cat "$share_state/sshd.log")" >&2; exit 1; }
+}
+
+unmount_sshfs_share() {
+  fusermount -u -z "$share_mount"
 }
 
 stop_sshfs_share() {

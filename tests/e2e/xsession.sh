@@ -66,10 +66,11 @@ start_x() {
   fail "no X server could be started"
 }
 
-# Starts the program and notes its window's top-left corner in wx, wy.
+# Starts the program, with any arguments after it, and notes its window's
+# top-left corner in wx, wy.
 start_program() {
   # The documented draw order, so that the test knows what is asked.
-  NUMORA_SEED=0 LC_ALL=C.UTF-8 "$1" >"$work/program.log" 2>&1 &
+  NUMORA_SEED=0 LC_ALL=C.UTF-8 "$@" >"$work/program.log" 2>&1 &
   app_pid=$!
   local window=""
   for _ in $(seq 300); do  # up to 30 s on a busy machine
@@ -149,4 +150,37 @@ start_counted_run_in_range_2() {
   questions=$(iconv -f GBK -t UTF-8 "$folder/data/201.tm" | wc -l)
   draw 2
   draw "$questions"
+}
+
+# Answers the started run's 10 questions, every fourth wrong; the record's
+# answer lines are left in $expected and the right ones counted in $right.
+answer_ten_questions() {
+  expected=()
+  right=0
+  local number line question answer typed mark
+  for number in $(seq 1 10); do
+    line=$((drawn + 1))
+    question=$(bank_line "$folder/data/201.tm" "$line")
+    answer=$(bank_line "$folder/data/201.da" "$line")
+    if (( number % 4 == 0 )); then
+      typed=$((answer + 1)); mark="×"
+    else
+      typed=$answer; mark="√"; right=$((right + 1))
+    fi
+    type_text "$typed"
+    press_keys Return
+    expected+=("第${number}题    ${question}${typed}    ${mark}")
+    draw 2
+    draw "$questions"
+  done
+}
+
+# Closes the closing box, then "结束训练" ends the program at once.
+end_program_after_run() {
+  press_keys Return
+  click_client $((3 + 456 + 52)) $((4 + 304 + 12))
+  for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$app_pid" 2>/dev/null && fail "the program did not end"
+  wait "$app_pid" || fail "the program ended with an error"
+  app_pid=""
 }

@@ -17,12 +17,15 @@ class TestClassSession : public QObject
 private slots:
     void init();
     void deliversOldestFirstUnderFreeNumbers();
+    void dropsWhatAlreadyArrived_data();
     void dropsWhatAlreadyArrived();
     void neverMakesAVanishedClassFolder();
     void fetchesThePupilsBankElseTheClasss();
 
 private:
     QString keep(const QString &pupil, const QString &name, const QStringList &lines, int ageSeconds);
+    // Whole seconds, as a share keeps them, some time ago.
+    static QDateTime ago(int seconds);
     QStringList delivered(const QString &pupil) const;
 
     QTemporaryDir m_root;
@@ -45,8 +48,14 @@ QString TestClassSession::keep(const QString &pupil, const QString &name, const 
     TextFile::writeLines(path, lines);
     QFile file(path);
     file.open(QIODevice::ReadWrite);
-    file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
+    file.setFileTime(ago(ageSeconds), QFileDevice::FileModificationTime);
     return path;
+}
+
+QDateTime TestClassSession::ago(int seconds)
+{
+    static const QDateTime now = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
+    return now.addSecs(-seconds);
 }
 
 QStringList TestClassSession::delivered(const QString &pupil) const
@@ -73,14 +82,31 @@ void TestClassSession::deliversOldestFirstUnderFreeNumbers()
     QVERIFY(QDir(m_kept + "/王小明/job").isEmpty());
 }
 
+void TestClassSession::dropsWhatAlreadyArrived_data()
+{
+    QTest::addColumn<int>("arrivedAgeSeconds");
+    QTest::addColumn<int>("deliveredRuns");
+    // A delivery that hung finished after all: the kept copy is the same run.
+    QTest::newRow("same bytes, same time") << 5 << 1;
+    // Two runs of a small bank can hold the same bytes.
+    QTest::newRow("same bytes, another run") << 600 << 2;
+}
+
 void TestClassSession::dropsWhatAlreadyArrived()
 {
-    // A delivery that hung finished after all: the kept copy is the same run.
-    QDir().mkpath(m_class + "/王小明/job");
-    TextFile::writeLines(m_class + "/王小明/job/2026-12-9-第4次.xl", {"第1题    1+1=2    √", "same"});
-    const QString kept = keep("王小明", "2026-12-9-第1次.xl", {"第1题    1+1=2    √", "same"}, 5);
-    QCOMPARE(ClassSession::deliverKept(m_kept, m_class), 0);
-    QCOMPARE(delivered("王小明").size(), 1);
+    QFETCH(int, arrivedAgeSeconds);
+    QFETCH(int, deliveredRuns);
+    const QStringList lines{"第1题    1+1=2    √", "same"};
+    const QString arrived = m_class + "/王小明/job/2026-12-9-第4次.xl";
+    QDir().mkpath(QFileInfo(arrived).path());
+    TextFile::writeLines(arrived, lines);
+    QFile file(arrived);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(ago(arrivedAgeSeconds), QFileDevice::FileModificationTime));
+    file.close();
+    const QString kept = keep("王小明", "2026-12-9-第1次.xl", lines, 5);
+    ClassSession::deliverKept(m_kept, m_class);
+    QCOMPARE(delivered("王小明").size(), deliveredRuns);
     QVERIFY(!QFileInfo::exists(kept));
 }
 

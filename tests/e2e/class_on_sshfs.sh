@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# A pupil of a class whose folder is on a share (SSHFS) trains: the record
+# arrives in the pupil's folder there; with the share gone before the run
+# ends the record stays on this computer, and the next start delivers it.
+# Usage: class_on_sshfs.sh PATH/TO/numora TOOLS_FOLDER
+here=$(dirname "$0")
+source "$here/xsession.sh"
+source "$here/sshfs_share.sh"
+trap 'stop_sshfs_share; finish' EXIT
+
+folder=$(make_program_folder)
+export XDG_DATA_HOME=$work/home # this computer's own folder for kept records
+mkdir -p "$work/share"
+start_sshfs_share "$2" "$work/share"
+class=$work/share/3班
+mkdir -p "$class"
+printf '王小明\r\n李华\r\n' | iconv -f UTF-8 -t GBK >"$class/名单.txt"
+today=$(date +%Y-%-m-%-d)
+start_x
+
+wait_for() { for _ in $(seq 100); do [ -e "$1" ] && return 0; sleep 0.1; done; return 1; }
+kept() { find "$XDG_DATA_HOME/numora/classes" -path '*/王小明/job/*.xl' 2>/dev/null; }
+
+# A run delivered to the pupil's folder in the class folder.
+start_program "$folder/numora" --class "$class" --pupil 王小明
+start_counted_run_in_range_2
+answer_ten_questions
+wait_for "$class/王小明/job/$today-第1次.xl" || fail "the record did not arrive; kept: $(kept)"
+mapfile -t lines < <(iconv -f GBK -t UTF-8 "$class/王小明/job/$today-第1次.xl" | tr -d '\r')
+check_answer_lines
+[ "${lines[12]}" = "正确题数为：${right}道" ] || fail "summary line 3: ${lines[12]}"
+end_program_after_run
+[ -z "$(kept)" ] || fail "a delivered record is still kept: $(kept)"
+
+# The share gone before the run ends: the record stays on this computer.
+state=0
+start_program "$folder/numora" --class "$class" --pupil 王小明
+start_counted_run_in_range_2
+unmount_sshfs_share
+answer_ten_questions
+sleep 1
+[ -n "$(kept)" ] || fail "the run's record was not kept on this computer"
+[ ! -e "$class" ] || fail "the vanished class folder was made again"
+end_program_after_run
+
+# Back again: the next start delivers it as the day's second run.
+mount_sshfs_share
+state=0
+start_program "$folder/numora" --class "$class" --pupil 王小明
+wait_for "$class/王小明/job/$today-第2次.xl" || fail "the kept record was not delivered; kept: $(kept)"
+for _ in $(seq 50); do [ -z "$(kept)" ] && break; sleep 0.1; done
+[ -z "$(kept)" ] || fail "a delivered record is still kept: $(kept)"
+[ "$(ls "$class/王小明/job" | wc -l)" -eq 2 ] || fail "the pupil's folder holds $(ls "$class/王小明/job")"
+echo "PASS: a class pupil's records reach the share, and wait on this computer while it is gone"
