@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A pupil of a class whose folder is on a share (SSHFS) trains: the record
 # arrives in the pupil's folder there; with the share gone before the run
-# ends the record stays on this computer, and the next start delivers it.
+# ends the record stays on this computer, and the next start delivers it;
+# with the share hung the run ends all the same, and the record arrives
+# once the server goes on.
 # Usage: class_on_sshfs.sh PATH/TO/numora TOOLS_FOLDER
 here=$(dirname "$0")
 source "$here/xsession.sh"
@@ -51,4 +53,21 @@ wait_for "$class/王小明/job/$today-第2次.xl" || fail "the kept record was n
 for _ in $(seq 50); do [ -z "$(kept)" ] && break; sleep 0.1; done
 [ -z "$(kept)" ] || fail "a delivered record is still kept: $(kept)"
 [ "$(ls "$class/王小明/job" | wc -l)" -eq 2 ] || fail "the pupil's folder holds $(ls "$class/王小明/job")"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null; app_pid=""
+
+# A hung share: the run still ends and its box shows, and the record
+# arrives once the server goes on, while the program runs.
+state=0
+start_program "$folder/numora" --class "$class" --pupil 王小明
+start_counted_run_in_range_2
+hang_sshfs_share
+answer_ten_questions
+sleep 1
+xdotool search --onlyvisible --name '^提示!$' >/dev/null || fail "no closing box while the share hangs"
+[ -n "$(kept)" ] || fail "the run's record was not kept while the share hangs"
+resume_sshfs_share
+wait_for "$class/王小明/job/$today-第3次.xl" || fail "the record did not arrive after the share went on; kept: $(kept)"
+for _ in $(seq 50); do [ -z "$(kept)" ] && break; sleep 0.1; done
+[ -z "$(kept)" ] || fail "a delivered record is still kept: $(kept)"
+end_program_after_run
 echo "PASS: a class pupil's records reach the share, and wait on this computer while it is gone"

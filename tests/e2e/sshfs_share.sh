@@ -7,6 +7,7 @@
 #
 # start_sshfs_share TOOLS MOUNTPOINT: TOOLS caches the unpacked server.
 # unmount_sshfs_share, mount_sshfs_share: the share gone and back.
+# hang_sshfs_share, resume_sshfs_share: the server stopped and continued.
 # stop_sshfs_share: unmounts and stops the server; call it from the EXIT trap.
 
 share_state=""
@@ -58,11 +59,28 @@ mount_sshfs_share() {
     || { echo "FAIL: sshfs: $(cat "$share_state/sshd.log")" >&2; exit 1; }
 }
 
+# The server and the processes serving the mount: every call on the share
+# then waits, as on a hung NFS server.
+share_server_tree() {
+  local pid=$1
+  echo "$pid"
+  for child in $(pgrep -P "$pid"); do share_server_tree "$child"; done
+}
+
+hang_sshfs_share() {
+  kill -STOP $(share_server_tree "$share_sshd")
+}
+
+resume_sshfs_share() {
+  kill -CONT $(share_server_tree "$share_sshd")
+}
+
 unmount_sshfs_share() {
   fusermount -u -z "$share_mount"
 }
 
 stop_sshfs_share() {
+  [ -n "$share_sshd" ] && resume_sshfs_share 2>/dev/null
   [ -n "$share_mount" ] && mountpoint -q "$share_mount" && fusermount -u -z "$share_mount"
   [ -n "$share_sshd" ] && kill "$share_sshd" 2>/dev/null && wait "$share_sshd" 2>/dev/null
   [ -n "$share_state" ] && rm -rf "$share_state"
