@@ -22,7 +22,7 @@ PupilPicker::PupilPicker(const QStringList &names, QWidget *parent)
     m_names->setFlow(QListView::LeftToRight);
     m_names->setResizeMode(QListView::Adjust);
     m_names->setMovement(QListView::Static);
-    m_names->setSpacing(12);
+    m_names->setGridSize(QSize(190, 80)); // equal cells: big targets in even rows
     m_names->addItems(names);
     m_names->setCurrentRow(0);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
