@@ -10,11 +10,12 @@ app_pid=""
 xvfb_pid=""
 
 finish() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-  # Nothing keeps a file open in the folder: on a network file system an
-  # open file that is removed stays behind as a hidden one.
-  exec 5>&- 2>/dev/null
+  local pid
+  for pid in "$app_pid" "$xvfb_pid"; do
+    [ -n "$pid" ] || continue
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
   rm -rf "$work"
 }
 trap finish EXIT
@@ -46,22 +47,27 @@ program_of() {
 }
 
 start_x() {
-  # Servers started at the same moment by tests run side by side can race
-  # for a display number; a server that lost is started again.
-  local try
-  for try in 1 2 3; do
-    : >"$work/display"
-    exec 5>"$work/display"
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  # A display number of its own, locked by the server: servers that chose
+  # one for themselves (-displayfd) side by side could end up sharing one,
+  # and the window of one test then lost its server with the other test.
+  local try display
+  for try in $(seq 20); do
+    display=$((100 + RANDOM % 900))
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-    export DISPLAY=":$(head -n 1 "$work/display")"
-    if [ -s "$work/display" ] && xdpyinfo >/dev/null 2>&1; then
+    for _ in $(seq 100); do
+      kill -0 "$xvfb_pid" 2>/dev/null || break # the number was taken
+      xdpyinfo -display ":$display" >/dev/null 2>&1 && break
+      sleep 0.05
+    done
+    sleep 0.1
+    if kill -0 "$xvfb_pid" 2>/dev/null && xdpyinfo -display ":$display" >/dev/null 2>&1; then
+      export DISPLAY=":$display"
       unset QT_QPA_PLATFORM
       return
     fi
     kill "$xvfb_pid" 2>/dev/null || true
-    sleep 0.$((RANDOM % 5 + 1))
+    wait "$xvfb_pid" 2>/dev/null || true
   done
   fail "no X server could be started"
 }
