@@ -24,6 +24,7 @@ fail() {
   echo "FAIL: $*" >&2
   # What the program said, for a failure seen only on a busy machine.
   [ -s "$work/program.log" ] && sed 's/^/program: /' "$work/program.log" | tail -n 20 >&2
+  [ -s "$work/xvfb.log" ] && sed 's/^/X server: /' "$work/xvfb.log" | tail -n 10 >&2
   exit 1
 }
 
@@ -53,7 +54,7 @@ start_x() {
   local try display
   for try in $(seq 20); do
     display=$((100 + RANDOM % 900))
-    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
       kill -0 "$xvfb_pid" 2>/dev/null || break # the number was taken
