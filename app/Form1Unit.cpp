@@ -399,7 +399,9 @@ void TForm1::FlatButton7Click()
 
 void TForm1::openRecord()
 {
-    const QString chosen = m_services.dialogs->openFileName(RecordName::jobFolder(m_model.folders().user),
+    const QString folder =
+        m_services.recordsFolder.isEmpty() ? RecordName::jobFolder(m_model.folders().user) : m_services.recordsFolder;
+    const QString chosen = m_services.dialogs->openFileName(folder,
                                                             QStringLiteral("训练成绩文件（*.xl）"),
                                                             QStringLiteral("*.xl"));
     if (chosen.isEmpty())

@@ -49,6 +49,8 @@ struct FormServices
     // Said in the closing box after "训练结束！" when not empty: where the
     // record went, when that is not where it is expected.
     std::function<QString()> recordNotice;
+    // Where "查    询" opens, when not the job folder the runs are written to.
+    QString recordsFolder;
 };
 
 extern const QString kApplicationTitle;

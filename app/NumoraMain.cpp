@@ -175,6 +175,7 @@ int runNumora(int argc, char *argv[], const std::function<void()> &whenPainted)
             }
             return QString();
         };
+        services.recordsFolder = session->recordsFolder();
     }
     TForm1 form(folders, services);
     dialogs.setParentWindow(&form);

@@ -97,6 +97,22 @@ QString ClassSession::keptFolder() const
     return QDir(UserData::home()).filePath(QStringLiteral("numora/classes/") + QString::fromLatin1(key));
 }
 
+QString ClassSession::recordsFolder() const
+{
+    return QDir(m_local).filePath(QStringLiteral("records"));
+}
+
+void ClassSession::mirrorRecords(const QString &pupilJob, const QString &mirror)
+{
+    QDir().mkpath(mirror);
+    for (const QFileInfo &record : QDir(pupilJob).entryInfoList({QStringLiteral("*.xl")}, QDir::Files)) {
+        const QString copy = QDir(mirror).filePath(record.fileName());
+        if (QFileInfo(copy).size() == record.size())
+            continue;
+        OwnFile::replace(copy, TextFile::readRegular(record.filePath(), TextFile::Links::Refuse));
+    }
+}
+
 ProgramFolders ClassSession::folders() const
 {
     return {m_program.delivered, m_local, m_program.modules};
@@ -167,11 +183,14 @@ void ClassSession::deliver()
     if (m_delivery->underWay.exchange(true))
         return;
     QPointer<ClassSession> self(this);
-    std::thread([self, delivery = m_delivery, kept = keptFolder(), classFolder = m_classFolder] {
+    const QString pupilJob = RecordName::jobFolder(QDir(m_classFolder).filePath(m_pupil));
+    std::thread([self, delivery = m_delivery, kept = keptFolder(), classFolder = m_classFolder, pupilJob,
+                 mirror = recordsFolder()] {
         int count = 0;
         bool reached = true;
         try {
             count = deliverKept(kept, classFolder);
+            mirrorRecords(pupilJob, mirror);
         } catch (const NumoraError &) {
             reached = false;
         }

@@ -29,6 +29,9 @@ public:
     const QString &pupil() const { return m_pupil; }
     // The folders the window trains in: the pupil's folder on this computer.
     ProgramFolders folders() const;
+    // The pupil's records as the class folder holds them, copied here for
+    // reading again ("查    询") whether or not the share answers.
+    QString recordsFolder() const;
     // Where this computer keeps the records of every pupil of the class
     // until they are delivered: <kept>/<pupil>/job/.
     QString keptFolder() const;
@@ -38,7 +41,8 @@ public:
     // false when the class folder did not answer in time.
     bool fetchBank(std::chrono::milliseconds limit);
     // Starts carrying every kept record of the class to the class folder,
-    // oldest first, unless a delivery is still under way.
+    // oldest first, then copying the pupil's records back for reading,
+    // unless a delivery is still under way.
     void deliver();
     enum class Delivery { Delivered, Kept, UnderWay };
     // How the latest delivery ended, waiting for it at most `limit`: the
@@ -55,6 +59,10 @@ public:
     // (an earlier delivery that hung finished after all). Nothing is made when the class folder is gone.
     // Returns how many were delivered; throws NumoraError where it stops.
     static int deliverKept(const QString &keptFolder, const QString &classFolder);
+
+    // Copies the records of `pupilJob` that `mirror` lacks or holds in
+    // another size. Throws NumoraError where it stops.
+    static void mirrorRecords(const QString &pupilJob, const QString &mirror);
 
 signals:
     // A delivery ended: how many records arrived, and whether the class

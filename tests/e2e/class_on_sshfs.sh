@@ -53,6 +53,11 @@ wait_for "$class/王小明/job/$today-第2次.xl" || fail "the kept record was n
 for _ in $(seq 50); do [ -z "$(kept)" ] && break; sleep 0.1; done
 [ -z "$(kept)" ] || fail "a delivered record is still kept: $(kept)"
 [ "$(ls "$class/王小明/job" | wc -l)" -eq 2 ] || fail "the pupil's folder holds $(ls "$class/王小明/job")"
+# Both, as the share holds them, for "查    询" on this computer.
+for n in 1 2; do
+  for _ in $(seq 50); do [ -n "$(find "$XDG_DATA_HOME/numora/classes" -path "*/王小明/records/$today-第${n}次.xl")" ] && break; sleep 0.1; done
+  [ -n "$(find "$XDG_DATA_HOME/numora/classes" -path "*/王小明/records/$today-第${n}次.xl")" ] || fail "run $n is not here to read again"
+done
 kill "$app_pid"; wait "$app_pid" 2>/dev/null; app_pid=""
 
 # A hung share: the run still ends and its box shows, and the record

@@ -21,6 +21,7 @@ private slots:
     void dropsWhatAlreadyArrived();
     void neverMakesAVanishedClassFolder();
     void fetchesThePupilsBankElseTheClasss();
+    void mirrorsThePupilsRecords();
 
 private:
     QString keep(const QString &pupil, const QString &name, const QStringList &lines, int ageSeconds);
@@ -134,6 +135,19 @@ void TestClassSession::fetchesThePupilsBankElseTheClasss()
     BankPair::custom(m_class + "/李华").replace("2+2=\r\n", "4\r\n");
     QVERIFY(session.fetchBank(std::chrono::seconds(5)));
     QCOMPARE(local.read()->first, QByteArray("2+2=\r\n"));
+}
+
+void TestClassSession::mirrorsThePupilsRecords()
+{
+    const QString job = m_class + "/李华/job", mirror = m_root.filePath("records");
+    QDir().mkpath(job);
+    TextFile::writeLines(job + "/2026-12-8-第1次.xl", {"first"});
+    TextFile::writeLines(job + "/2026-12-8-第2次.xl", {"second"});
+    QDir().mkpath(mirror);
+    TextFile::writeLines(mirror + "/2026-12-8-第2次.xl", {"cut"}); // an earlier copy that broke off
+    ClassSession::mirrorRecords(job, mirror);
+    QCOMPARE(TextFile::readLines(mirror + "/2026-12-8-第1次.xl"), QStringList{"first"});
+    QCOMPARE(TextFile::readLines(mirror + "/2026-12-8-第2次.xl"), QStringList{"second"});
 }
 
 QTEST_MAIN(TestClassSession)
