@@ -184,6 +184,7 @@ int runNumora(int argc, char *argv[], const std::function<void()> &whenPainted)
         // Each record goes to the class folder as soon as it is written, and
         // what could not go is tried again while the program runs.
         QObject::connect(&form.model(), &TrainingModel::recordWritten, session, &ClassSession::deliver);
+        QObject::connect(&form.editor(), &BankEditor::bankSaved, session, &ClassSession::bankEdited);
         auto *retry = new QTimer(&form);
         QObject::connect(retry, &QTimer::timeout, session, &ClassSession::deliver);
         retry->start(std::chrono::minutes(1));

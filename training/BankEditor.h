@@ -57,11 +57,17 @@ public:
         void write() const;
     };
     Snapshot snapshot() const;
-    void saved() { m_modified = false; }
+    void saved()
+    {
+        m_modified = false;
+        emit bankSaved();
+    }
     // Rows added, changed or deleted since the bank was opened or saved.
     bool modified() const { return m_modified; }
 
 signals:
+    // The custom bank now holds the editor's rows.
+    void bankSaved();
     void questionFieldChanged(const QString &text);
     void answerFieldChanged(const QString &text);
     void rowPickedChanged(bool picked);

@@ -1,6 +1,7 @@
 #include "training/ClassSession.h"
 
 #include "text/Errors.h"
+#include "text/Notices.h"
 #include "text/OwnFile.h"
 #include "text/TextFile.h"
 #include "training/BankPair.h"
@@ -74,6 +75,13 @@ bool finishedWithin(std::chrono::milliseconds limit, std::function<void()> work)
     }).detach();
     std::unique_lock<std::mutex> locked(done->lock);
     return done->changed.wait_for(locked, limit, [&done] { return done->done; });
+}
+
+// Beside the pupil's bank here: it was edited and has not reached the class
+// folder yet.
+QString editedMarker(const QString &localFolder)
+{
+    return QFileInfo(BankPair::custom(localFolder).questionPath()).dir().filePath(QStringLiteral("make.edited"));
 }
 
 } // namespace
@@ -163,6 +171,8 @@ bool ClassSession::fetchBank(std::chrono::milliseconds limit)
     auto fetched = std::make_shared<std::atomic<bool>>(false);
     const BankPair local = BankPair::custom(m_local);
     const QStringList sources{QDir(m_classFolder).filePath(m_pupil), m_classFolder};
+    if (QFileInfo::exists(editedMarker(m_local)))
+        return true; // an edit made here goes out before anything comes in
     return finishedWithin(limit, [fetched, local, sources] {
         try {
             QDir().mkpath(QFileInfo(local.questionPath()).path());
@@ -178,19 +188,42 @@ bool ClassSession::fetchBank(std::chrono::milliseconds limit)
     }) && fetched->load();
 }
 
+void ClassSession::deliverBank(const QString &localFolder, const QString &pupilFolder)
+{
+    if (!QFileInfo::exists(editedMarker(localFolder)))
+        return;
+    const auto edited = BankPair::custom(localFolder).read();
+    const BankPair target = BankPair::custom(pupilFolder);
+    QDir().mkpath(QFileInfo(target.questionPath()).path());
+    target.replace(edited ? edited->first : QByteArray(), edited ? edited->second : QByteArray());
+    QFile::remove(editedMarker(localFolder));
+}
+
+void ClassSession::bankEdited()
+{
+    try {
+        OwnFile::replace(editedMarker(m_local), QByteArrayLiteral("edited here\n"));
+    } catch (const NumoraError &error) {
+        Notices::tell(error.localText()); // the bank is saved here all the same
+        return;
+    }
+    deliver();
+}
+
 void ClassSession::deliver()
 {
     if (m_delivery->underWay.exchange(true))
         return;
     QPointer<ClassSession> self(this);
-    const QString pupilJob = RecordName::jobFolder(QDir(m_classFolder).filePath(m_pupil));
-    std::thread([self, delivery = m_delivery, kept = keptFolder(), classFolder = m_classFolder, pupilJob,
-                 mirror = recordsFolder()] {
+    const QString pupilFolder = QDir(m_classFolder).filePath(m_pupil);
+    std::thread([self, delivery = m_delivery, kept = keptFolder(), classFolder = m_classFolder, pupilFolder,
+                 local = m_local, mirror = recordsFolder()] {
         int count = 0;
         bool reached = true;
         try {
             count = deliverKept(kept, classFolder);
-            mirrorRecords(pupilJob, mirror);
+            deliverBank(local, pupilFolder);
+            mirrorRecords(RecordName::jobFolder(pupilFolder), mirror);
         } catch (const NumoraError &) {
             reached = false;
         }

@@ -40,6 +40,9 @@ public:
     // the class's) into the pupil's folder here, waiting at most `limit`;
     // false when the class folder did not answer in time.
     bool fetchBank(std::chrono::milliseconds limit);
+    // The pupil's bank was edited here: it goes to the pupil's folder in the
+    // class folder with the next delivery, and no fetch replaces it before.
+    void bankEdited();
     // Starts carrying every kept record of the class to the class folder,
     // oldest first, then copying the pupil's records back for reading,
     // unless a delivery is still under way.
@@ -59,6 +62,10 @@ public:
     // (an earlier delivery that hung finished after all). Nothing is made when the class folder is gone.
     // Returns how many were delivered; throws NumoraError where it stops.
     static int deliverKept(const QString &keptFolder, const QString &classFolder);
+
+    // Carries an edited bank from `localFolder` to `pupilFolder` when one
+    // waits there. Throws NumoraError, the bank still waiting.
+    static void deliverBank(const QString &localFolder, const QString &pupilFolder);
 
     // Copies the records of `pupilJob` that `mirror` lacks or holds in
     // another size. Throws NumoraError where it stops.

@@ -22,6 +22,7 @@ private slots:
     void neverMakesAVanishedClassFolder();
     void fetchesThePupilsBankElseTheClasss();
     void mirrorsThePupilsRecords();
+    void carriesAnEditedBank();
 
 private:
     QString keep(const QString &pupil, const QString &name, const QStringList &lines, int ageSeconds);
@@ -148,6 +149,30 @@ void TestClassSession::mirrorsThePupilsRecords()
     ClassSession::mirrorRecords(job, mirror);
     QCOMPARE(TextFile::readLines(mirror + "/2026-12-8-第1次.xl"), QStringList{"first"});
     QCOMPARE(TextFile::readLines(mirror + "/2026-12-8-第2次.xl"), QStringList{"second"});
+}
+
+void TestClassSession::carriesAnEditedBank()
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_root.filePath("home")));
+    QDir().mkpath(m_class + "/data");
+    BankPair::custom(m_class).replace("1+1=\r\n", "2\r\n");
+    ClassSession session(m_class, "李华", ProgramFolders(m_root.filePath("program")));
+    QVERIFY(session.fetchBank(std::chrono::seconds(5)));
+    const QString local = session.folders().user;
+    BankPair::custom(local).replace("3+3=\r\n", "6\r\n");
+    // Edited while the class folder is gone: the edit waits here...
+    QVERIFY(QFile::rename(m_class + "/名单.txt", m_class + "/名单.old"));
+    session.bankEdited();
+    QCOMPARE(session.awaitDelivery(std::chrono::seconds(5)), ClassSession::Delivery::Kept);
+    // ...never replaced by the class's bank at the next start...
+    QVERIFY(QFile::rename(m_class + "/名单.old", m_class + "/名单.txt"));
+    QVERIFY(session.fetchBank(std::chrono::seconds(5)));
+    QCOMPARE(BankPair::custom(local).read()->first, QByteArray("3+3=\r\n"));
+    // ...and goes out as the pupil's own.
+    session.deliver();
+    QCOMPARE(session.awaitDelivery(std::chrono::seconds(5)), ClassSession::Delivery::Delivered);
+    QCOMPARE(BankPair::custom(m_class + "/李华").read()->first, QByteArray("3+3=\r\n"));
+    QCOMPARE(BankPair::custom(m_class).read()->first, QByteArray("1+1=\r\n"));
 }
 
 QTEST_MAIN(TestClassSession)
