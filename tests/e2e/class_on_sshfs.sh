@@ -3,7 +3,8 @@
 # arrives in the pupil's folder there; with the share gone before the run
 # ends the record stays on this computer, and the next start delivers it;
 # with the share hung the run ends all the same, and the record arrives
-# once the server goes on.
+# once the server goes on; two computers training two pupils at once both
+# deliver.
 # Usage: class_on_sshfs.sh PATH/TO/numora TOOLS_FOLDER
 here=$(dirname "$0")
 source "$here/xsession.sh"
@@ -75,4 +76,15 @@ wait_for "$class/王小明/job/$today-第3次.xl" || fail "the record did not ar
 for _ in $(seq 50); do [ -z "$(kept)" ] && break; sleep 0.1; done
 [ -z "$(kept)" ] || fail "a delivered record is still kept: $(kept)"
 end_program_after_run
+
+# Two computers, two pupils, at the same time: both records arrive whole.
+bash "$here/class_pupil_run.sh" "$1" "$class" 王小明 &
+first=$!
+bash "$here/class_pupil_run.sh" "$1" "$class" 李华 &
+second=$!
+wait "$first" || fail "王小明's computer failed"
+wait "$second" || fail "李华's computer failed"
+for record in "王小明/job/$today-第4次.xl" "李华/job/$today-第1次.xl"; do
+  [ "$(iconv -f GBK -t UTF-8 "$class/$record" | grep -c $'\r$')" -eq 13 ] || fail "$record is not a whole record"
+done
 echo "PASS: a class pupil's records reach the share, and wait on this computer while it is gone"

@@ -197,6 +197,10 @@ answer_ten_questions() {
 
 # Closes the closing box, then "结束训练" ends the program at once.
 end_program_after_run() {
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^提示!$' >/dev/null 2>&1 && break
+    sleep 0.1
+  done
   press_keys Return
   click_client $((3 + 456 + 52)) $((4 + 304 + 12))
   for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
