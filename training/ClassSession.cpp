@@ -21,11 +21,6 @@
 
 namespace {
 
-QString dateTextOf(const QString &recordName)
-{
-    return recordName.section(QStringLiteral("-第"), 0, 0);
-}
-
 // Kept records, oldest first.
 QFileInfoList keptRecords(const QString &jobFolder)
 {
@@ -96,8 +91,6 @@ ClassSession::ClassSession(QString classFolder, QString pupil, const ProgramFold
     m_local = QDir(keptFolder()).filePath(m_pupil);
 }
 
-ClassSession::~ClassSession() = default;
-
 QString ClassSession::keptFolder() const
 {
     // One folder a class on this computer, whatever its name's characters.
@@ -130,14 +123,14 @@ int ClassSession::deliverKept(const QString &keptFolder, const QString &classFol
 {
     // An unmounted share leaves an empty folder where it was mounted: a
     // class folder without its roster is gone, and nothing is made there.
-    if (OwnFile::kindOf(QDir(classFolder).filePath(QStringLiteral("名单.txt"))) == OwnFile::Kind::Missing)
+    if (OwnFile::kindOf(ClassFolder::rosterPath(classFolder)) == OwnFile::Kind::Missing)
         throw FileOpenError(classFolder, QStringLiteral("班级文件夹现在打不开"));
     int count = 0;
     for (const QString &pupil : QDir(keptFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-        const QString pupilFolder = QDir(classFolder).filePath(pupil);
+        const QString pupilFolder = ClassFolder::pupilFolder(classFolder, pupil);
         for (const QFileInfo &kept : keptRecords(RecordName::jobFolder(QDir(keptFolder).filePath(pupil)))) {
             const QByteArray bytes = TextFile::readRegular(kept.filePath(), TextFile::Links::Refuse);
-            const QString dateText = dateTextOf(kept.fileName());
+            const QString dateText = RecordName::dateTextOf(kept.fileName());
             if (!sameRecordThere(RecordName::jobFolder(pupilFolder), dateText, bytes, kept.lastModified())) {
                 RecordFile::create(pupilFolder, {dateText, 1}, TextFile::splitLines(bytes), kept.lastModified());
                 ++count;
@@ -170,7 +163,7 @@ bool ClassSession::fetchBank(std::chrono::milliseconds limit)
 {
     auto fetched = std::make_shared<std::atomic<bool>>(false);
     const BankPair local = BankPair::custom(m_local);
-    const QStringList sources{QDir(m_classFolder).filePath(m_pupil), m_classFolder};
+    const QStringList sources{ClassFolder::pupilFolder(m_classFolder, m_pupil), m_classFolder};
     if (QFileInfo::exists(editedMarker(m_local)))
         return true; // an edit made here goes out before anything comes in
     return finishedWithin(limit, [fetched, local, sources] {
@@ -215,7 +208,7 @@ void ClassSession::deliver()
     if (m_delivery->underWay.exchange(true))
         return;
     QPointer<ClassSession> self(this);
-    const QString pupilFolder = QDir(m_classFolder).filePath(m_pupil);
+    const QString pupilFolder = ClassFolder::pupilFolder(m_classFolder, m_pupil);
     std::thread([self, delivery = m_delivery, kept = keptFolder(), classFolder = m_classFolder, pupilFolder,
                  local = m_local, mirror = recordsFolder()] {
         int count = 0;

@@ -23,7 +23,6 @@ class ClassSession : public QObject
 
 public:
     ClassSession(QString classFolder, QString pupil, const ProgramFolders &program, QObject *parent = nullptr);
-    ~ClassSession() override;
 
     const QString &classFolder() const { return m_classFolder; }
     const QString &pupil() const { return m_pupil; }

@@ -51,6 +51,11 @@ bool parse(const QString &fileName, QDate *date, int *runNumber)
     return true;
 }
 
+QString dateTextOf(const QString &fileName)
+{
+    return fileName.section(QStringLiteral("-第"), 0, 0);
+}
+
 Choice firstFree(const QString &appDir,
                  const std::function<QString()> &todayText,
                  const std::function<bool(const QString &)> &exists)

@@ -24,6 +24,8 @@ QString jobFolder(const QString &appDir);
 // another shape. The date is invalid when it reads more than one way, as
 // short dates of older versions may ("12-9-26"); the file's date stands in.
 bool parse(const QString &fileName, QDate *date, int *runNumber);
+// The date text of one of our names, as it was written ("2026-12-9").
+QString dateTextOf(const QString &fileName);
 
 // The first name, numbered from 1, that no file holds yet. The date is read
 // again for every name tried.
