@@ -21,7 +21,7 @@ case "${1:-run}" in
       clang libclang-rt-14-dev
       orca python3-pyatspi openbox dbus
       weston dpkg-dev lintian mmdebstrap poppler-utils
-      sshfs libwrap0
+      sshfs libwrap0 smbnetfs samba-libs libcups2 iproute2
     ) ;;
   *) echo "usage: install-deps.sh [run|test]" >&2; exit 2 ;;
 esac

@@ -69,6 +69,35 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
+// A FUSE client closes a file after close(2) has returned, so a rename
+// straight after may find it still open on the server.
+int settledRename(int fromDir, const char *from, int toDir, const char *to, unsigned flags)
+{
+    for (int attempt = 0;; ++attempt) {
+        const int done = flags ? ::renameat2(fromDir, from, toDir, to, flags) : ::renameat(fromDir, from, toDir, to);
+        if (done == 0)
+            return 0;
+        if (errno != EBUSY || attempt == 40)
+            return -1;
+        ::usleep(50000);
+    }
+}
+
+// A fresh hidden name beside the folder's file, created for writing; O_EXCL
+// never follows a link, so the name is ours alone. -1 with errno set.
+int createPart(const Folder &folder, QByteArray &part)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        part = '.' + QByteArray(folder.name()) + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36)
+               + ".part";
+        const int fd =
+            ::openat(folder.fd(), part.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
 } // namespace
 
 Kind kindOf(const QString &path)
@@ -103,16 +132,8 @@ void replace(const QString &path, const QByteArray &bytes)
     if (exists && kindOfMode(old.st_mode) != Kind::Regular)
         throw FileCreateError(path, refusal(kindOfMode(old.st_mode)));
 
-    // O_EXCL never follows a link, so the fresh name is ours alone.
     QByteArray part;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        part = '.' + QByteArray(folder.name()) + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36)
-               + ".part";
-        fd = ::openat(folder.fd(), part.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
+    const int fd = createPart(folder, part);
     if (fd < 0)
         throw FileCreateError(path, systemReason(errno));
     // The old file's permissions, never wider ones.
@@ -121,11 +142,39 @@ void replace(const QString &path, const QByteArray &bytes)
     const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;
     ::close(fd);
-    if (!written || ::renameat(folder.fd(), part.constData(), folder.fd(), folder.name()) != 0) {
+    if (!written || settledRename(folder.fd(), part.constData(), folder.fd(), folder.name(), 0) != 0) {
         const int error = written ? errno : writeError;
         ::unlinkat(folder.fd(), part.constData(), 0);
         throw FileCreateError(path, systemReason(error));
     }
+}
+
+QString writeBeside(const QString &path, const QByteArray &bytes, const QDateTime &modified)
+{
+    const Folder folder(path);
+    QByteArray part;
+    const int fd = folder.fd() < 0 ? -1 : createPart(folder, part);
+    if (fd < 0)
+        throw FileCreateError(path, systemReason(errno));
+    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const int error = errno;
+    if (written && modified.isValid()) {
+        const qint64 ms = modified.toMSecsSinceEpoch();
+        const timespec time{time_t(ms / 1000), long(ms % 1000) * 1000000};
+        const timespec times[2] = {time, time};
+        ::futimens(fd, times); // a share that keeps its own times still gets the record
+    }
+    ::close(fd);
+    if (!written) {
+        ::unlinkat(folder.fd(), part.constData(), 0);
+        throw FileCreateError(path, systemReason(error));
+    }
+    return QFileInfo(path).absolutePath() + QLatin1Char('/') + QFile::decodeName(part);
+}
+
+int renameSettled(const QByteArray &from, const QByteArray &to, unsigned flags)
+{
+    return settledRename(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), flags);
 }
 
 bool renameOver(const QString &from, const QString &to)
@@ -134,7 +183,7 @@ bool renameOver(const QString &from, const QString &to)
         errno = EINVAL;
         return false;
     }
-    return ::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    return renameSettled(QFile::encodeName(from), QFile::encodeName(to)) == 0;
 }
 
 void removeEntry(const QString &path)

@@ -25,6 +25,17 @@ QString refusal(Kind kind);
 // but a regular file, or the write fails; nothing is left behind then.
 void replace(const QString &path, const QByteArray &bytes);
 
+// Writes the bytes whole, synced and closed, under a fresh hidden name in
+// the folder of `path` and returns that name's path, for the caller to
+// rename into place or remove. The umask gives its permissions; a valid
+// `modified` becomes its time. Throws FileCreateError with the reason.
+QString writeBeside(const QString &path, const QByteArray &bytes, const QDateTime &modified = {});
+
+// renameat2(2) on paths, waiting out a share that is still closing one of
+// the files (an SMB server refuses to rename an open file: EBUSY). 0, or -1
+// with errno set.
+int renameSettled(const QByteArray &from, const QByteArray &to, unsigned flags = 0);
+
 // Gives the regular file `from` the name `to`, replacing a regular file or
 // a link there. False, with errno set, when it cannot.
 bool renameOver(const QString &from, const QString &to);

@@ -5,7 +5,6 @@
 #include "text/TextFile.h"
 
 #include <QDir>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstring>
@@ -33,7 +32,7 @@ enum class Placed { Done, NameTaken, Failed };
 // computers never both take one name.
 Placed renameToFreeName(const QByteArray &from, const QByteArray &to)
 {
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+    if (OwnFile::renameSettled(from, to, RENAME_NOREPLACE) == 0)
         return Placed::Done;
     if (errno == EEXIST)
         return Placed::NameTaken;
@@ -43,7 +42,7 @@ Placed renameToFreeName(const QByteArray &from, const QByteArray &to)
     if (claim < 0)
         return errno == EEXIST ? Placed::NameTaken : Placed::Failed;
     ::close(claim);
-    if (::rename(from.constData(), to.constData()) == 0)
+    if (OwnFile::renameSettled(from, to) == 0)
         return Placed::Done;
     const int error = errno;
     ::unlink(to.constData());
@@ -57,42 +56,29 @@ QString create(const QString &appDir, RecordName::Choice choice, const QStringLi
 {
     // Written whole beside, then given the first free name: a full disk or a
     // crash never leaves an empty or half record under a record's name.
-    const QString folder = RecordName::jobFolder(appDir);
-    QDir().mkpath(folder);
-    const QByteArray bytes = TextFile::joinLines(lines);
-    QTemporaryFile part(folder + QStringLiteral("/.record-XXXXXX.part"));
-    if (!part.open())
-        throw FileCreateError(RecordName::path(appDir, choice), part.errorString());
-    // Readable as any file the user makes, not only by its owner.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(part.handle(), 0666 & ~mask);
-    if (part.write(bytes) != bytes.size() || !part.flush())
-        throw FileCreateError(RecordName::path(appDir, choice), part.errorString());
-    if (::fsync(part.handle()) != 0)
-        throw FileCreateError(RecordName::path(appDir, choice), systemReason());
-    if (modified.isValid()) {
-        const qint64 ms = modified.toMSecsSinceEpoch();
-        const timespec times[2] = {{ms / 1000, (ms % 1000) * 1000000}, {ms / 1000, (ms % 1000) * 1000000}};
-        ::futimens(part.handle(), times);
-    }
-    const QByteArray partName = QFile::encodeName(part.fileName());
+    QDir().mkpath(RecordName::jobFolder(appDir));
+    const QString part = OwnFile::writeBeside(RecordName::path(appDir, choice), TextFile::joinLines(lines), modified);
+    const QByteArray partName = QFile::encodeName(part);
     for (;; ++choice.number) {
         const QString path = RecordName::path(appDir, choice);
         const QByteArray name = QFile::encodeName(path);
         // A link never replaces a record another copy of the program wrote.
-        if (::link(partName.constData(), name.constData()) == 0)
+        if (::link(partName.constData(), name.constData()) == 0) {
+            ::unlink(partName.constData());
             return path;
+        }
         if (errno == EEXIST || OwnFile::kindOf(path) != OwnFile::Kind::Missing)
             continue;
         switch (renameToFreeName(partName, name)) {
         case Placed::Done:
-            part.setAutoRemove(false);
             return path;
         case Placed::NameTaken:
             continue;
-        case Placed::Failed:
-            throw FileCreateError(path, systemReason());
+        case Placed::Failed: {
+            const QString reason = systemReason();
+            ::unlink(partName.constData());
+            throw FileCreateError(path, reason);
+        }
         }
     }
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# One computer of a computer room, run by class_on_sshfs.sh: its own X
+# One computer of a computer room, run by class_on_share.sh: its own X
 # server and user data folder; the pupil trains a counted run of the class
 # and the program ends once the record has left this computer.
 # Usage: class_pupil_run.sh PATH/TO/numora CLASS_FOLDER PUPIL

@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
-# A pupil of a class whose folder is on a share (SSHFS) trains: the record
+# A pupil of a class whose folder is on a share (SSHFS or SMB) trains: the record
 # arrives in the pupil's folder there; with the share gone before the run
 # ends the record stays on this computer, and the next start delivers it;
 # with the share hung the run ends all the same, and the record arrives
 # once the server goes on; two computers training two pupils at once both
 # deliver.
-# Usage: class_on_sshfs.sh PATH/TO/numora TOOLS_FOLDER
+# Usage: class_on_share.sh sshfs|smb PATH/TO/numora TOOLS_FOLDER
+kind=$1
+shift
 here=$(dirname "$0")
 source "$here/xsession.sh"
-source "$here/sshfs_share.sh"
-trap 'stop_sshfs_share; finish' EXIT
+source "$here/share.sh" "$kind"
+trap 'stop_share; finish' EXIT
 
 folder=$(make_program_folder)
 export XDG_DATA_HOME=$work/home # this computer's own folder for kept records
 mkdir -p "$work/share"
-start_sshfs_share "$2" "$work/share"
-class=$work/share/3班
+start_share "$2" "$work/share"
+class=$share_folder/3班
 mkdir -p "$class"
 printf '王小明\r\n李华\r\n' | iconv -f UTF-8 -t GBK >"$class/名单.txt"
 today=$(date +%Y-%-m-%-d)
@@ -39,7 +41,7 @@ end_program_after_run
 state=0
 start_program "$folder/numora" --class "$class" --pupil 王小明
 start_counted_run_in_range_2
-unmount_sshfs_share
+unmount_share
 answer_ten_questions
 sleep 1
 [ -n "$(kept)" ] || fail "the run's record was not kept on this computer"
@@ -47,7 +49,7 @@ sleep 1
 end_program_after_run
 
 # Back again: the next start delivers it as the day's second run.
-mount_sshfs_share
+mount_share
 state=0
 start_program "$folder/numora" --class "$class" --pupil 王小明
 wait_for "$class/王小明/job/$today-第2次.xl" || fail "the kept record was not delivered; kept: $(kept)"
@@ -66,12 +68,12 @@ kill "$app_pid"; wait "$app_pid" 2>/dev/null; app_pid=""
 state=0
 start_program "$folder/numora" --class "$class" --pupil 王小明
 start_counted_run_in_range_2
-hang_sshfs_share
+hang_share
 answer_ten_questions
 sleep 1
 xdotool search --onlyvisible --name '^提示!$' >/dev/null || fail "no closing box while the share hangs"
 [ -n "$(kept)" ] || fail "the run's record was not kept while the share hangs"
-resume_sshfs_share
+resume_share
 wait_for "$class/王小明/job/$today-第3次.xl" || fail "the record did not arrive after the share went on; kept: $(kept)"
 for _ in $(seq 50); do [ -z "$(kept)" ] && break; sleep 0.1; done
 [ -z "$(kept)" ] || fail "a delivered record is still kept: $(kept)"
@@ -87,4 +89,4 @@ wait "$second" || fail "李华's computer failed"
 for record in "王小明/job/$today-第4次.xl" "李华/job/$today-第1次.xl"; do
   [ "$(iconv -f GBK -t UTF-8 "$class/$record" | grep -c $'\r$')" -eq 13 ] || fail "$record is not a whole record"
 done
-echo "PASS: a class pupil's records reach the share, and wait on this computer while it is gone"
+echo "PASS: a class pupil's records reach the $kind share, and wait on this computer while it is gone"
