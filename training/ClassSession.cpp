@@ -10,9 +10,12 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 #include <condition_variable>
@@ -233,13 +236,18 @@ void ClassSession::deliver()
     }).detach();
 }
 
-ClassSession::Delivery ClassSession::awaitDelivery(std::chrono::milliseconds limit) const
+ClassSession::Delivery ClassSession::awaitDelivery(std::chrono::milliseconds limit)
 {
-    const auto until = std::chrono::steady_clock::now() + limit;
-    while (m_delivery->underWay.load()) {
-        if (std::chrono::steady_clock::now() >= until)
-            return Delivery::UnderWay;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    // Waited for in an event loop, so that the window goes on painting and
+    // answering while a hung share holds the delivery.
+    const QDeadlineTimer until(limit);
+    while (m_delivery->underWay.load() && !until.hasExpired()) {
+        QEventLoop loop;
+        connect(this, &ClassSession::delivered, &loop, &QEventLoop::quit);
+        QTimer::singleShot(std::chrono::duration_cast<std::chrono::milliseconds>(until.remainingTimeAsDuration()), &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
+    if (m_delivery->underWay.load())
+        return Delivery::UnderWay;
     return m_delivery->reached.load() ? Delivery::Delivered : Delivery::Kept;
 }

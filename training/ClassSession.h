@@ -47,9 +47,9 @@ public:
     // unless a delivery is still under way.
     void deliver();
     enum class Delivery { Delivered, Kept, UnderWay };
-    // How the latest delivery ended, waiting for it at most `limit`: the
-    // closing box of a run says where its record is.
-    Delivery awaitDelivery(std::chrono::milliseconds limit) const;
+    // How the latest delivery ended, waiting for it at most `limit` while
+    // events are handled: the closing box of a run says where its record is.
+    Delivery awaitDelivery(std::chrono::milliseconds limit);
 
     // The class's roster read within `limit`; nothing, with the reason in
     // why, when it cannot be read or the class folder does not answer.

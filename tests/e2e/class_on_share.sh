@@ -3,9 +3,11 @@
 # arrives in the pupil's folder there; with the share gone before the run
 # ends the record stays on this computer, and the next start delivers it;
 # with the share hung the run ends all the same, and the record arrives
-# once the server goes on; two computers training two pupils at once both
-# deliver.
-# Usage: class_on_share.sh sshfs|smb PATH/TO/numora TOOLS_FOLDER
+# once the server goes on, the window never waiting over 0.1 s meanwhile;
+# three computers training two pupils at once (one pupil on two of them)
+# all deliver; a roster line that leads out of the class folder makes
+# nothing there.
+# Usage: class_on_share.sh sshfs|smb PATH/TO/numora TOOLS_FOLDER PATH/TO/window_ping
 kind=$1
 shift
 here=$(dirname "$0")
@@ -19,7 +21,7 @@ mkdir -p "$work/share"
 start_share "$2" "$work/share"
 class=$share_folder/3班
 mkdir -p "$class"
-printf '王小明\r\n李华\r\n' | iconv -f UTF-8 -t GBK >"$class/名单.txt"
+printf '王小明\r\n李华\r\n../../x\r\n' | iconv -f UTF-8 -t GBK >"$class/名单.txt"
 today=$(date +%Y-%-m-%-d)
 start_x
 
@@ -69,9 +71,16 @@ state=0
 start_program "$folder/numora" --class "$class" --pupil 王小明
 start_counted_run_in_range_2
 hang_share
+"$3" "$WINDOW" >"$work/ping" &
+pinger=$!
 answer_ten_questions
 sleep 1
 xdotool search --onlyvisible --name '^提示!$' >/dev/null || fail "no closing box while the share hangs"
+kill -TERM "$pinger"
+wait "$pinger"
+read -r _ _ longest _ _ <"$work/ping"
+echo "While the share hung: $(cat "$work/ping")"
+(( longest <= 100 )) || fail "the window did not answer for $longest ms while the share hung"
 [ -n "$(kept)" ] || fail "the run's record was not kept while the share hangs"
 resume_share
 wait_for "$class/王小明/job/$today-第3次.xl" || fail "the record did not arrive after the share went on; kept: $(kept)"
@@ -79,14 +88,22 @@ for _ in $(seq 50); do [ -z "$(kept)" ] && break; sleep 0.1; done
 [ -z "$(kept)" ] || fail "a delivered record is still kept: $(kept)"
 end_program_after_run
 
-# Two computers, two pupils, at the same time: both records arrive whole.
-bash "$here/class_pupil_run.sh" "$1" "$class" 王小明 &
-first=$!
-bash "$here/class_pupil_run.sh" "$1" "$class" 李华 &
-second=$!
-wait "$first" || fail "王小明's computer failed"
-wait "$second" || fail "李华's computer failed"
-for record in "王小明/job/$today-第4次.xl" "李华/job/$today-第1次.xl"; do
+# Three computers, two pupils, at the same time: every record arrives
+# whole, the two of one pupil under two numbers.
+pids=()
+for pupil in 王小明 李华 王小明; do
+  bash "$here/class_pupil_run.sh" "$1" "$class" "$pupil" &
+  pids+=($!)
+done
+for pid in "${pids[@]}"; do wait "$pid" || fail "a computer failed"; done
+for record in "王小明/job/$today-第4次.xl" "王小明/job/$today-第5次.xl" "李华/job/$today-第1次.xl"; do
   [ "$(iconv -f GBK -t UTF-8 "$class/$record" | grep -c $'\r$')" -eq 13 ] || fail "$record is not a whole record"
 done
+
+# The roster line ../../x was refused, and naming it trains nobody.
+grep -q '第 3 行' "$work/program.log" || fail "the roster line ../../x was not refused: $(cat "$work/program.log")"
+status=0
+"$1" --class "$class" --pupil ../../x 2>/dev/null || status=$?
+[ "$status" -eq 2 ] || fail "--pupil ../../x ended with $status"
+[ ! -e "$share_folder/x" ] && [ -z "$(find "$XDG_DATA_HOME" -name x)" ] || fail "something was made outside the class folder"
 echo "PASS: a class pupil's records reach the $kind share, and wait on this computer while it is gone"
