@@ -2,10 +2,12 @@
 
 #include "platform/AppFonts.h"
 
+#include <QAccessible>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 PupilPicker::PupilPicker(const QStringList &names, QWidget *parent)
@@ -25,6 +27,7 @@ PupilPicker::PupilPicker(const QStringList &names, QWidget *parent)
     m_names->setGridSize(QSize(190, 80)); // equal cells: big targets in even rows
     m_names->addItems(names);
     m_names->setCurrentRow(0);
+    m_names->installEventFilter(this);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("开始"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
@@ -38,6 +41,23 @@ PupilPicker::PupilPicker(const QStringList &names, QWidget *parent)
     connect(m_names, &QListWidget::itemActivated, this, &QDialog::accept);
     connect(m_names, &QListWidget::itemClicked, this, &QDialog::accept);
     resize(640, 480);
+}
+
+bool PupilPicker::eventFilter(QObject *watched, QEvent *event)
+{
+    // The list says only itself when it gets the keyboard; a child who
+    // cannot see it must also hear which name is chosen. After the list's
+    // own focus event, so that the name is said last.
+    if (watched == m_names && event->type() == QEvent::FocusIn && QAccessible::isActive()) {
+        QTimer::singleShot(0, m_names, [names = m_names] {
+            if (!names->hasFocus() || names->currentRow() < 0)
+                return;
+            QAccessibleEvent focus(names, QAccessible::Focus);
+            focus.setChild(names->currentRow());
+            QAccessible::updateAccessibility(&focus);
+        });
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QString PupilPicker::chosen() const

@@ -19,6 +19,9 @@ public:
     // The chosen name, or empty when the dialog was closed without one.
     static QString ask(const QStringList &names);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QListWidget *m_names;
 };
