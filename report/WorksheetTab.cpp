@@ -1,5 +1,6 @@
 #include "report/WorksheetTab.h"
 
+#include "platform/DrawSeed.h"
 #include "text/Errors.h"
 #include "text/TextFile.h"
 #include "training/TrainingCatalogue.h"
@@ -32,7 +33,8 @@ WorksheetTab::WorksheetTab(ProgramFolders folders, std::function<QList<Mistake>(
     m_printer.setPageSize(QPageSize(QPageSize::A4));
     m_printer.setPageOrientation(QPageLayout::Portrait);
     m_printer.setFullPage(true); // the sheet keeps its own margins
-    m_recipe.seed = Worksheet::newSeed();
+    // NUMORA_SEED pins the first sheet as it pins the drill's questions.
+    m_recipe.seed = Worksheet::newSeed(DrawSeed::parse(qgetenv("NUMORA_SEED")));
 
     m_source = new QComboBox(this);
     m_source->addItems(TrainingCatalogue::rangeTexts());

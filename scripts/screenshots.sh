@@ -76,7 +76,7 @@ shot finished
 kill "$app"
 app=""
 
-"$folder/numora-report" "$folder/job" &
+NUMORA_SEED=0 "$folder/numora-report" "$folder/job" &
 app=$!
 window=""
 for _ in $(seq 300); do

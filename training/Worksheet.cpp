@@ -77,9 +77,9 @@ std::optional<quint32> parseSeed(QStringView text)
     return seed;
 }
 
-quint32 newSeed()
+quint32 newSeed(std::optional<quint32> pinned)
 {
-    return QRandomGenerator::global()->generate() & kSeedMask;
+    return pinned.value_or(QRandomGenerator::global()->generate()) & kSeedMask;
 }
 
 QString sourceName(int source)

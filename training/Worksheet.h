@@ -42,7 +42,8 @@ std::optional<int> boundedNumber(QStringView text, int low, int high);
 // Six characters of a 30-bit seed, and back; O, I and L are read as 0, 1, 1.
 QString seedText(quint32 seed);
 std::optional<quint32> parseSeed(QStringView text);
-quint32 newSeed();
+// A random seed, or the pinned number brought within a seed's 30 bits.
+quint32 newSeed(std::optional<quint32> pinned = std::nullopt);
 
 // "20以内一步加减法" for range 2, "自制题库" for 1, "错题本" for the mistakes.
 QString sourceName(int source);
