@@ -1,5 +1,6 @@
 #include "report/ReportCommandLine.h"
 
+#include "report/ClassReport.h"
 #include "report/ProgressChart.h"
 #include "report/ReportTables.h"
 #include "report/RunCollection.h"
@@ -104,6 +105,50 @@ int writeWorksheet(const SheetRecipe &recipe, const QString &path, const QString
     return Done;
 }
 
+// The class tables: a row a pupil, and the questions the class misses.
+// Written with the readable pupils when some folder cannot be read, which
+// is said, and the exit code tells.
+int writeClassTables(const QString &classFolder, const QString &pupilsCsv, const QString &mistakesCsv)
+{
+    ClassRecords records;
+    try {
+        records = ClassReport::read(classFolder);
+    } catch (const NumoraError &error) {
+        tell(error.localText());
+        return UnreadableFolder;
+    }
+    for (const RosterRefusal &refusal : std::as_const(records.refused))
+        tell(QStringLiteral("名单第 %1 行“%2”：%3").arg(refusal.line).arg(refusal.text, refusal.reason));
+    bool allRead = true;
+    for (const PupilRecords &pupil : std::as_const(records.pupils)) {
+        if (!pupil.unreadable.isEmpty()) {
+            tell(QStringLiteral("%1：%2").arg(pupil.name, pupil.unreadable));
+            allRead = false;
+        }
+    }
+    for (const SkippedFile &file : std::as_const(records.skipped))
+        tell(QStringLiteral("跳过 %1：%2").arg(file.path, file.reason));
+    tell(QStringLiteral("%1 个学生").arg(records.pupils.size()));
+
+    bool written = true;
+    if (!pupilsCsv.isEmpty()) {
+        QList<ReportRow> rows;
+        const QDate today = QDate::currentDate();
+        for (const PupilRecords &pupil : std::as_const(records.pupils))
+            rows.append(ClassReport::pupilRow(pupil, today));
+        written &= writeFile(pupilsCsv, ReportTables::csv(ClassReport::pupilHeaders(), rows));
+    }
+    if (!mistakesCsv.isEmpty()) {
+        QList<ReportRow> rows;
+        for (const ClassMistake &mistake : ClassReport::mostMissed(records.pupils))
+            rows.append(ClassReport::mistakeRow(mistake));
+        written &= writeFile(mistakesCsv, ReportTables::csv(ClassReport::mistakeHeaders(), rows));
+    }
+    if (!written)
+        return WriteFailed;
+    return allRead ? Done : UnreadableFolder;
+}
+
 } // namespace
 
 bool wanted(const QStringList &arguments)
@@ -128,6 +173,11 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
     const QCommandLineOption practice("practice", QStringLiteral("把全部错题写成自制题库（要加 --yes）。"));
     const QCommandLineOption yes("yes", QStringLiteral("确认 --practice 替换自制题库。"));
     parser.addOptions({csv, mistakesCsv, chart, practice, yes});
+    const QCommandLineOption classFolder("class", QStringLiteral("班级文件夹：读全班每个学生的训练记录。"), QStringLiteral("FOLDER"));
+    const QCommandLineOption classCsv("class-csv", QStringLiteral("把全班一览（每个学生一行）写成 CSV 文件。"), QStringLiteral("FILE"));
+    const QCommandLineOption classMistakesCsv("class-mistakes-csv", QStringLiteral("把全班答错最多的题写成 CSV 文件。"),
+                                              QStringLiteral("FILE"));
+    parser.addOptions({classFolder, classCsv, classMistakesCsv});
     const WorksheetOptions sheetOptions;
     parser.addOptions({sheetOptions.worksheet, sheetOptions.count, sheetOptions.columns, sheetOptions.seed,
                        sheetOptions.pdf});
@@ -149,6 +199,12 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
     const char *chartFormat = parser.isSet(chart) ? ProgressChart::formatFor(parser.value(chart)) : nullptr;
     if (parser.isSet(chart) && !chartFormat) {
         tell(QStringLiteral("图表只能写成 PNG 或 JPEG 图片（.png、.jpg）：%1").arg(parser.value(chart)));
+        return WrongArguments;
+    }
+    if (parser.isSet(classFolder))
+        return writeClassTables(parser.value(classFolder), parser.value(classCsv), parser.value(classMistakesCsv));
+    if (parser.isSet(classCsv) || parser.isSet(classMistakesCsv)) {
+        tell(QStringLiteral("--class-csv 和 --class-mistakes-csv 要用 --class 给出班级文件夹"));
         return WrongArguments;
     }
     QStringList folders = parser.positionalArguments();

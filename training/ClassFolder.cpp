@@ -2,6 +2,7 @@
 
 #include "text/Errors.h"
 #include "text/TextFile.h"
+#include "training/RecordName.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -89,6 +90,23 @@ Roster parseRoster(const QByteArray &bytes)
 Roster readRoster(const QString &classFolder)
 {
     return parseRoster(TextFile::readRegular(rosterPath(classFolder)));
+}
+
+QStringList unlistedPupils(const QString &classFolder, const QStringList &rosterNames)
+{
+    QSet<QString> listed;
+    for (const QString &name : rosterNames)
+        listed.insert(name.toCaseFolded());
+    QStringList unlisted;
+    const QDir folder(classFolder);
+    for (const QString &name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        // data/ is the class's own bank; a refused name is never a pupil.
+        if (name == QLatin1String("data") || listed.contains(name.toCaseFolded()) || !refusalOf(name).isEmpty())
+            continue;
+        if (QFileInfo(RecordName::jobFolder(folder.filePath(name))).isDir())
+            unlisted << name;
+    }
+    return unlisted;
 }
 
 QStringList settingFiles(const ProgramFolders &folders)

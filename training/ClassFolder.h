@@ -38,6 +38,9 @@ QString pupilFolder(const QString &classFolder, const QString &pupil);
 Roster parseRoster(const QByteArray &bytes);
 // Throws FileOpenError when the roster cannot be read.
 Roster readRoster(const QString &classFolder);
+// Pupil folders (folders with a job/ folder) of names not on the roster,
+// by name: a pupil taken off the roster, or a folder made by hand.
+QStringList unlistedPupils(const QString &classFolder, const QStringList &rosterNames);
 
 // Where numora.conf is looked for, in order: beside a portable program;
 // for an installed one the user's config folder, then the computer's

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "report/ReportTables.h"
+#include "report/RunCollection.h"
+#include "training/ClassFolder.h"
+#include "training/MistakeBook.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+
+// One pupil of a class, as the pupil's folder holds the records.
+struct PupilRecords
+{
+    QString name;
+    bool onRoster = true;
+    QString unreadable; // why the records could not be read; empty when they were
+    QList<RecordedRun> runs; // oldest first
+    QList<Mistake> mistakes;
+};
+
+// A question the class misses: how many pupils have it open in their
+// 错题本, and how often they answered it wrong.
+struct ClassMistake
+{
+    QString question;
+    int pupils = 0;
+    int wrong = 0;
+    QString rightValue;
+};
+
+struct ClassRecords
+{
+    QList<PupilRecords> pupils; // roster order, then pupil folders not on it
+    QList<RosterRefusal> refused;
+    QList<SkippedFile> skipped;
+};
+
+// The teacher's view of a class folder: every pupil's records read at once.
+namespace ClassReport {
+
+// Throws FileOpenError when the roster cannot be read. progress and
+// cancelled as for collectRuns.
+ClassRecords read(const QString &classFolder, const std::function<void(int, int)> &progress = {},
+                  const std::atomic<bool> *cancelled = nullptr);
+
+QStringList pupilHeaders();
+// Runs counted in the 7 days up to today; a pupil with no run has empty
+// cells but for the counts.
+ReportRow pupilRow(const PupilRecords &pupil, const QDate &today);
+
+// Most pupils first, then most wrong answers; mistakes a pupil has
+// mastered are left out for that pupil.
+QList<ClassMistake> mostMissed(const QList<PupilRecords> &pupils);
+QStringList mistakeHeaders();
+ReportRow mistakeRow(const ClassMistake &mistake);
+
+} // namespace ClassReport
