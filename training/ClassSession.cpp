@@ -244,7 +244,8 @@ ClassSession::Delivery ClassSession::awaitDelivery(std::chrono::milliseconds lim
     while (m_delivery->underWay.load() && !until.hasExpired()) {
         QEventLoop loop;
         connect(this, &ClassSession::delivered, &loop, &QEventLoop::quit);
-        QTimer::singleShot(std::chrono::duration_cast<std::chrono::milliseconds>(until.remainingTimeAsDuration()), &loop, &QEventLoop::quit);
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until.remainingTimeAsDuration());
+        QTimer::singleShot(left, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     if (m_delivery->underWay.load())
