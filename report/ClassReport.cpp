@@ -133,7 +133,7 @@ QList<ClassMistake> mostMissed(const QList<PupilRecords> &pupils)
             auto found = index.constFind(mistake.question);
             if (found == index.cend()) {
                 found = index.insert(mistake.question, missed.size());
-                missed.append({mistake.question, 0, 0, mistake.rightValue()});
+                missed.append({mistake.question, 0, 0, mistake.rightValue(), mistake.practicable()});
             }
             ClassMistake &entry = missed[*found];
             ++entry.pupils;
@@ -155,6 +155,29 @@ ReportRow mistakeRow(const ClassMistake &mistake)
 {
     return {{mistake.question, mistake.question}, count(mistake.pupils), count(mistake.wrong),
             {mistake.rightValue, mistake.rightValue}};
+}
+
+QList<SheetQuestion> sheetQuestions(const QList<ClassMistake> &missed)
+{
+    QList<SheetQuestion> questions;
+    for (const ClassMistake &mistake : missed) {
+        if (mistake.practicable)
+            questions.append({mistake.question, mistake.rightValue});
+    }
+    return questions;
+}
+
+QList<SheetQuestion> pupilSheetQuestions(const PupilRecords &pupil, const QList<SheetQuestion> &classQuestions,
+                                         int count)
+{
+    QList<SheetQuestion> questions = Worksheet::usable(pupil.mistakes);
+    for (const SheetQuestion &question : classQuestions) {
+        if (questions.size() >= count)
+            break;
+        if (!questions.contains(question))
+            questions.append(question);
+    }
+    return questions;
 }
 
 } // namespace ClassReport

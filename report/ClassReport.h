@@ -4,6 +4,7 @@
 #include "report/RunCollection.h"
 #include "training/ClassFolder.h"
 #include "training/MistakeBook.h"
+#include "training/Worksheet.h"
 
 #include <QDate>
 #include <QList>
@@ -30,6 +31,7 @@ struct ClassMistake
     int pupils = 0;
     int wrong = 0;
     QString rightValue;
+    bool practicable = false; // a value a child can write exactly
 };
 
 struct ClassRecords
@@ -57,5 +59,12 @@ ReportRow pupilRow(const PupilRecords &pupil, const QDate &today);
 QList<ClassMistake> mostMissed(const QList<PupilRecords> &pupils);
 QStringList mistakeHeaders();
 ReportRow mistakeRow(const ClassMistake &mistake);
+
+// What a 口算题卡 can ask of the class's most-missed questions.
+QList<SheetQuestion> sheetQuestions(const QList<ClassMistake> &missed);
+// A pupil's own sheet: the pupil's open mistakes, padded with the class's
+// questions the pupil has not, up to count.
+QList<SheetQuestion> pupilSheetQuestions(const PupilRecords &pupil, const QList<SheetQuestion> &classQuestions,
+                                         int count);
 
 } // namespace ClassReport

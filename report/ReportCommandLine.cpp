@@ -7,6 +7,7 @@
 #include "report/WorksheetPages.h"
 #include "text/Errors.h"
 #include "text/TextFile.h"
+#include "training/BankPair.h"
 #include "training/MistakeBook.h"
 #include "training/RecordName.h"
 #include "training/TrainingCatalogue.h"
@@ -16,6 +17,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -55,10 +57,14 @@ std::variant<SheetRecipe, QString> worksheetRecipe(const QCommandLineParser &par
     const QString range = parser.value(options.worksheet);
     // "M" as in the sheet codes of the 错题本 ("M-20-3-K7M2QX").
     const bool mistakes = range == QStringLiteral("mistakes") || range.compare(QStringLiteral("M"), Qt::CaseInsensitive) == 0;
-    const auto source = mistakes ? std::optional<int>(SheetRecipe::kMistakes)
-                                                             : Worksheet::boundedNumber(range, 1, TrainingCatalogue::kRangeCount);
+    auto source = mistakes ? std::optional<int>(SheetRecipe::kMistakes)
+                           : Worksheet::boundedNumber(range, 1, TrainingCatalogue::kRangeCount);
+    if (range == QStringLiteral("class-mistakes"))
+        source = SheetRecipe::kClassMistakes;
+    else if (range == QStringLiteral("class"))
+        source = SheetRecipe::kClassPupils;
     if (!source)
-        return QStringLiteral("题卡的范围要是 1 到 12 之间的数，或者 mistakes、M：%1").arg(range);
+        return QStringLiteral("题卡的范围要是 1 到 12 之间的数，或者 mistakes、M、class、class-mistakes：%1").arg(range);
     const auto count = Worksheet::boundedNumber(parser.value(options.count), 1, Worksheet::kMaxCount);
     if (!count)
         return QStringLiteral("题卡的题数要在 1 到 200 之间：%1").arg(parser.value(options.count));
@@ -105,31 +111,84 @@ int writeWorksheet(const SheetRecipe &recipe, const QString &path, const QString
     return Done;
 }
 
-// The class tables: a row a pupil, and the questions the class misses.
-// Written with the readable pupils when some folder cannot be read, which
-// is said, and the exit code tells.
-int writeClassTables(const QString &classFolder, const QString &pupilsCsv, const QString &mistakesCsv)
+ClassRecords readClassSaying(const QString &classFolder)
 {
-    ClassRecords records;
-    try {
-        records = ClassReport::read(classFolder);
-    } catch (const NumoraError &error) {
-        tell(error.localText());
-        return UnreadableFolder;
-    }
+    ClassRecords records = ClassReport::read(classFolder);
     for (const RosterRefusal &refusal : std::as_const(records.refused))
         tell(QStringLiteral("名单第 %1 行“%2”：%3").arg(refusal.line).arg(refusal.text, refusal.reason));
-    bool allRead = true;
     for (const PupilRecords &pupil : std::as_const(records.pupils)) {
-        if (!pupil.unreadable.isEmpty()) {
+        if (!pupil.unreadable.isEmpty())
             tell(QStringLiteral("%1：%2").arg(pupil.name, pupil.unreadable));
-            allRead = false;
-        }
     }
     for (const SkippedFile &file : std::as_const(records.skipped))
         tell(QStringLiteral("跳过 %1：%2").arg(file.path, file.reason));
-    tell(QStringLiteral("%1 个学生").arg(records.pupils.size()));
+    return records;
+}
 
+bool allRead(const ClassRecords &records)
+{
+    return std::none_of(records.pupils.begin(), records.pupils.end(),
+                        [](const PupilRecords &pupil) { return !pupil.unreadable.isEmpty(); });
+}
+
+// The class's most-missed on one sheet, or a sheet a pupil (each followed
+// by its key) of the pupil's own mistakes, padded from the class's.
+int writeClassWorksheet(const SheetRecipe &recipe, const QString &path, const ClassRecords &records,
+                        const QString &className)
+{
+    const QList<SheetQuestion> classQuestions = ClassReport::sheetQuestions(ClassReport::mostMissed(records.pupils));
+    QList<Sheet> sheets;
+    if (recipe.source == SheetRecipe::kClassMistakes) {
+        if (!classQuestions.isEmpty())
+            sheets.append({Worksheet::defaultTitle(recipe.source), Worksheet::draw(classQuestions, recipe.count, recipe.seed),
+                           recipe.columns, recipe.code(), {}});
+    } else {
+        for (const PupilRecords &pupil : records.pupils) {
+            const QList<SheetQuestion> pool = ClassReport::pupilSheetQuestions(pupil, classQuestions, recipe.count);
+            if (pupil.unreadable.isEmpty() && !pool.isEmpty())
+                sheets.append({Worksheet::defaultTitle(recipe.source), Worksheet::draw(pool, recipe.count, recipe.seed),
+                               recipe.columns, recipe.code(), pupil.name});
+        }
+    }
+    if (sheets.isEmpty()) {
+        tell(QStringLiteral("班级里没有能放进题卡的错题，什么也没有写"));
+        return WrongArguments;
+    }
+    if (!writeFile(path, WorksheetPages::pdf(sheets, className + QStringLiteral("　口算题卡"))))
+        return WriteFailed;
+    tell(QStringLiteral("已把 %1 张题卡 %2 写成 %3").arg(sheets.size()).arg(recipe.code(), path));
+    return allRead(records) ? Done : UnreadableFolder;
+}
+
+// Each pupil's open mistakes as that pupil's bank of range 1, the
+// teacher's bank kept as for one child; a pupil with none keeps the bank.
+int writeClassPractice(const QString &classFolder, const ClassRecords &records)
+{
+    int pupils = 0, questions = 0;
+    bool written = true;
+    for (const PupilRecords &pupil : records.pupils) {
+        if (!pupil.unreadable.isEmpty() || Worksheet::usable(pupil.mistakes).isEmpty())
+            continue;
+        const QString folder = ClassFolder::pupilFolder(classFolder, pupil.name);
+        try {
+            QDir().mkpath(QFileInfo(BankPair::custom(folder).questionPath()).path());
+            questions += MistakeBook::writePracticeBank(folder, pupil.mistakes);
+            ++pupils;
+        } catch (const NumoraError &error) {
+            tell(QStringLiteral("%1：%2").arg(pupil.name, error.localText()));
+            written = false;
+        }
+    }
+    tell(QStringLiteral("已为 %1 个学生写好练习题库，共 %2 道题").arg(pupils).arg(questions));
+    if (!written)
+        return WriteFailed;
+    return allRead(records) ? Done : UnreadableFolder;
+}
+
+// The class tables: a row a pupil, and the questions the class misses.
+int writeClassTables(const ClassRecords &records, const QString &pupilsCsv, const QString &mistakesCsv)
+{
+    tell(QStringLiteral("%1 个学生").arg(records.pupils.size()));
     bool written = true;
     if (!pupilsCsv.isEmpty()) {
         QList<ReportRow> rows;
@@ -146,7 +205,43 @@ int writeClassTables(const QString &classFolder, const QString &pupilsCsv, const
     }
     if (!written)
         return WriteFailed;
-    return allRead ? Done : UnreadableFolder;
+    return allRead(records) ? Done : UnreadableFolder;
+}
+
+
+// What is asked of a class: written with the pupils that could be read;
+// one that could not is said, and the exit code tells.
+int runForClass(const QCommandLineParser &parser, const WorksheetOptions &sheetOptions, const QString &classFolder,
+                const QString &pupilsCsv, const QString &mistakesCsv, bool practice)
+{
+    std::optional<SheetRecipe> recipe;
+    if (parser.isSet(sheetOptions.worksheet)) {
+        const auto asked = worksheetRecipe(parser, sheetOptions);
+        if (const QString *wrong = std::get_if<QString>(&asked)) {
+            tell(*wrong);
+            return WrongArguments;
+        }
+        recipe = std::get<SheetRecipe>(asked);
+        if (recipe->source != SheetRecipe::kClassMistakes && recipe->source != SheetRecipe::kClassPupils) {
+            tell(QStringLiteral("和 --class 一起时，--worksheet 要是 class 或 class-mistakes"));
+            return WrongArguments;
+        }
+    }
+    ClassRecords records;
+    try {
+        records = readClassSaying(classFolder);
+    } catch (const NumoraError &error) {
+        tell(error.localText());
+        return UnreadableFolder;
+    }
+    int exitCode = writeClassTables(records, pupilsCsv, mistakesCsv);
+    if (recipe) {
+        exitCode = std::max(exitCode, writeClassWorksheet(*recipe, parser.value(sheetOptions.pdf), records,
+                                                          QFileInfo(classFolder).fileName()));
+    }
+    if (practice)
+        exitCode = std::max(exitCode, writeClassPractice(classFolder, records));
+    return exitCode;
 }
 
 } // namespace
@@ -170,7 +265,7 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
     const QCommandLineOption csv("csv", QStringLiteral("把成绩表写成 CSV 文件。"), QStringLiteral("FILE"));
     const QCommandLineOption mistakesCsv("mistakes-csv", QStringLiteral("把错题本写成 CSV 文件。"), QStringLiteral("FILE"));
     const QCommandLineOption chart("chart", QStringLiteral("把图表写成 PNG 或 JPEG 图片。"), QStringLiteral("FILE.png|FILE.jpg"));
-    const QCommandLineOption practice("practice", QStringLiteral("把全部错题写成自制题库（要加 --yes）。"));
+    const QCommandLineOption practice("practice", QStringLiteral("把全部错题写成自制题库（要加 --yes）；和 --class 一起时，给每个学生写他自己的。"));
     const QCommandLineOption yes("yes", QStringLiteral("确认 --practice 替换自制题库。"));
     parser.addOptions({csv, mistakesCsv, chart, practice, yes});
     const QCommandLineOption classFolder("class", QStringLiteral("班级文件夹：读全班每个学生的训练记录。"), QStringLiteral("FOLDER"));
@@ -201,8 +296,14 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
         tell(QStringLiteral("图表只能写成 PNG 或 JPEG 图片（.png、.jpg）：%1").arg(parser.value(chart)));
         return WrongArguments;
     }
+    if (parser.isSet(classFolder) && (parser.isSet(csv) || parser.isSet(mistakesCsv) || parser.isSet(chart)
+                                      || !parser.positionalArguments().isEmpty())) {
+        tell(QStringLiteral("--class 读整个班级：不能和 --csv、--mistakes-csv、--chart 或文件夹一起用"));
+        return WrongArguments;
+    }
     if (parser.isSet(classFolder))
-        return writeClassTables(parser.value(classFolder), parser.value(classCsv), parser.value(classMistakesCsv));
+        return runForClass(parser, sheetOptions, parser.value(classFolder), parser.value(classCsv),
+                           parser.value(classMistakesCsv), parser.isSet(practice));
     if (parser.isSet(classCsv) || parser.isSet(classMistakesCsv)) {
         tell(QStringLiteral("--class-csv 和 --class-mistakes-csv 要用 --class 给出班级文件夹"));
         return WrongArguments;
@@ -214,6 +315,10 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
         const auto recipe = worksheetRecipe(parser, sheetOptions);
         if (const QString *wrong = std::get_if<QString>(&recipe)) {
             tell(*wrong);
+            return WrongArguments;
+        }
+        if (std::get<SheetRecipe>(recipe).source > TrainingCatalogue::kRangeCount) {
+            tell(QStringLiteral("--worksheet %1 要用 --class 给出班级文件夹").arg(parser.value(sheetOptions.worksheet)));
             return WrongArguments;
         }
         return writeWorksheet(std::get<SheetRecipe>(recipe), parser.value(sheetOptions.pdf), folders, programFolders);

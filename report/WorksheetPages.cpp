@@ -75,15 +75,15 @@ PageFrame frameOf(QPagedPaintDevice &device)
     return {inner, inner.adjusted(0, kHeaderHeight, 0, -kFooterHeight)};
 }
 
-void paintPage(PointPainter &painter, const PageFrame &frame, const QString &title, bool nameLine,
+void paintPage(PointPainter &painter, const PageFrame &frame, const QString &title, const QString &nameLine,
                const QString &footer)
 {
     const QRectF &inner = frame.inner;
     painter.setFont(face(QStringLiteral("楷体_GB2312"), 20, true));
     painter->drawText(QRectF(inner.left(), inner.top(), inner.width(), 30), Qt::AlignCenter, title);
-    if (nameLine) {
+    if (!nameLine.isEmpty()) {
         painter.setFont(song(12));
-        painter->drawText(QRectF(inner.left(), inner.top() + 36, inner.width(), 20), Qt::AlignCenter, kNameLine);
+        painter->drawText(QRectF(inner.left(), inner.top() + 36, inner.width(), 20), Qt::AlignCenter, nameLine);
     }
     painter->setPen(QPen(Qt::black, 0.6));
     painter->drawLine(QPointF(inner.left(), frame.grid.top() - 8), QPointF(inner.right(), frame.grid.top() - 8));
@@ -247,27 +247,38 @@ int questionPages(int count, int columns, const Grid &grid)
     return qMax(1, (rows + grid.rowsPerPage - 1) / grid.rowsPerPage);
 }
 
-void paint(QPagedPaintDevice &device, const Sheet &sheet)
+void paint(QPagedPaintDevice &device, const QList<Sheet> &sheets)
 {
     const PageFrame frame = frameOf(device);
-    const Grid grid = chooseGrid(int(sheet.questions.size()), sheet.columns, frame.grid.size(), widestEm(sheet.questions));
-    const CellLayout layout = layCells(sheet, grid, frame.grid.width() / sheet.columns);
-    const QList<int> starts = pageStarts(layout.rowHeights, frame.grid.height());
-    const int pages = int(starts.size());
     PointPainter painter(device);
-    for (int page = 0; page < 2 * pages; ++page) {
-        if (page > 0)
-            device.newPage();
-        const bool key = page >= pages;
-        const QString footer = QStringLiteral("题卡号：%1　　第 %2 页，共 %3 页").arg(sheet.code).arg(page + 1).arg(2 * pages);
-        paintPage(painter, frame, key ? sheet.title + QStringLiteral("　答案") : sheet.title, !key, footer);
-        const int first = page % pages;
-        paintCells(painter, frame, sheet, grid, layout, starts.at(first),
-                   first + 1 < pages ? starts.at(first + 1) : int(layout.rowHeights.size()), key);
+    bool first = true;
+    for (const Sheet &sheet : sheets) {
+        const Grid grid = chooseGrid(int(sheet.questions.size()), sheet.columns, frame.grid.size(),
+                                     widestEm(sheet.questions));
+        const CellLayout layout = layCells(sheet, grid, frame.grid.width() / sheet.columns);
+        const QList<int> starts = pageStarts(layout.rowHeights, frame.grid.height());
+        const int pages = int(starts.size());
+        const QString nameLine = sheet.pupil.isEmpty()
+                                     ? kNameLine
+                                     : QStringLiteral("姓名：") + sheet.pupil + kNameLine.mid(kNameLine.indexOf(u'　'));
+        const QString keyTitle = sheet.title + QStringLiteral("　答案")
+                                 + (sheet.pupil.isEmpty() ? QString() : QStringLiteral("（%1）").arg(sheet.pupil));
+        for (int page = 0; page < 2 * pages; ++page) {
+            if (!first)
+                device.newPage();
+            first = false;
+            const bool key = page >= pages;
+            const QString footer =
+                QStringLiteral("题卡号：%1　　第 %2 页，共 %3 页").arg(sheet.code).arg(page + 1).arg(2 * pages);
+            paintPage(painter, frame, key ? keyTitle : sheet.title, key ? QString() : nameLine, footer);
+            const int at = page % pages;
+            paintCells(painter, frame, sheet, grid, layout, starts.at(at),
+                       at + 1 < pages ? starts.at(at + 1) : int(layout.rowHeights.size()), key);
+        }
     }
 }
 
-QByteArray pdf(const Sheet &sheet)
+QByteArray pdf(const QList<Sheet> &sheets, const QString &title)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -276,9 +287,9 @@ QByteArray pdf(const Sheet &sheet)
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF());
         writer.setResolution(300);
-        writer.setTitle(sheet.title);
+        writer.setTitle(title);
         writer.setCreator(QStringLiteral("Numora"));
-        paint(writer, sheet);
+        paint(writer, sheets);
     }
     return buffer.data();
 }

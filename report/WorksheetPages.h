@@ -17,6 +17,7 @@ struct Sheet
     QList<SheetQuestion> questions;
     int columns = 4;
     QString code;
+    QString pupil; // written on the name line and the key's title when set
 };
 
 namespace WorksheetPages {
@@ -41,9 +42,11 @@ Grid chooseGrid(int count, int columns, QSizeF gridArea, qreal widestEm);
 // Pages of questions (the key doubles them).
 int questionPages(int count, int columns, const Grid &grid);
 
-// Paints the sheet on a device whose pages are A4.
-void paint(QPagedPaintDevice &device, const Sheet &sheet);
-// The sheet as a PDF document.
-QByteArray pdf(const Sheet &sheet);
+// Paints the sheets on a device whose pages are A4, each with its key
+// after it.
+void paint(QPagedPaintDevice &device, const QList<Sheet> &sheets);
+// The sheets as a PDF document of that title.
+QByteArray pdf(const QList<Sheet> &sheets, const QString &title);
+inline QByteArray pdf(const Sheet &sheet) { return pdf({sheet}, sheet.title); }
 
 } // namespace WorksheetPages

@@ -89,7 +89,7 @@ WorksheetTab::WorksheetTab(ProgramFolders folders, std::function<QList<Mistake>(
     connect(m_print, &QPushButton::clicked, this, &WorksheetTab::print);
     connect(m_pdf, &QPushButton::clicked, this, &WorksheetTab::exportPdf);
     connect(m_preview, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter *printer) { WorksheetPages::paint(*printer, m_sheet); });
+            [this](QPrinter *printer) { WorksheetPages::paint(*printer, {m_sheet}); });
     remake();
 }
 
@@ -190,5 +190,5 @@ void WorksheetTab::print()
 {
     QPrintDialog dialog(&m_printer, this);
     if (dialog.exec() == QDialog::Accepted)
-        WorksheetPages::paint(m_printer, m_sheet);
+        WorksheetPages::paint(m_printer, {m_sheet});
 }

@@ -20,7 +20,10 @@ constexpr quint32 kSeedMask = (1u << 30) - 1;
 
 QString SheetRecipe::code() const
 {
-    const QString from = source == kMistakes ? QStringLiteral("M") : QString::number(source);
+    const QString from = source == kMistakes        ? QStringLiteral("M")
+                         : source == kClassMistakes ? QStringLiteral("C")
+                         : source == kClassPupils   ? QStringLiteral("P")
+                                                    : QString::number(source);
     return QStringLiteral("%1-%2-%3-%4").arg(from).arg(count).arg(columns).arg(Worksheet::seedText(seed));
 }
 
@@ -84,8 +87,10 @@ quint32 newSeed(std::optional<quint32> pinned)
 
 QString sourceName(int source)
 {
-    if (source == SheetRecipe::kMistakes)
+    if (source == SheetRecipe::kMistakes || source == SheetRecipe::kClassPupils)
         return QStringLiteral("错题本");
+    if (source == SheetRecipe::kClassMistakes)
+        return QStringLiteral("全班错题");
     // "2、20以内一步加减法  训练" without its number and "训练".
     QString name = TrainingCatalogue::range(source - 1).boxText;
     name = name.mid(name.indexOf(u'、') + 1);

@@ -21,12 +21,14 @@ struct SheetQuestion
 struct SheetRecipe
 {
     static constexpr int kMistakes = 0; // the source of the 错题本; ranges are 1-12
+    static constexpr int kClassMistakes = 13; // a class's most-missed questions
+    static constexpr int kClassPupils = 14;   // a sheet a pupil of a class, of the pupil's own mistakes
     int source = 2;
     int count = 100;
     int columns = 4;
     quint32 seed = 0; // 30 bits
 
-    // "4-100-4-K7M2QX", "M-50-2-0000A1"
+    // "4-100-4-K7M2QX", "M-50-2-0000A1"; a class's sheets start "C" and "P"
     QString code() const;
     static std::optional<SheetRecipe> fromCode(QStringView code);
 };

@@ -26,8 +26,8 @@ record "$class/王小明/job" "$old-第1次.xl" "第1题    7×8=54    ×" "第2
 record "$class/王小明/job" "$today-第1次.xl" "第1题    7×8=56    √" "第2题    6+7=12    ×" "第3题    9-3=6    √" \
   "训练题数为：3道" "完成时间为：60秒" "正确题数为：2道"
 : >"$class/张三/job" # a file where the folder should be
-record "$class/赵六/job" "$today-第1次.xl" "第1题    6+7=13    √" "第2题    7×8=54    ×" \
-  "训练题数为：2道" "完成时间为：20秒" "正确题数为：1道"
+record "$class/赵六/job" "$today-第1次.xl" "第1题    6+7=13    √" "第2题    7×8=54    ×" "第3题    8+5=12    ×" \
+  "训练题数为：3道" "完成时间为：20秒" "正确题数为：1道"
 
 status=0
 "$report" --class "$class" --class-csv "$work/class.csv" --class-mistakes-csv "$work/mistakes.csv" \
@@ -43,8 +43,39 @@ expected=$(csv \
   "王小明,2,1,$day,66.7,66.7,3.3,2,0" \
   "李华,0,0,,,,,," \
   "张三,,,,,,,," \
-  "赵六,1,1,$day,50.0,50.0,6.0,1,0")
+  "赵六,1,1,$day,33.3,33.3,9.0,2,0")
 [ "$(cat "$work/class.csv")" = "$expected" ] || fail "class.csv: $(cat -A "$work/class.csv")"
-expected=$(csv "题目,答错人数,答错次数,正确答案" "7×8=,2,2,56" "6+7=,1,1,13")
+expected=$(csv "题目,答错人数,答错次数,正确答案" "7×8=,2,2,56" "6+7=,1,1,13" "8+5=,1,1,13")
 [ "$(cat "$work/mistakes.csv")" = "$expected" ] || fail "mistakes.csv: $(cat -A "$work/mistakes.csv")"
-echo "PASS: the class tables, every cell"
+
+# A sheet a pupil who could be read, each with its key: the pupil's own
+# mistakes first, padded from the class's.
+status=0
+"$report" --class "$class" --worksheet class --count 3 --columns 1 --pdf "$work/class.pdf" 2>/dev/null || status=$?
+[ "$status" -eq 2 ] || fail "exit code $status for the class's sheets"
+sheet_page() { printf '|'; pdftotext -f "$1" -l "$1" "$work/class.pdf" - | tr -d ' \f' | grep -v '^$' | sort | tr '\n' '|'; }
+[ "$(pdfinfo "$work/class.pdf" | awk '/^Pages:/ { print $2 }')" -eq 6 ] || fail "not a sheet and a key for each of three pupils"
+page=1
+for pupil in 王小明 李华 赵六; do
+  sheet=$(sheet_page "$page")
+  key=$(sheet_page $((page + 1)))
+  [[ "$sheet" == *"姓名：$pupil"* ]] || fail "sheet $page is not $pupil's: $sheet"
+  [[ "$key" == *"答案（$pupil）"* ]] || fail "key $((page + 1)) is not $pupil's: $key"
+  for cell in 7×8=56 6+7=13 8+5=13; do
+    [[ "$sheet" == *"|${cell%=*}=|"* ]] || fail "$pupil's sheet lacks ${cell%=*}=: $sheet"
+    [[ "$key" == *"|$cell|"* ]] || fail "$pupil's key lacks $cell: $key"
+  done
+  page=$((page + 2))
+done
+
+# Each pupil's own open mistakes as the pupil's range 1; one with none keeps none.
+status=0
+"$report" --class "$class" --practice --yes 2>/dev/null || status=$?
+[ "$status" -eq 2 ] || fail "exit code $status for the class's practice"
+bank() { iconv -f GBK -t UTF-8 "$class/$1/data/$2" | tr -d '\r' | tr '\n' ' '; }
+[ "$(bank 王小明 make.tm)" = "6+7= 7×8= " ] && [ "$(bank 王小明 make.da)" = "13 56 " ] \
+  || fail "王小明's practice bank: $(bank 王小明 make.tm)/$(bank 王小明 make.da)"
+[ "$(bank 赵六 make.tm)" = "7×8= 8+5= " ] && [ "$(bank 赵六 make.da)" = "56 13 " ] \
+  || fail "赵六's practice bank: $(bank 赵六 make.tm)/$(bank 赵六 make.da)"
+[ ! -e "$class/李华" ] || fail "a folder was made for 李华, who never trained"
+echo "PASS: the class tables, every cell; a sheet and key a pupil; each pupil's practice bank"
