@@ -244,6 +244,31 @@ int runForClass(const QCommandLineParser &parser, const WorksheetOptions &sheetO
     return exitCode;
 }
 
+// A new class from a roster file; says the line for the computer room's
+// numora.conf.
+int initClass(const QString &classFolder, const QString &rosterFile)
+{
+    try {
+        const Roster made = ClassFolder::create(classFolder, TextFile::readRegular(rosterFile));
+        for (const RosterRefusal &refusal : made.refused)
+            tell(QStringLiteral("名单第 %1 行“%2”：%3").arg(refusal.line).arg(refusal.text, refusal.reason));
+        if (!made.refused.isEmpty() || made.names.isEmpty()) {
+            tell(made.names.isEmpty() && made.refused.isEmpty() ? QStringLiteral("名单里没有名字，什么也没有建立")
+                                                                : QStringLiteral("名单有问题，什么也没有建立"));
+            return WrongArguments;
+        }
+        tell(QStringLiteral("已建立班级，%1 个学生。机房的 numora.conf 里写：").arg(made.names.size()));
+        std::printf("ClassFolder=%s\n", qPrintable(QFileInfo(classFolder).absoluteFilePath()));
+        return Done;
+    } catch (const FileOpenError &error) {
+        tell(error.localText());
+        return WrongArguments;
+    } catch (const NumoraError &error) {
+        tell(error.localText());
+        return WriteFailed;
+    }
+}
+
 } // namespace
 
 bool wanted(const QStringList &arguments)
@@ -272,7 +297,10 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
     const QCommandLineOption classCsv("class-csv", QStringLiteral("把全班一览（每个学生一行）写成 CSV 文件。"), QStringLiteral("FILE"));
     const QCommandLineOption classMistakesCsv("class-mistakes-csv", QStringLiteral("把全班答错最多的题写成 CSV 文件。"),
                                               QStringLiteral("FILE"));
-    parser.addOptions({classFolder, classCsv, classMistakesCsv});
+    const QCommandLineOption classInit("class-init", QStringLiteral("建立班级文件夹：名单和每个学生的文件夹（要用 --roster）。"),
+                                       QStringLiteral("FOLDER"));
+    const QCommandLineOption roster("roster", QStringLiteral("新班级的名单：每行一个名字，UTF-8 或 GBK。"), QStringLiteral("FILE"));
+    parser.addOptions({classFolder, classCsv, classMistakesCsv, classInit, roster});
     const WorksheetOptions sheetOptions;
     parser.addOptions({sheetOptions.worksheet, sheetOptions.count, sheetOptions.columns, sheetOptions.seed,
                        sheetOptions.pdf});
@@ -296,6 +324,12 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
         tell(QStringLiteral("图表只能写成 PNG 或 JPEG 图片（.png、.jpg）：%1").arg(parser.value(chart)));
         return WrongArguments;
     }
+    if (parser.isSet(classInit) != parser.isSet(roster)) {
+        tell(QStringLiteral("--class-init 和 --roster 要一起用"));
+        return WrongArguments;
+    }
+    if (parser.isSet(classInit))
+        return initClass(parser.value(classInit), parser.value(roster));
     if (parser.isSet(classFolder) && (parser.isSet(csv) || parser.isSet(mistakesCsv) || parser.isSet(chart)
                                       || !parser.positionalArguments().isEmpty())) {
         tell(QStringLiteral("--class 读整个班级：不能和 --csv、--mistakes-csv、--chart 或文件夹一起用"));

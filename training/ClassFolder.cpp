@@ -1,6 +1,7 @@
 #include "training/ClassFolder.h"
 
 #include "text/Errors.h"
+#include "text/OwnFile.h"
 #include "text/TextFile.h"
 #include "training/RecordName.h"
 
@@ -90,6 +91,46 @@ Roster parseRoster(const QByteArray &bytes)
 Roster readRoster(const QString &classFolder)
 {
     return parseRoster(TextFile::readRegular(rosterPath(classFolder)));
+}
+
+Roster create(const QString &classFolder, const QByteArray &rosterBytes)
+{
+    const Roster roster = parseRoster(rosterBytes);
+    if (!roster.refused.isEmpty() || roster.names.isEmpty())
+        return roster;
+    const QString rosterFile = rosterPath(classFolder);
+    if (OwnFile::kindOf(rosterFile) != OwnFile::Kind::Missing)
+        throw FileCreateError(rosterFile, QStringLiteral("这个文件夹里已经有班级名单"));
+    // Only what is made here is taken back on a failure.
+    QStringList made;
+    const auto takeBack = [&made] {
+        for (auto folder = made.crbegin(); folder != made.crend(); ++folder)
+            QDir().rmdir(*folder);
+    };
+    const auto makeFolder = [&made](const QString &folder) {
+        if (QFileInfo(folder).isDir())
+            return true;
+        if (!QDir().mkdir(folder))
+            return false;
+        made << folder;
+        return true;
+    };
+    if (!QFileInfo(classFolder).isDir() && !QDir().mkpath(classFolder))
+        throw FileCreateError(classFolder, QStringLiteral("无法建立文件夹"));
+    for (const QString &name : roster.names) {
+        const QString pupil = pupilFolder(classFolder, name);
+        if (!makeFolder(pupil) || !makeFolder(RecordName::jobFolder(pupil))) {
+            takeBack();
+            throw FileCreateError(pupil, QStringLiteral("无法建立文件夹"));
+        }
+    }
+    try {
+        OwnFile::replace(rosterFile, (roster.names.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+    } catch (const FileCreateError &) {
+        takeBack();
+        throw;
+    }
+    return roster;
 }
 
 QStringList unlistedPupils(const QString &classFolder, const QStringList &rosterNames)

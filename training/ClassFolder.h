@@ -38,6 +38,11 @@ QString pupilFolder(const QString &classFolder, const QString &pupil);
 Roster parseRoster(const QByteArray &bytes);
 // Throws FileOpenError when the roster cannot be read.
 Roster readRoster(const QString &classFolder);
+// Sets up a class: the pupils' folders, then the roster (UTF-8, a name a
+// line), in a folder that has no roster yet. A roster with a refused line
+// or no name makes nothing and returns it; an existing roster is never
+// replaced. Throws FileCreateError, having removed what it made.
+Roster create(const QString &classFolder, const QByteArray &rosterBytes);
 // Pupil folders (folders with a job/ folder) of names not on the roster,
 // by name: a pupil taken off the roster, or a folder made by hand.
 QStringList unlistedPupils(const QString &classFolder, const QStringList &rosterNames);

@@ -78,4 +78,20 @@ bank() { iconv -f GBK -t UTF-8 "$class/$1/data/$2" | tr -d '\r' | tr '\n' ' '; }
 [ "$(bank 赵六 make.tm)" = "7×8= 8+5= " ] && [ "$(bank 赵六 make.da)" = "56 13 " ] \
   || fail "赵六's practice bank: $(bank 赵六 make.tm)/$(bank 赵六 make.da)"
 [ ! -e "$class/李华" ] || fail "a folder was made for 李华, who never trained"
-echo "PASS: the class tables, every cell; a sheet and key a pupil; each pupil's practice bank"
+# Setting up a class: a roster with a bad line makes nothing; a good one
+# makes the pupils' folders and the roster, and is never made twice.
+printf '甲\n乙/丙\n' >"$work/bad.txt"
+printf '甲\n乙\n' >"$work/good.txt"
+status=0
+"$report" --class-init "$work/4班" --roster "$work/bad.txt" 2>"$work/said" || status=$?
+[ "$status" -eq 1 ] && grep -q '名单第 2 行“乙/丙”' "$work/said" || fail "a bad roster: $status, $(cat "$work/said")"
+[ ! -e "$work/4班" ] || fail "a bad roster made $(find "$work/4班")"
+"$report" --class-init "$work/4班" --roster "$work/good.txt" >"$work/conf" 2>/dev/null || fail "a good roster was not set up"
+[ "$(cat "$work/conf")" = "ClassFolder=$work/4班" ] || fail "the setting said: $(cat "$work/conf")"
+[ -d "$work/4班/甲/job" ] && [ -d "$work/4班/乙/job" ] && [ "$(tr -d '\r' <"$work/4班/名单.txt")" = $'甲\n乙' ] \
+  || fail "the class made: $(find "$work/4班")"
+status=0
+"$report" --class-init "$work/4班" --roster "$work/bad.txt" 2>/dev/null || status=$?
+"$report" --class-init "$work/4班" --roster "$work/good.txt" 2>/dev/null || status=$((status * 10 + $?))
+[ "$status" -eq 13 ] && [ "$(tr -d '\r' <"$work/4班/名单.txt")" = $'甲\n乙' ] || fail "a class was set up twice: $status"
+echo "PASS: the class tables, every cell; a sheet and key a pupil; each pupil's practice bank; a class set up once"
