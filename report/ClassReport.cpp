@@ -15,7 +15,7 @@ namespace {
 
 ReportCell count(qsizetype value)
 {
-    return {QString::number(value), qlonglong(value)};
+    return {QString::number(value), int(value)};
 }
 
 ReportCell decimal(double value)
@@ -46,6 +46,7 @@ ClassRecords read(const QString &classFolder, const std::function<void(int, int)
 {
     const Roster roster = ClassFolder::readRoster(classFolder);
     ClassRecords records;
+    records.folder = classFolder;
     records.refused = roster.refused;
     for (const QString &name : roster.names)
         records.pupils.append({name, true, {}, {}, {}});

@@ -36,6 +36,8 @@ struct ClassMistake
 
 struct ClassRecords
 {
+    QString folder;
+    QString unreadable; // why the roster could not be read
     QList<PupilRecords> pupils; // roster order, then pupil folders not on it
     QList<RosterRefusal> refused;
     QList<SkippedFile> skipped;

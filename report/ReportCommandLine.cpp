@@ -7,7 +7,6 @@
 #include "report/WorksheetPages.h"
 #include "text/Errors.h"
 #include "text/TextFile.h"
-#include "training/BankPair.h"
 #include "training/MistakeBook.h"
 #include "training/RecordName.h"
 #include "training/TrainingCatalogue.h"
@@ -171,7 +170,6 @@ int writeClassPractice(const QString &classFolder, const ClassRecords &records)
             continue;
         const QString folder = ClassFolder::pupilFolder(classFolder, pupil.name);
         try {
-            QDir().mkpath(QFileInfo(BankPair::custom(folder).questionPath()).path());
             questions += MistakeBook::writePracticeBank(folder, pupil.mistakes);
             ++pupils;
         } catch (const NumoraError &error) {
@@ -271,8 +269,20 @@ int initClass(const QString &classFolder, const QString &rosterFile)
 
 } // namespace
 
+QString classToOpen(const QStringList &arguments)
+{
+    static const QString option = QStringLiteral("--class");
+    if (arguments.size() == 3 && arguments.at(1) == option && !arguments.at(2).startsWith(u'-'))
+        return arguments.at(2);
+    if (arguments.size() == 2 && arguments.at(1).startsWith(option + u'='))
+        return arguments.at(1).mid(option.size() + 1);
+    return {};
+}
+
 bool wanted(const QStringList &arguments)
 {
+    if (!classToOpen(arguments).isEmpty())
+        return false;
     // Any option, known or not, is for the command line; folders are not options.
     for (const QString &argument : arguments.mid(1)) {
         if (argument.startsWith(u'-'))

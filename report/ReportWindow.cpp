@@ -1,6 +1,7 @@
 #include "report/ReportWindow.h"
 
 #include "report/ProgressChart.h"
+#include "training/RecordName.h"
 #include "report/ReportTables.h"
 #include "report/WorksheetTab.h"
 #include "text/Errors.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -67,7 +69,8 @@ void fill(QStandardItemModel *model, const QStringList &headers, const QList<Rep
 } // namespace
 
 ReportWindow::ReportWindow(const ProgramFolders &folders, UserDialogs *dialogs, QWidget *parent)
-    : QMainWindow(parent), m_programFolder(folders.user), m_dialogs(dialogs),
+    : QMainWindow(parent), m_programFolder(folders.user), m_ownFolder(folders.user), m_dialogs(dialogs),
+      m_classRows(new QStandardItemModel(this)), m_classMistakeRows(new QStandardItemModel(this)),
       m_runs(new QStandardItemModel(this)),
       m_mistakeRows(new QStandardItemModel(this)), m_masteredRows(new QStandardItemModel(this)),
       m_skippedRows(new QStandardItemModel(this))
@@ -77,6 +80,7 @@ ReportWindow::ReportWindow(const ProgramFolders &folders, UserDialogs *dialogs, 
     setWindowTitle(QStringLiteral("Numora 成绩册"));
     resize(900, 640);
     auto *tabs = new QTabWidget(this);
+    m_tabs = tabs;
     auto *runsPage = new QSplitter(Qt::Vertical, tabs);
     m_runTable = sortableTable(m_runs, QStringLiteral("成绩册"), runsPage);
     m_chart = new ProgressChart(runsPage);
@@ -124,6 +128,7 @@ ReportWindow::ReportWindow(const ProgramFolders &folders, UserDialogs *dialogs, 
     tabs->addTab(sortableTable(m_skippedRows, QStringLiteral("跳过的文件"), tabs), QStringLiteral("跳过的文件"));
     setCentralWidget(tabs);
 
+    buildClassPage();
     m_status = new QLabel(statusBar());
     m_progress = new QProgressBar(statusBar());
     m_progress->setMaximumWidth(240);
@@ -131,6 +136,21 @@ ReportWindow::ReportWindow(const ProgramFolders &folders, UserDialogs *dialogs, 
     statusBar()->addWidget(m_status, 1);
     statusBar()->addPermanentWidget(m_progress);
     buildMenus();
+    m_wholeClassButton = new QPushButton(QStringLiteral("全班(&W)"), statusBar());
+    m_wholeClassButton->hide();
+    connect(m_wholeClassButton, &QPushButton::clicked, this, &ReportWindow::showWholeClass);
+    statusBar()->addPermanentWidget(m_wholeClassButton);
+    connect(&m_classReading, &QFutureWatcher<ClassRecords>::finished, this, [this] {
+        m_progress->hide();
+        m_class = m_classReading.result();
+        if (!m_class.unreadable.isEmpty()) {
+            m_status->setText(m_class.unreadable);
+            m_dialogs->errorBox(m_class.unreadable);
+        } else {
+            showClass();
+        }
+        emit classLoaded();
+    });
     connect(&m_reading, &QFutureWatcher<RunCollection>::finished, this, [this] {
         m_collection = m_reading.result();
         showCollection();
@@ -144,8 +164,146 @@ ReportWindow::~ReportWindow()
     // The reading threads report to this window.
     m_cancelReading->store(true);
     m_reading.waitForFinished();
+    m_classReading.waitForFinished();
     for (QFuture<RunCollection> &abandoned : m_abandonedReadings)
         abandoned.waitForFinished();
+    for (QFuture<ClassRecords> &abandoned : m_abandonedClassReadings)
+        abandoned.waitForFinished();
+}
+
+void ReportWindow::buildClassPage()
+{
+    m_classPage = new QWidget(this);
+    m_classPage->hide(); // a tab once a class is open
+    auto *layout = new QVBoxLayout(m_classPage);
+    auto *explanation = new QLabel(QStringLiteral("全班每个学生一行。选中一个学生按回车或双击，在“成绩册”“错题本”里看他的记录；"
+                                                  "按“全班”回到这里。近 7 天没有训练的学生标着“没有训练”，不在名单上的标着“名单外”。"),
+                                   m_classPage);
+    explanation->setWordWrap(true);
+    m_classTable = sortableTable(m_classRows, QStringLiteral("全班"), m_classPage);
+    connect(m_classTable, &QTableView::activated, this, [this](const QModelIndex &index) {
+        const auto *proxy = static_cast<const QSortFilterProxyModel *>(m_classTable->model());
+        const QStandardItem *item = m_classRows->item(proxy->mapToSource(index).row(), 0);
+        if (item)
+            showPupil(item->data(Qt::UserRole + 1).toInt());
+    });
+    layout->addWidget(explanation);
+    layout->addWidget(m_classTable, 3);
+    layout->addWidget(new QLabel(QStringLiteral("全班答错最多的题"), m_classPage));
+    m_classMistakeTable = sortableTable(m_classMistakeRows, QStringLiteral("全班答错最多的题"), m_classPage);
+    layout->addWidget(m_classMistakeTable, 2);
+}
+
+void ReportWindow::cancelReadings()
+{
+    // A reading under way is abandoned, not waited for: its threads stop at
+    // the next file and its result is never shown.
+    m_cancelReading->store(true);
+    if (m_reading.isRunning())
+        m_abandonedReadings.append(m_reading.future());
+    if (m_classReading.isRunning())
+        m_abandonedClassReadings.append(m_classReading.future());
+    m_cancelReading = std::make_shared<std::atomic<bool>>(false);
+    m_progress->setRange(0, 0);
+    m_progress->show();
+}
+
+void ReportWindow::openClass(const QString &classFolder)
+{
+    cancelReadings();
+    m_status->setText(QStringLiteral("正在读取全班的训练记录…"));
+    m_classReading.setFuture(QtConcurrent::run(&m_readingThreads, [classFolder, this, cancelled = m_cancelReading] {
+        const auto progress = [this, cancelled](int done, int total) {
+            if (cancelled->load())
+                return;
+            QMetaObject::invokeMethod(m_progress, [this, done, total] {
+                m_progress->setRange(0, total);
+                m_progress->setValue(done);
+            });
+        };
+        try {
+            return ClassReport::read(classFolder, progress, cancelled.get());
+        } catch (const NumoraError &error) {
+            ClassRecords none;
+            none.folder = classFolder;
+            none.unreadable = QStringLiteral("读不到班级名单：%1").arg(error.localText());
+            return none;
+        }
+    }));
+}
+
+void ReportWindow::chooseClass()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("选择班级文件夹（里面有 名单.txt）"),
+                                                             m_class.folder);
+    if (!folder.isEmpty())
+        openClass(folder);
+}
+
+void ReportWindow::showClass()
+{
+    const QDate today = QDate::currentDate();
+    QList<ReportRow> rows;
+    for (const PupilRecords &pupil : std::as_const(m_class.pupils))
+        rows.append(ClassReport::pupilRow(pupil, today));
+    fill(m_classRows, ClassReport::pupilHeaders(), rows);
+    int idle = 0;
+    for (int row = 0; row < m_classRows->rowCount(); ++row) {
+        const PupilRecords &pupil = m_class.pupils.at(row);
+        QStandardItem *name = m_classRows->item(row, 0);
+        name->setData(row, Qt::UserRole + 1);
+        if (!pupil.onRoster)
+            name->setText(pupil.name + QStringLiteral("（名单外）"));
+        if (!pupil.unreadable.isEmpty()) {
+            m_classRows->item(row, 1)->setText(QStringLiteral("无法读取"));
+            m_classRows->item(row, 1)->setToolTip(pupil.unreadable);
+            continue;
+        }
+        // Told in words and weight, not by colour alone.
+        QStandardItem *week = m_classRows->item(row, 2);
+        if (week->data(Qt::UserRole).toInt() == 0) {
+            ++idle;
+            week->setText(QStringLiteral("0（没有训练）"));
+            QFont bold = week->font();
+            bold.setBold(true);
+            for (int column = 0; column < m_classRows->columnCount(); ++column) {
+                m_classRows->item(row, column)->setFont(bold);
+                m_classRows->item(row, column)->setBackground(QColor(0xFF, 0xEB, 0xCC));
+            }
+        }
+    }
+    QList<ReportRow> missed;
+    for (const ClassMistake &mistake : ClassReport::mostMissed(m_class.pupils))
+        missed.append(ClassReport::mistakeRow(mistake));
+    fill(m_classMistakeRows, ClassReport::mistakeHeaders(), missed);
+    m_classTable->sortByColumn(-1, Qt::AscendingOrder); // roster order
+    m_classMistakeTable->sortByColumn(-1, Qt::AscendingOrder); // most pupils first
+    if (m_tabs->indexOf(m_classPage) < 0)
+        m_tabs->insertTab(0, m_classPage, QStringLiteral("班级"));
+    m_status->setText(QStringLiteral("%1 个学生，%2 个近 7 天没有训练").arg(m_class.pupils.size()).arg(idle));
+    showWholeClass();
+}
+
+void ReportWindow::showPupil(int pupil)
+{
+    const PupilRecords &chosen = m_class.pupils.at(pupil);
+    m_programFolder = ClassFolder::pupilFolder(m_class.folder, chosen.name);
+    m_folders = {RecordName::jobFolder(m_programFolder)};
+    m_collection = RunCollection{chosen.runs, {}, {}};
+    if (!chosen.unreadable.isEmpty())
+        m_collection.unreadableFolders << m_folders;
+    showCollection();
+    setWindowTitle(QStringLiteral("Numora 成绩册 — %1").arg(chosen.name));
+    m_wholeClassButton->show();
+    m_tabs->setCurrentIndex(m_tabs->indexOf(m_classPage) + 1);
+}
+
+void ReportWindow::showWholeClass()
+{
+    setWindowTitle(QStringLiteral("Numora 成绩册 — %1").arg(QFileInfo(m_class.folder).fileName()));
+    m_wholeClassButton->hide();
+    m_tabs->setCurrentWidget(m_classPage);
+    m_classTable->setFocus();
 }
 
 QString ReportWindow::bankFolderText() const
@@ -164,6 +322,7 @@ void ReportWindow::buildMenus()
     QMenu *file = menuBar()->addMenu(QStringLiteral("文件(&F)"));
     file->addAction(QStringLiteral("打开文件夹(&O)…"), QKeySequence::Open, this, [this] { chooseFolder(false); });
     file->addAction(QStringLiteral("添加文件夹(&A)…"), this, [this] { chooseFolder(true); });
+    file->addAction(QStringLiteral("打开班级(&L)…"), this, [this] { chooseClass(); });
     file->addSeparator();
     file->addAction(QStringLiteral("导出成绩表(&R)…"), this, [this] { exportCsv(false); });
     file->addAction(QStringLiteral("导出错题本(&M)…"), this, [this] { exportCsv(true); });
@@ -237,15 +396,11 @@ void ReportWindow::toggleTick(int shownRow)
 
 void ReportWindow::openFolders(const QStringList &folders)
 {
-    // A reading under way is abandoned, not waited for: its threads stop at
-    // the next file and its result is never shown.
-    m_cancelReading->store(true);
-    if (m_reading.isRunning())
-        m_abandonedReadings.append(m_reading.future());
-    m_cancelReading = std::make_shared<std::atomic<bool>>(false);
+    cancelReadings();
     m_folders = folders;
-    m_progress->setRange(0, 0);
-    m_progress->show();
+    m_programFolder = m_ownFolder;
+    setWindowTitle(QStringLiteral("Numora 成绩册"));
+    m_wholeClassButton->hide();
     m_status->setText(QStringLiteral("正在读取训练记录…"));
     // Not on the shared pool, whose threads the reading's own files need.
     m_reading.setFuture(QtConcurrent::run(&m_readingThreads, [folders, this, cancelled = m_cancelReading] {

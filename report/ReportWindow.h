@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/ClassReport.h"
 #include "report/RunCollection.h"
 #include "platform/UserDialogs.h"
 #include "training/MistakeBook.h"
@@ -19,6 +20,7 @@ class QPushButton;
 class QStandardItem;
 class QStandardItemModel;
 class QTableView;
+class QTabWidget;
 class WorksheetTab;
 
 // The report for parents and teachers: the runs of one or more job folders
@@ -37,6 +39,14 @@ public:
     // Reads the folders off the interface thread; loaded() follows. A
     // reading still under way is abandoned.
     void openFolders(const QStringList &folders);
+    // Reads a class folder off the interface thread into the 班级 tab;
+    // classLoaded() follows.
+    void openClass(const QString &classFolder);
+    const ClassRecords &classRecords() const { return m_class; }
+    QTableView *classTable() const { return m_classTable; }
+    // Shows a pupil of the class in the other tabs, or the class again.
+    void showPupil(int pupil);
+    void showWholeClass();
     void addFolders(const QStringList &folders);
     const QStringList &folders() const { return m_folders; }
     const RunCollection &collection() const { return m_collection; }
@@ -58,6 +68,7 @@ public:
 
 signals:
     void loaded();
+    void classLoaded();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -73,12 +84,28 @@ private:
     void toggleTick(int shownRow);
     void tellTick(QStandardItem *item);
     void chooseFolder(bool add);
+    void chooseClass();
+    void buildClassPage();
+    void showClass();
+    void cancelReadings();
     void showCollection();
     void exportCsv(bool mistakes);
     void exportChart();
     QString saveName(const QString &title, const QString &suggested, const QString &filter);
 
-    QString m_programFolder;
+    QString m_programFolder; // whose bank 练习错题 replaces: the user's, or a class pupil's
+    QString m_ownFolder;
+    QString m_classFolder;
+    ClassRecords m_class;
+    QFutureWatcher<ClassRecords> m_classReading;
+    QList<QFuture<ClassRecords>> m_abandonedClassReadings;
+    QWidget *m_classPage = nullptr;
+    QStandardItemModel *m_classRows;
+    QStandardItemModel *m_classMistakeRows;
+    QTableView *m_classTable;
+    QTableView *m_classMistakeTable;
+    QTabWidget *m_tabs;
+    QPushButton *m_wholeClassButton;
     UserDialogs *m_dialogs;
     QStringList m_folders;
     RunCollection m_collection;

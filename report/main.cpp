@@ -43,8 +43,12 @@ int main(int argc, char *argv[])
         dialogs.errorBox(problem);
     ReportWindow window(folders, &dialogs);
     dialogs.setParentWindow(&window);
+    const QString classFolder = ReportCommandLine::classToOpen(QCoreApplication::arguments());
     const QStringList chosen = QCoreApplication::arguments().mid(1);
-    window.openFolders(chosen.isEmpty() ? QStringList{RecordName::jobFolder(folders.user)} : chosen);
+    if (!classFolder.isEmpty())
+        window.openClass(classFolder);
+    else
+        window.openFolders(chosen.isEmpty() ? QStringList{RecordName::jobFolder(folders.user)} : chosen);
     window.show();
     return app.exec();
 }

@@ -7,7 +7,9 @@
 #include "text/TextFile.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -123,6 +125,9 @@ int writePracticeBank(const QString &appDir, const QList<Mistake> &mistakes, con
         answers.append(mistake.rightValue());
     }
     const BankPair bank = BankPair::custom(appDir);
+    // A class pupil's folder may have no bank folder yet; the pupil's folder
+    // itself is never made here.
+    QDir().mkdir(QFileInfo(bank.questionPath()).path());
     bank.recover();
     if (const auto current = bank.read(); current && !isPracticeBank(appDir, *current))
         keepTeacherBank(bank, *current, now);

@@ -41,6 +41,7 @@ private slots:
     void restoreButtonPutsTheTeachersBankBack();
     void newFoldersAbandonTheReadingUnderWay();
     void worksheetOfTickedMistakesAndItsCode();
+    void classTabOpensEachPupil();
 
 private:
     // A job folder with two runs: 7×8= wrong twice, 9+7= wrong once.
@@ -358,6 +359,36 @@ void TestReport::worksheetOfTickedMistakesAndItsCode()
     QFile pdf(report.dir.filePath("sheet.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.read(5) == "%PDF-");
+}
+
+void TestReport::classTabOpensEachPupil()
+{
+    QTemporaryDir dir;
+    TextFile::writeLines(dir.filePath("名单.txt"), {"王小明", "李华"});
+    writeRecords(dir.filePath("王小明/job"));
+    ScriptedDialogs dialogs;
+    ReportWindow window(dir.path(), &dialogs);
+    QSignalSpy loaded(&window, &ReportWindow::classLoaded);
+    window.openClass(dir.path());
+    QVERIFY(loaded.wait(10000));
+    QAbstractItemModel *pupils = window.classTable()->model();
+    QCOMPARE(pupils->rowCount(), 2);
+    QCOMPARE(pupils->index(1, 2).data().toString(), QStringLiteral("0（没有训练）"));
+
+    // Enter on 王小明: his runs and mistakes, his folder's bank for practice.
+    window.classTable()->setCurrentIndex(pupils->index(0, 0));
+    QTest::keyClick(window.classTable(), Qt::Key_Return);
+    QCOMPARE(window.runTable()->model()->rowCount(), 2);
+    QCOMPARE(window.mistakeTable()->model()->rowCount(), 2);
+    QVERIFY(window.windowTitle().endsWith(QStringLiteral("王小明")));
+    QVERIFY(window.practiceButton()->isEnabled());
+    dialogs.answers << UserDialogs::Answer::Yes;
+    window.practise();
+    QVERIFY(QFile::exists(dir.filePath("王小明/data/make.tm")));
+
+    window.showWholeClass();
+    QVERIFY(window.classTable()->isVisibleTo(&window) || !window.isVisible());
+    QVERIFY(!window.windowTitle().contains(QStringLiteral("王小明")));
 }
 
 QTEST_MAIN(TestReport)
