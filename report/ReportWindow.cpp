@@ -136,10 +136,11 @@ ReportWindow::ReportWindow(const ProgramFolders &folders, UserDialogs *dialogs, 
     statusBar()->addWidget(m_status, 1);
     statusBar()->addPermanentWidget(m_progress);
     buildMenus();
-    m_wholeClassButton = new QPushButton(QStringLiteral("全班(&W)"), statusBar());
+    // In the status bar only while a pupil is shown: hidden there, it would
+    // still make the bar taller.
+    m_wholeClassButton = new QPushButton(QStringLiteral("全班(&W)"), this);
     m_wholeClassButton->hide();
     connect(m_wholeClassButton, &QPushButton::clicked, this, &ReportWindow::showWholeClass);
-    statusBar()->addPermanentWidget(m_wholeClassButton);
     connect(&m_classReading, &QFutureWatcher<ClassRecords>::finished, this, [this] {
         m_progress->hide();
         m_class = m_classReading.result();
@@ -294,14 +295,17 @@ void ReportWindow::showPupil(int pupil)
         m_collection.unreadableFolders << m_folders;
     showCollection();
     setWindowTitle(QStringLiteral("Numora 成绩册 — %1").arg(chosen.name));
-    m_wholeClassButton->show();
+    if (m_wholeClassButton->isHidden()) {
+        statusBar()->addPermanentWidget(m_wholeClassButton);
+        m_wholeClassButton->show();
+    }
     m_tabs->setCurrentIndex(m_tabs->indexOf(m_classPage) + 1);
 }
 
 void ReportWindow::showWholeClass()
 {
     setWindowTitle(QStringLiteral("Numora 成绩册 — %1").arg(QFileInfo(m_class.folder).fileName()));
-    m_wholeClassButton->hide();
+    statusBar()->removeWidget(m_wholeClassButton);
     m_tabs->setCurrentWidget(m_classPage);
     m_classTable->setFocus();
 }
@@ -400,7 +404,7 @@ void ReportWindow::openFolders(const QStringList &folders)
     m_folders = folders;
     m_programFolder = m_ownFolder;
     setWindowTitle(QStringLiteral("Numora 成绩册"));
-    m_wholeClassButton->hide();
+    statusBar()->removeWidget(m_wholeClassButton);
     m_status->setText(QStringLiteral("正在读取训练记录…"));
     // Not on the shared pool, whose threads the reading's own files need.
     m_reading.setFuture(QtConcurrent::run(&m_readingThreads, [folders, this, cancelled = m_cancelReading] {

@@ -93,6 +93,30 @@ shot worksheet-tab
 kill "$app"
 app=""
 
+# A class: three pupils who trained (one not this week) and one who never
+# did; the newest runs are dated today so that the week's columns are full.
+class=$work/3班
+mkdir -p "$class"/{王小明,李华,张伟,刘洋}/job
+printf '王小明\r\n李华\r\n张伟\r\n刘洋\r\n' | iconv -f UTF-8 -t GBK >"$class/名单.txt"
+today=$(date +%Y-%-m-%-d)
+cp "$folder"/job/2026-11-*.xl "$class/王小明/job/"
+cp "$folder/job/2026-11-14-第1次.xl" "$class/王小明/job/$today-第1次.xl"
+cp "$folder"/job/2026-11-1[0-2]-*.xl "$class/李华/job/"
+cp "$folder/job/2026-11-3-第1次.xl" "$class/刘洋/job/$today-第1次.xl"
+cp "$folder/job/2026-11-12-第2次.xl" "$class/刘洋/job/$today-第2次.xl"
+"$folder/numora-report" --class "$class" &
+app=$!
+window=""
+for _ in $(seq 300); do
+  window=$(xdotool search --onlyvisible --name '3班' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "the class window did not appear" >&2; exit 1; }
+sleep 1.5
+shot class-tab
+kill "$app"
+app=""
+
 # A printed sheet: the first page of range 4's 100 questions as the PDF shows it.
 QT_QPA_PLATFORM=offscreen "$folder/numora-report" --worksheet 4 --seed K7M2QX --pdf "$work/sheet.pdf" 2>/dev/null
 pdftoppm -r 72 -png -singlefile "$work/sheet.pdf" "$out/worksheet"
