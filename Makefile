@@ -59,7 +59,7 @@ test-package: deb
 
 # Benchmarks against their references; never part of make test.
 bench: build test-deps
-	cmake --build $(BUILD) --target bench_startup bench_reference bench_screen bench_window bench_report numora -j$(JOBS)
+	cmake --build $(BUILD) --target bench_startup bench_reference bench_screen bench_window bench_report numora numora-report -j$(JOBS)
 	bash bench/run.sh $(BUILD)
 
 screenshot: build test-deps

@@ -1,5 +1,6 @@
 #include "report/ClassReport.h"
 
+#include "report/RunCache.h"
 #include "training/RecordName.h"
 
 #include <QDir>
@@ -66,7 +67,10 @@ ClassRecords read(const QString &classFolder, const std::function<void(int, int)
             pupilOfJob.insert(job, i);
         }
     }
-    RunCollection collection = collectRuns(jobs, progress, cancelled);
+    RunCache cache(classFolder);
+    RunCollection collection = collectRuns(jobs, progress, cancelled, &cache);
+    if (!cancelled || !cancelled->load())
+        cache.save();
     for (const QString &job : std::as_const(collection.unreadableFolders))
         records.pupils[pupilOfJob.value(QDir::cleanPath(job))].unreadable = QStringLiteral("无法读取文件夹 %1").arg(job);
     for (RecordedRun &run : collection.runs) {

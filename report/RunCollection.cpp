@@ -1,15 +1,25 @@
 #include "report/RunCollection.h"
 
+#include "report/RunCache.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QThreadPool>
 #include <QtConcurrent>
 
 #include <algorithm>
 #include <atomic>
 
+namespace {
+
+constexpr int kReadersAtOnce = 16;
+
+} // namespace
+
 RunCollection collectRuns(const QStringList &folders, const std::function<void(int, int)> &progress,
-                          const std::atomic<bool> *cancelled)
+                          const std::atomic<bool> *cancelled, RunCache *cache)
 {
     RunCollection collection;
     QStringList files;
@@ -28,16 +38,43 @@ RunCollection collectRuns(const QStringList &folders, const std::function<void(i
         for (const QString &name : dir.entryList({QStringLiteral("*.xl")}, QDir::Files, QDir::Name))
             files.append(dir.filePath(name));
     }
-    std::atomic<int> done = 0;
+    // What the cache holds as the file is now (its size and time come with
+    // the folder's listing) is not read again.
+    QList<RecordRead> reads(files.size());
+    QList<qsizetype> unread;
+    QList<QFileInfo> unreadInfo;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QFileInfo info(files.at(i));
+        const auto known = cache ? cache->find(files.at(i), info.size(), info.lastModified().toMSecsSinceEpoch())
+                                 : std::nullopt;
+        if (known) {
+            reads[i] = *known;
+        } else {
+            unread.append(i);
+            unreadInfo.append(info);
+        }
+    }
+    std::atomic<int> done = int(files.size() - unread.size());
     const int total = int(files.size());
-    const QList<RecordRead> reads = QtConcurrent::blockingMapped(files, [&](const QString &path) {
+    // Reading a file waits on the disk or the network far more than it
+    // computes: many at once is what makes a share fast.
+    static QThreadPool readers;
+    readers.setMaxThreadCount(kReadersAtOnce);
+    const QList<RecordRead> fresh = QtConcurrent::blockingMapped(&readers, unread, [&](qsizetype i) {
         if (cancelled && cancelled->load())
             return RecordRead{std::nullopt, QStringLiteral("未读取")};
-        RecordRead read = RecordReader::read(path);
+        RecordRead read = RecordReader::read(files.at(i));
         if (progress)
             progress(++done, total);
         return read;
     });
+    const bool complete = !cancelled || !cancelled->load();
+    for (qsizetype n = 0; n < unread.size(); ++n) {
+        reads[unread.at(n)] = fresh.at(n);
+        if (cache && complete)
+            cache->store(files.at(unread.at(n)), unreadInfo.at(n).size(),
+                         unreadInfo.at(n).lastModified().toMSecsSinceEpoch(), fresh.at(n));
+    }
     for (qsizetype i = 0; i < reads.size(); ++i) {
         if (reads.at(i).run)
             collection.runs.append(*reads.at(i).run);

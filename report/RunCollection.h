@@ -22,8 +22,12 @@ struct RunCollection
     QStringList unreadableFolders;
 };
 
+class RunCache;
+
 // Reads the "*.xl" files of each folder (not of its subfolders). progress
 // is told (files read, files in all) from the reading threads; once
-// cancelled is set, the files not yet read are left unread.
+// cancelled is set, the files not yet read are left unread. With a cache,
+// only the files it does not hold as they are now are read, and it learns
+// them.
 RunCollection collectRuns(const QStringList &folders, const std::function<void(int, int)> &progress = {},
-                          const std::atomic<bool> *cancelled = nullptr);
+                          const std::atomic<bool> *cancelled = nullptr, RunCache *cache = nullptr);

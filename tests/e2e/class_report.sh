@@ -8,6 +8,7 @@ set -euo pipefail
 report=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+export XDG_CACHE_HOME=$work/cache # the class reading's cache, not the user's
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 class=$work/3班
@@ -47,6 +48,21 @@ expected=$(csv \
 [ "$(cat "$work/class.csv")" = "$expected" ] || fail "class.csv: $(cat -A "$work/class.csv")"
 expected=$(csv "题目,答错人数,答错次数,正确答案" "7×8=,2,2,56" "6+7=,1,1,13" "8+5=,1,1,13")
 [ "$(cat "$work/mistakes.csv")" = "$expected" ] || fail "mistakes.csv: $(cat -A "$work/mistakes.csv")"
+
+# Read again from the cache, a record changed (same size, a second later)
+# and one removed are never missed.
+find "$class" -name '*.xl' -exec touch -d '2026-01-01 10:00:00' {} +
+"$report" --class "$class" --class-csv "$work/class.csv" 2>/dev/null || true
+cp -p "$class/王小明/job/$today-第1次.xl" "$work/kept.xl"
+record "$class/王小明/job" "$today-第1次.xl" "第1题    7×8=56    √" "第2题    6+7=13    √" "第3题    9-3=6    √" \
+  "训练题数为：3道" "完成时间为：60秒" "正确题数为：3道"
+touch -d '2026-01-01 10:00:01' "$class/王小明/job/$today-第1次.xl"
+mv "$class/赵六/job/$today-第1次.xl" "$work/"
+"$report" --class "$class" --class-csv "$work/class.csv" 2>/dev/null || true
+grep -q "^王小明,2,1,$day,100.0," "$work/class.csv" && grep -q '^赵六,0,0,' "$work/class.csv" \
+  || fail "the cache hid a change: $(cat "$work/class.csv")"
+mv "$work/$today-第1次.xl" "$class/赵六/job/"
+mv "$work/kept.xl" "$class/王小明/job/$today-第1次.xl"
 
 # A sheet a pupil who could be read, each with its key: the pupil's own
 # mistakes first, padded from the class's.

@@ -364,6 +364,7 @@ void TestReport::worksheetOfTickedMistakesAndItsCode()
 void TestReport::classTabOpensEachPupil()
 {
     QTemporaryDir dir;
+    qputenv("XDG_CACHE_HOME", dir.filePath("cache").toLocal8Bit());
     TextFile::writeLines(dir.filePath("名单.txt"), {"王小明", "李华"});
     writeRecords(dir.filePath("王小明/job"));
     ScriptedDialogs dialogs;
