@@ -1,6 +1,7 @@
 #include "report/ClassReport.h"
 
 #include "report/RunCache.h"
+#include "text/Errors.h"
 #include "training/RecordName.h"
 
 #include <QDir>
@@ -183,6 +184,43 @@ QList<SheetQuestion> pupilSheetQuestions(const PupilRecords &pupil, const QList<
             questions.append(question);
     }
     return questions;
+}
+
+QList<Sheet> sheets(const ClassRecords &records, const SheetRecipe &recipe)
+{
+    const QList<SheetQuestion> classQuestions = sheetQuestions(mostMissed(records.pupils));
+    const QString title = Worksheet::defaultTitle(recipe.source);
+    QList<Sheet> result;
+    if (recipe.source == SheetRecipe::kClassMistakes) {
+        if (!classQuestions.isEmpty())
+            result.append({title, Worksheet::draw(classQuestions, recipe.count, recipe.seed), recipe.columns,
+                           recipe.code(), {}});
+        return result;
+    }
+    for (const PupilRecords &pupil : records.pupils) {
+        const QList<SheetQuestion> pool = pupilSheetQuestions(pupil, classQuestions, recipe.count);
+        if (pupil.unreadable.isEmpty() && !pool.isEmpty())
+            result.append({title, Worksheet::draw(pool, recipe.count, recipe.seed), recipe.columns, recipe.code(),
+                           pupil.name});
+    }
+    return result;
+}
+
+PracticeWritten writePracticeBanks(const ClassRecords &records)
+{
+    PracticeWritten written;
+    for (const PupilRecords &pupil : records.pupils) {
+        if (!pupil.unreadable.isEmpty() || Worksheet::usable(pupil.mistakes).isEmpty())
+            continue;
+        try {
+            written.questions +=
+                MistakeBook::writePracticeBank(ClassFolder::pupilFolder(records.folder, pupil.name), pupil.mistakes);
+            ++written.pupils;
+        } catch (const NumoraError &error) {
+            written.failures << QStringLiteral("%1：%2").arg(pupil.name, error.localText());
+        }
+    }
+    return written;
 }
 
 } // namespace ClassReport

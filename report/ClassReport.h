@@ -1,6 +1,7 @@
 #pragma once
 
 #include "report/ReportTables.h"
+#include "report/WorksheetPages.h"
 #include "report/RunCollection.h"
 #include "training/ClassFolder.h"
 #include "training/MistakeBook.h"
@@ -68,5 +69,20 @@ QList<SheetQuestion> sheetQuestions(const QList<ClassMistake> &missed);
 // questions the pupil has not, up to count.
 QList<SheetQuestion> pupilSheetQuestions(const PupilRecords &pupil, const QList<SheetQuestion> &classQuestions,
                                          int count);
+
+// The class's sheets as the recipe asks: the most-missed on one sheet, or
+// a sheet a pupil who could be read, named, of the pupil's own mistakes
+// padded from the class's. None when there is nothing to ask.
+QList<Sheet> sheets(const ClassRecords &records, const SheetRecipe &recipe);
+
+struct PracticeWritten
+{
+    int pupils = 0;
+    int questions = 0;
+    QStringList failures; // "name：reason"
+};
+// Each pupil's open mistakes as that pupil's bank of range 1, the
+// teacher's bank kept as for one child; a pupil with none keeps the bank.
+PracticeWritten writePracticeBanks(const ClassRecords &records);
 
 } // namespace ClassReport

@@ -130,55 +130,27 @@ bool allRead(const ClassRecords &records)
                         [](const PupilRecords &pupil) { return !pupil.unreadable.isEmpty(); });
 }
 
-// The class's most-missed on one sheet, or a sheet a pupil (each followed
-// by its key) of the pupil's own mistakes, padded from the class's.
-int writeClassWorksheet(const SheetRecipe &recipe, const QString &path, const ClassRecords &records,
-                        const QString &className)
+int writeClassWorksheet(const SheetRecipe &recipe, const QString &path, const ClassRecords &records)
 {
-    const QList<SheetQuestion> classQuestions = ClassReport::sheetQuestions(ClassReport::mostMissed(records.pupils));
-    QList<Sheet> sheets;
-    if (recipe.source == SheetRecipe::kClassMistakes) {
-        if (!classQuestions.isEmpty())
-            sheets.append({Worksheet::defaultTitle(recipe.source), Worksheet::draw(classQuestions, recipe.count, recipe.seed),
-                           recipe.columns, recipe.code(), {}});
-    } else {
-        for (const PupilRecords &pupil : records.pupils) {
-            const QList<SheetQuestion> pool = ClassReport::pupilSheetQuestions(pupil, classQuestions, recipe.count);
-            if (pupil.unreadable.isEmpty() && !pool.isEmpty())
-                sheets.append({Worksheet::defaultTitle(recipe.source), Worksheet::draw(pool, recipe.count, recipe.seed),
-                               recipe.columns, recipe.code(), pupil.name});
-        }
-    }
+    const QList<Sheet> sheets = ClassReport::sheets(records, recipe);
     if (sheets.isEmpty()) {
         tell(QStringLiteral("班级里没有能放进题卡的错题，什么也没有写"));
         return WrongArguments;
     }
+    const QString className = QFileInfo(records.folder).fileName();
     if (!writeFile(path, WorksheetPages::pdf(sheets, className + QStringLiteral("　口算题卡"))))
         return WriteFailed;
     tell(QStringLiteral("已把 %1 张题卡 %2 写成 %3").arg(sheets.size()).arg(recipe.code(), path));
     return allRead(records) ? Done : UnreadableFolder;
 }
 
-// Each pupil's open mistakes as that pupil's bank of range 1, the
-// teacher's bank kept as for one child; a pupil with none keeps the bank.
-int writeClassPractice(const QString &classFolder, const ClassRecords &records)
+int writeClassPractice(const ClassRecords &records)
 {
-    int pupils = 0, questions = 0;
-    bool written = true;
-    for (const PupilRecords &pupil : records.pupils) {
-        if (!pupil.unreadable.isEmpty() || Worksheet::usable(pupil.mistakes).isEmpty())
-            continue;
-        const QString folder = ClassFolder::pupilFolder(classFolder, pupil.name);
-        try {
-            questions += MistakeBook::writePracticeBank(folder, pupil.mistakes);
-            ++pupils;
-        } catch (const NumoraError &error) {
-            tell(QStringLiteral("%1：%2").arg(pupil.name, error.localText()));
-            written = false;
-        }
-    }
-    tell(QStringLiteral("已为 %1 个学生写好练习题库，共 %2 道题").arg(pupils).arg(questions));
-    if (!written)
+    const ClassReport::PracticeWritten written = ClassReport::writePracticeBanks(records);
+    for (const QString &failure : written.failures)
+        tell(failure);
+    tell(QStringLiteral("已为 %1 个学生写好练习题库，共 %2 道题").arg(written.pupils).arg(written.questions));
+    if (!written.failures.isEmpty())
         return WriteFailed;
     return allRead(records) ? Done : UnreadableFolder;
 }
@@ -234,11 +206,10 @@ int runForClass(const QCommandLineParser &parser, const WorksheetOptions &sheetO
     }
     int exitCode = writeClassTables(records, pupilsCsv, mistakesCsv);
     if (recipe) {
-        exitCode = std::max(exitCode, writeClassWorksheet(*recipe, parser.value(sheetOptions.pdf), records,
-                                                          QFileInfo(classFolder).fileName()));
+        exitCode = std::max(exitCode, writeClassWorksheet(*recipe, parser.value(sheetOptions.pdf), records));
     }
     if (practice)
-        exitCode = std::max(exitCode, writeClassPractice(classFolder, records));
+        exitCode = std::max(exitCode, writeClassPractice(records));
     return exitCode;
 }
 

@@ -1,5 +1,6 @@
 #include "report/ReportWindow.h"
 
+#include "report/NewClassDialog.h"
 #include "report/ProgressChart.h"
 #include "training/RecordName.h"
 #include "report/ReportTables.h"
@@ -188,8 +189,22 @@ void ReportWindow::buildClassPage()
         if (item)
             showPupil(item->data(Qt::UserRole + 1).toInt());
     });
+    auto *practiseAll = new QPushButton(QStringLiteral("全班练习"), m_classPage);
+    practiseAll->setToolTip(QStringLiteral("给每个有错题的学生写一个练习题库（他的“1、自制题库”）"));
+    connect(practiseAll, &QPushButton::clicked, this, &ReportWindow::practiseClass);
+    auto *missedSheet = new QPushButton(QStringLiteral("全班错题题卡…"), m_classPage);
+    connect(missedSheet, &QPushButton::clicked, this, [this] { saveClassSheets(SheetRecipe::kClassMistakes); });
+    auto *pupilSheets = new QPushButton(QStringLiteral("每人一张题卡…"), m_classPage);
+    pupilSheets->setToolTip(QStringLiteral("每个学生一张写着名字的题卡，是他自己的错题，不够时补上全班答错最多的题，每张后面是答案"));
+    connect(pupilSheets, &QPushButton::clicked, this, [this] { saveClassSheets(SheetRecipe::kClassPupils); });
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(missedSheet);
+    buttons->addWidget(pupilSheets);
+    buttons->addWidget(practiseAll);
     layout->addWidget(explanation);
     layout->addWidget(m_classTable, 3);
+    layout->addLayout(buttons);
     layout->addWidget(new QLabel(QStringLiteral("全班答错最多的题"), m_classPage));
     m_classMistakeTable = sortableTable(m_classMistakeRows, QStringLiteral("全班答错最多的题"), m_classPage);
     layout->addWidget(m_classMistakeTable, 2);
@@ -231,6 +246,42 @@ void ReportWindow::openClass(const QString &classFolder)
             return none;
         }
     }));
+}
+
+void ReportWindow::newClass()
+{
+    NewClassDialog dialog(QDir::homePath(), this);
+    // Asked again, as it was filled in, until it can be made or is cancelled.
+    while (dialog.exec() == QDialog::Accepted) {
+        if (const QString problem = dialog.problem(); !problem.isEmpty()) {
+            m_dialogs->errorBox(problem);
+            continue;
+        }
+        try {
+            const Roster made = ClassFolder::create(dialog.classFolder(), dialog.roster());
+            if (made.names.isEmpty() && made.refused.isEmpty()) {
+                m_dialogs->errorBox(QStringLiteral("名单里没有名字。"));
+                continue;
+            }
+            if (!made.refused.isEmpty()) {
+                QStringList lines;
+                for (const RosterRefusal &refusal : made.refused)
+                    lines << QStringLiteral("第 %1 行“%2”：%3").arg(refusal.line).arg(refusal.text, refusal.reason);
+                m_dialogs->errorBox(QStringLiteral("名单有问题，班级还没有建立：\n") + lines.join(u'\n'));
+                continue;
+            }
+            m_dialogs->messageBox(windowTitle(),
+                                  QStringLiteral("已建立班级，%1 个学生。\n机房电脑的 numora.conf 里写上这一行，"
+                                                 "学生就在这个班级里训练：\n\nClassFolder=%2")
+                                      .arg(made.names.size())
+                                      .arg(QDir::toNativeSeparators(QFileInfo(dialog.classFolder()).absoluteFilePath())),
+                                  UserDialogs::Icon::Information, UserDialogs::Buttons::Ok);
+            openClass(dialog.classFolder());
+            return;
+        } catch (const NumoraError &error) {
+            m_dialogs->errorBox(error.localText());
+        }
+    }
 }
 
 void ReportWindow::chooseClass()
@@ -285,6 +336,40 @@ void ReportWindow::showClass()
     showWholeClass();
 }
 
+void ReportWindow::practiseClass()
+{
+    if (!confirm(QStringLiteral("将给每个有错题的学生写一个练习题库：他文件夹里 data 的 make.tm 和 make.da，"
+                                "在训练程序里就是他的“1、自制题库”。\n老师给他编的题库保存为 make.tm.bak 和 make.da.bak。"
+                                "\n继续吗？")))
+        return;
+    const ClassReport::PracticeWritten written = ClassReport::writePracticeBanks(m_class);
+    m_status->setText(QStringLiteral("已为 %1 个学生写好练习题库，共 %2 道题").arg(written.pupils).arg(written.questions));
+    if (!written.failures.isEmpty())
+        m_dialogs->errorBox(written.failures.join(u'\n'));
+}
+
+void ReportWindow::saveClassSheets(int source)
+{
+    const SheetRecipe &shown = m_worksheets->recipe();
+    const SheetRecipe recipe{source, shown.count, shown.columns, Worksheet::newSeed()};
+    const QList<Sheet> sheets = ClassReport::sheets(m_class, recipe);
+    if (sheets.isEmpty()) {
+        m_dialogs->errorBox(QStringLiteral("班级里没有能放进题卡的错题。"));
+        return;
+    }
+    const QString className = QFileInfo(m_class.folder).fileName();
+    const QString path = saveName(QStringLiteral("导出题卡"), className + QStringLiteral("题卡.pdf"),
+                                  QStringLiteral("PDF 文件 (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    try {
+        TextFile::replaceFile(path, WorksheetPages::pdf(sheets, className + QStringLiteral("　口算题卡")));
+        m_status->setText(QStringLiteral("已把 %1 张题卡写成 %2").arg(sheets.size()).arg(path));
+    } catch (const FileCreateError &error) {
+        m_dialogs->errorBox(error.localText());
+    }
+}
+
 void ReportWindow::showPupil(int pupil)
 {
     const PupilRecords &chosen = m_class.pupils.at(pupil);
@@ -327,6 +412,7 @@ void ReportWindow::buildMenus()
     file->addAction(QStringLiteral("打开文件夹(&O)…"), QKeySequence::Open, this, [this] { chooseFolder(false); });
     file->addAction(QStringLiteral("添加文件夹(&A)…"), this, [this] { chooseFolder(true); });
     file->addAction(QStringLiteral("打开班级(&L)…"), this, [this] { chooseClass(); });
+    file->addAction(QStringLiteral("新建班级(&N)…"), this, [this] { newClass(); });
     file->addSeparator();
     file->addAction(QStringLiteral("导出成绩表(&R)…"), this, [this] { exportCsv(false); });
     file->addAction(QStringLiteral("导出错题本(&M)…"), this, [this] { exportCsv(true); });

@@ -47,6 +47,8 @@ public:
     // Shows a pupil of the class in the other tabs, or the class again.
     void showPupil(int pupil);
     void showWholeClass();
+    // Each pupil's practice bank, asked first.
+    void practiseClass();
     void addFolders(const QStringList &folders);
     const QStringList &folders() const { return m_folders; }
     const RunCollection &collection() const { return m_collection; }
@@ -85,6 +87,8 @@ private:
     void tellTick(QStandardItem *item);
     void chooseFolder(bool add);
     void chooseClass();
+    void newClass();
+    void saveClassSheets(int source);
     void buildClassPage();
     void showClass();
     void cancelReadings();
@@ -95,7 +99,7 @@ private:
 
     QString m_programFolder; // whose bank 练习错题 replaces: the user's, or a class pupil's
     QString m_ownFolder;
-    QString m_classFolder;
+    UserDialogs *m_dialogs;
     ClassRecords m_class;
     QFutureWatcher<ClassRecords> m_classReading;
     QList<QFuture<ClassRecords>> m_abandonedClassReadings;
@@ -106,7 +110,6 @@ private:
     QTableView *m_classMistakeTable;
     QTabWidget *m_tabs;
     QPushButton *m_wholeClassButton;
-    UserDialogs *m_dialogs;
     QStringList m_folders;
     RunCollection m_collection;
     QList<Mistake> m_mistakes;

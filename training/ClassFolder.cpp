@@ -18,7 +18,14 @@ namespace {
 // Longest folder name most file systems keep, in UTF-8 bytes.
 constexpr qsizetype kLongestName = 255;
 
-QString decoded(const QByteArray &bytes)
+QStringList decodedLines(const QByteArray &bytes)
+{
+    return rosterText(bytes).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+}
+
+} // namespace
+
+QString rosterText(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
@@ -29,13 +36,7 @@ QString decoded(const QByteArray &bytes)
     return text;
 }
 
-QStringList decodedLines(const QByteArray &bytes)
-{
-    return decoded(bytes).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
-}
-
-// Why a name cannot be a pupil's folder, or nothing.
-QString refusalOf(const QString &name)
+QString nameRefusal(const QString &name)
 {
     if (name.contains(u'/') || name.contains(u'\\') || name.contains(QStringLiteral("..")))
         return QStringLiteral("名字里不能有 /、\\ 或 ..");
@@ -52,8 +53,6 @@ QString refusalOf(const QString &name)
         return QStringLiteral("名字太长");
     return {};
 }
-
-} // namespace
 
 QString rosterPath(const QString &classFolder)
 {
@@ -75,7 +74,7 @@ Roster parseRoster(const QByteArray &bytes)
         const QString name = lines.at(i).trimmed();
         if (name.isEmpty())
             continue;
-        QString reason = refusalOf(name);
+        QString reason = nameRefusal(name);
         if (reason.isEmpty() && seen.contains(name.toCaseFolded()))
             reason = QStringLiteral("和前面的名字重复；同名的学生请写成不同的名字，如王伟A、王伟B");
         if (!reason.isEmpty()) {
@@ -142,7 +141,7 @@ QStringList unlistedPupils(const QString &classFolder, const QStringList &roster
     const QDir folder(classFolder);
     for (const QString &name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
         // data/ is the class's own bank; a refused name is never a pupil.
-        if (name == QLatin1String("data") || listed.contains(name.toCaseFolded()) || !refusalOf(name).isEmpty())
+        if (name == QLatin1String("data") || listed.contains(name.toCaseFolded()) || !nameRefusal(name).isEmpty())
             continue;
         if (QFileInfo(RecordName::jobFolder(folder.filePath(name))).isDir())
             unlisted << name;

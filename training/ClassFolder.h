@@ -26,6 +26,13 @@ struct Roster
 // pupil), and data/ for the class's own bank.
 namespace ClassFolder {
 
+// A roster's bytes as text: UTF-8, or GBK as a spreadsheet on a Chinese
+// desktop exports it, told apart by whether the bytes are UTF-8.
+QString rosterText(const QByteArray &bytes);
+// Why a name cannot be a pupil's or a class's folder (it could leave the
+// folder, or a shared drive cannot keep it), or nothing.
+QString nameRefusal(const QString &name);
+
 QString rosterPath(const QString &classFolder);
 QString pupilFolder(const QString &classFolder, const QString &pupil);
 
