@@ -142,8 +142,11 @@ ReportWindow::ReportWindow(const ProgramFolders &folders, UserDialogs *dialogs, 
     m_wholeClassButton = new QPushButton(QStringLiteral("全班(&W)"), this);
     m_wholeClassButton->hide();
     connect(m_wholeClassButton, &QPushButton::clicked, this, &ReportWindow::showWholeClass);
+    m_stopButton = new QPushButton(QStringLiteral("停止读取"), this);
+    m_stopButton->hide();
+    connect(m_stopButton, &QPushButton::clicked, this, &ReportWindow::stopReading);
     connect(&m_classReading, &QFutureWatcher<ClassRecords>::finished, this, [this] {
-        m_progress->hide();
+        readingEnded();
         m_class = m_classReading.result();
         if (!m_class.unreadable.isEmpty()) {
             m_status->setText(m_class.unreadable);
@@ -222,6 +225,23 @@ void ReportWindow::cancelReadings()
     m_cancelReading = std::make_shared<std::atomic<bool>>(false);
     m_progress->setRange(0, 0);
     m_progress->show();
+    if (m_stopButton->isHidden()) {
+        statusBar()->addPermanentWidget(m_stopButton);
+        m_stopButton->show();
+    }
+}
+
+void ReportWindow::stopReading()
+{
+    cancelReadings();
+    readingEnded();
+    m_status->setText(QStringLiteral("已停止读取"));
+}
+
+void ReportWindow::readingEnded()
+{
+    m_progress->hide();
+    statusBar()->removeWidget(m_stopButton);
 }
 
 void ReportWindow::openClass(const QString &classFolder)
@@ -527,7 +547,7 @@ void ReportWindow::chooseFolder(bool add)
 
 void ReportWindow::showCollection()
 {
-    m_progress->hide();
+    readingEnded();
     m_mistakes = MistakeBook::collect(m_collection.runs);
     QList<ReportRow> runRows, mistakeRows, masteredRows, skippedRows;
     QList<int> practisedPlaces; // in m_mistakes

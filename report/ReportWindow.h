@@ -92,6 +92,9 @@ private:
     void buildClassPage();
     void showClass();
     void cancelReadings();
+    // The reading under way abandoned at the user's word.
+    void stopReading();
+    void readingEnded();
     void showCollection();
     void exportCsv(bool mistakes);
     void exportChart();
@@ -110,6 +113,7 @@ private:
     QTableView *m_classMistakeTable;
     QTabWidget *m_tabs;
     QPushButton *m_wholeClassButton;
+    QPushButton *m_stopButton;
     QStringList m_folders;
     RunCollection m_collection;
     QList<Mistake> m_mistakes;
