@@ -129,7 +129,6 @@ ReportWindow::ReportWindow(const ProgramFolders &folders, UserDialogs *dialogs, 
     tabs->addTab(sortableTable(m_skippedRows, QStringLiteral("跳过的文件"), tabs), QStringLiteral("跳过的文件"));
     setCentralWidget(tabs);
 
-    buildClassPage();
     m_status = new QLabel(statusBar());
     m_progress = new QProgressBar(statusBar());
     m_progress->setMaximumWidth(240);
@@ -178,8 +177,9 @@ ReportWindow::~ReportWindow()
 
 void ReportWindow::buildClassPage()
 {
-    m_classPage = new QWidget(this);
-    m_classPage->hide(); // a tab once a class is open
+    // Made with the first class opened: a page in no tab would still be
+    // in the window's accessible tree.
+    m_classPage = new QWidget(m_tabs);
     auto *layout = new QVBoxLayout(m_classPage);
     auto *explanation = new QLabel(QStringLiteral("全班每个学生一行。选中一个学生按回车或双击，在“成绩册”“错题本”里看他的记录；"
                                                   "按“全班”回到这里。近 7 天没有训练的学生标着“没有训练”，不在名单上的标着“名单外”。"),
@@ -314,6 +314,10 @@ void ReportWindow::chooseClass()
 
 void ReportWindow::showClass()
 {
+    if (!m_classPage) {
+        buildClassPage();
+        m_tabs->insertTab(0, m_classPage, QStringLiteral("班级"));
+    }
     const QDate today = QDate::currentDate();
     QList<ReportRow> rows;
     for (const PupilRecords &pupil : std::as_const(m_class.pupils))
@@ -350,8 +354,7 @@ void ReportWindow::showClass()
     fill(m_classMistakeRows, ClassReport::mistakeHeaders(), missed);
     m_classTable->sortByColumn(-1, Qt::AscendingOrder); // roster order
     m_classMistakeTable->sortByColumn(-1, Qt::AscendingOrder); // most pupils first
-    if (m_tabs->indexOf(m_classPage) < 0)
-        m_tabs->insertTab(0, m_classPage, QStringLiteral("班级"));
+
     m_status->setText(QStringLiteral("%1 个学生，%2 个近 7 天没有训练").arg(m_class.pupils.size()).arg(idle));
     showWholeClass();
 }

@@ -109,8 +109,8 @@ private:
     QWidget *m_classPage = nullptr;
     QStandardItemModel *m_classRows;
     QStandardItemModel *m_classMistakeRows;
-    QTableView *m_classTable;
-    QTableView *m_classMistakeTable;
+    QTableView *m_classTable = nullptr;
+    QTableView *m_classMistakeTable = nullptr;
     QTabWidget *m_tabs;
     QPushButton *m_wholeClassButton;
     QPushButton *m_stopButton;
