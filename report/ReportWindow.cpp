@@ -197,7 +197,7 @@ void ReportWindow::buildClassPage()
     connect(practiseAll, &QPushButton::clicked, this, &ReportWindow::practiseClass);
     auto *missedSheet = new QPushButton(QStringLiteral("全班错题题卡…"), m_classPage);
     connect(missedSheet, &QPushButton::clicked, this, [this] { saveClassSheets(SheetRecipe::kClassMistakes); });
-    auto *pupilSheets = new QPushButton(QStringLiteral("每人一张题卡…"), m_classPage);
+    auto *pupilSheets = new QPushButton(QStringLiteral("全班题卡…"), m_classPage);
     pupilSheets->setToolTip(QStringLiteral("每个学生一张写着名字的题卡，是他自己的错题，不够时补上全班答错最多的题，每张后面是答案"));
     connect(pupilSheets, &QPushButton::clicked, this, [this] { saveClassSheets(SheetRecipe::kClassPupils); });
     auto *buttons = new QHBoxLayout;
