@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What assistive technology finds in both programs' trees: roles, names,
 # relations, nothing hidden; the drill window before and after 登    陆,
-# the report with one run.
+# the report with one run, and with a class.
 # Usage: accessible_tree.sh PATH/TO/numora PATH/TO/numora-report
 [ -n "${NUMORA_PRIVATE_BUS:-}" ] || NUMORA_PRIVATE_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 source "$(dirname "$0")/xsession.sh"
@@ -36,4 +36,19 @@ for _ in $(seq 300); do
 done
 sleep 1
 check_tree numora-report report
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+
+# A class of one pupil, who trained that run.
+mkdir -p "$work/3班/王小明"
+mv "$work/job" "$work/3班/王小明/job"
+printf '王小明\r\n' >"$work/3班/名单.txt"
+LC_ALL=C.UTF-8 XDG_CACHE_HOME=$work/cache "$2" --class "$work/3班" >"$work/report.log" 2>&1 &
+app_pid=$!
+for _ in $(seq 300); do
+  xdotool search --onlyvisible --name '3班' >/dev/null 2>&1 && break
+  sleep 0.1
+done
+sleep 1
+check_tree numora-report class
 echo "PASS: both programs' trees hold roles, names and relations a screen reader needs"

@@ -2,7 +2,7 @@
 """Checks what assistive technology finds in a running program's tree.
 
 Usage: tree.py APPLICATION-NAME VIEW
-VIEW is welcome, training or report; prints what is wrong and exits 1."""
+VIEW is welcome, training, report or class; prints what is wrong and exits 1."""
 import re
 import sys
 
@@ -60,7 +60,7 @@ def nodes(top, role):
 def main():
     app_name, view = sys.argv[1], sys.argv[2]
     problems = []
-    top = check_common(find_application(app_name), problems, view != "report")
+    top = check_common(find_application(app_name), problems, view not in ("report", "class"))
     if view == "welcome":
         boxes = {tuple(labelled_by(box)) for box in nodes(top, pyatspi.ROLE_COMBO_BOX)}
         if boxes != {("训练范围:",), ("训练方式:",), ("训练控制:",)}:
@@ -85,6 +85,10 @@ def main():
         charts = nodes(top, pyatspi.ROLE_CHART)
         if len(charts) != 1 or not charts[0].description.startswith("共 1 次训练。最近一次，"):
             problems.append("the chart says %r" % [chart.description for chart in charts])
+    elif view == "class":
+        tables = sorted(table.name for table in nodes(top, pyatspi.ROLE_TABLE))
+        if tables != ["全班", "全班答错最多的题", "已掌握", "成绩册", "跳过的文件", "错题本"]:
+            problems.append("the tables are named %s" % tables)
     for problem in problems:
         print(problem)
     sys.exit(1 if problems else 0)
