@@ -349,8 +349,10 @@ void ReportWindow::showClass()
         }
     }
     QList<ReportRow> missed;
-    for (const ClassMistake &mistake : ClassReport::mostMissed(m_class.pupils))
+    const QList<ClassMistake> mostMissed = ClassReport::mostMissed(m_class.pupils);
+    for (const ClassMistake &mistake : mostMissed)
         missed.append(ClassReport::mistakeRow(mistake));
+    m_worksheets->setClassQuestions(ClassReport::sheetQuestions(mostMissed));
     fill(m_classMistakeRows, ClassReport::mistakeHeaders(), missed);
     m_classTable->sortByColumn(-1, Qt::AscendingOrder); // roster order
     m_classMistakeTable->sortByColumn(-1, Qt::AscendingOrder); // most pupils first

@@ -19,9 +19,20 @@
 
 namespace {
 
-// The box lists the ranges in their order, then the mistakes.
-int sourceOfIndex(int index) { return index < TrainingCatalogue::kRangeCount ? index + 1 : SheetRecipe::kMistakes; }
-int indexOfSource(int source) { return source == SheetRecipe::kMistakes ? TrainingCatalogue::kRangeCount : source - 1; }
+// The box lists the ranges in their order, then the mistakes, then, with a
+// class open, the class's most-missed.
+int sourceOfIndex(int index)
+{
+    if (index < TrainingCatalogue::kRangeCount)
+        return index + 1;
+    return index == TrainingCatalogue::kRangeCount ? SheetRecipe::kMistakes : SheetRecipe::kClassMistakes;
+}
+int indexOfSource(int source)
+{
+    if (source == SheetRecipe::kMistakes)
+        return TrainingCatalogue::kRangeCount;
+    return source == SheetRecipe::kClassMistakes ? TrainingCatalogue::kRangeCount + 1 : source - 1;
+}
 
 } // namespace
 
@@ -97,10 +108,22 @@ const QList<SheetQuestion> &WorksheetTab::pool()
 {
     if (m_recipe.source == SheetRecipe::kMistakes)
         m_pool = Worksheet::usable(m_tickedMistakes());
+    else if (m_recipe.source == SheetRecipe::kClassMistakes)
+        m_pool = m_classQuestions;
     else if (m_poolSource != m_recipe.source)
         m_pool = Worksheet::rangeQuestions(m_folders, m_recipe.source);
     m_poolSource = m_recipe.source;
     return m_pool;
+}
+
+void WorksheetTab::setClassQuestions(const QList<SheetQuestion> &questions)
+{
+    m_classQuestions = questions;
+    const int index = indexOfSource(SheetRecipe::kClassMistakes);
+    if (m_source->count() <= index)
+        m_source->addItem(Worksheet::sourceName(SheetRecipe::kClassMistakes));
+    else if (m_recipe.source == SheetRecipe::kClassMistakes)
+        remake();
 }
 
 void WorksheetTab::remake()
@@ -114,8 +137,9 @@ void WorksheetTab::remake()
     try {
         questions = pool();
         if (questions.isEmpty())
-            problem = m_recipe.source == SheetRecipe::kMistakes ? QStringLiteral("错题本里没有勾选能做题卡的题。")
-                                                                : QStringLiteral("这个题库里没有能做题卡的题。");
+            problem = m_recipe.source == SheetRecipe::kMistakes        ? QStringLiteral("错题本里没有勾选能做题卡的题。")
+                      : m_recipe.source == SheetRecipe::kClassMistakes ? QStringLiteral("全班没有能做题卡的错题。")
+                                                                       : QStringLiteral("这个题库里没有能做题卡的题。");
     } catch (const NumoraError &error) {
         m_poolSource.reset(); // read again next time
         problem = error.localText();

@@ -17,7 +17,8 @@ class QPrintPreviewWidget;
 class QPushButton;
 class QSpinBox;
 
-// The 口算题卡 tab: a sheet from a range or the ticked mistakes, previewed as
+// The 口算题卡 tab: a sheet from a range, the ticked mistakes or a class's
+// most-missed, previewed as
 // it prints, printed or exported as PDF. The code field remakes a sheet.
 class WorksheetTab : public QWidget
 {
@@ -38,6 +39,8 @@ public:
     QPushButton *pdfButton() const { return m_pdf; }
     QPushButton *printButton() const { return m_print; }
 
+    // The class's most-missed, a source of its own once a class is open.
+    void setClassQuestions(const QList<SheetQuestion> &questions);
     // Draws the sheet again from the controls and the source as it is now.
     void remake();
     // A new code: "换一组".
@@ -58,6 +61,7 @@ private:
     const QList<SheetQuestion> &pool();
 
     ProgramFolders m_folders;
+    QList<SheetQuestion> m_classQuestions;
     std::function<QList<Mistake>()> m_tickedMistakes;
     UserDialogs *m_dialogs;
     SheetRecipe m_recipe;

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTabWidget>
@@ -375,6 +376,12 @@ void TestReport::classTabOpensEachPupil()
     QAbstractItemModel *pupils = window.classTable()->model();
     QCOMPARE(pupils->rowCount(), 2);
     QCOMPARE(pupils->index(1, 2).data().toString(), QStringLiteral("0（没有训练）"));
+    window.worksheetTab()->sourceBox()->setCurrentText(QStringLiteral("全班错题"));
+    QCOMPARE(window.worksheetTab()->recipe().source, SheetRecipe::kClassMistakes);
+    QSet<QString> asked; // 王小明's open mistakes, the class's
+    for (const SheetQuestion &question : window.worksheetTab()->sheet().questions)
+        asked.insert(question.question + question.answer);
+    QCOMPARE(asked, (QSet<QString>{QStringLiteral("7×8=56"), QStringLiteral("9+7=16")}));
 
     // Enter on 王小明: his runs and mistakes, his folder's bank for practice.
     window.classTable()->setCurrentIndex(pupils->index(0, 0));
