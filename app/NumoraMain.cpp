@@ -85,7 +85,7 @@ ClassChoice chooseClass(const QString &classFolder, const QString &pupil, const 
     if (!roster->refused.isEmpty()) {
         QStringList lines;
         for (const RosterRefusal &refusal : roster->refused)
-            lines << QStringLiteral("第 %1 行“%2”：%3").arg(refusal.line).arg(refusal.text, refusal.reason);
+            lines << refusalText(refusal);
         std::fprintf(stderr, "numora: %s\n", qPrintable(lines.join(u'\n')));
     }
     QString name = pupil;

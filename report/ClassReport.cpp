@@ -128,6 +128,14 @@ ReportRow pupilRow(const PupilRecords &pupil, const QDate &today)
     return row;
 }
 
+QList<ReportRow> pupilRows(const QList<PupilRecords> &pupils, const QDate &today)
+{
+    QList<ReportRow> rows;
+    for (const PupilRecords &pupil : pupils)
+        rows.append(pupilRow(pupil, today));
+    return rows;
+}
+
 QList<ClassMistake> mostMissed(const QList<PupilRecords> &pupils)
 {
     QList<ClassMistake> missed;
@@ -161,6 +169,14 @@ ReportRow mistakeRow(const ClassMistake &mistake)
 {
     return {{mistake.question, mistake.question}, count(mistake.pupils), count(mistake.wrong),
             {mistake.rightValue, mistake.rightValue}};
+}
+
+QList<ReportRow> mistakeRows(const QList<ClassMistake> &missed)
+{
+    QList<ReportRow> rows;
+    for (const ClassMistake &mistake : missed)
+        rows.append(mistakeRow(mistake));
+    return rows;
 }
 
 QList<SheetQuestion> sheetQuestions(const QList<ClassMistake> &missed)

@@ -56,12 +56,14 @@ QStringList pupilHeaders();
 // Runs counted in the 7 days up to today; a pupil with no run has empty
 // cells but for the counts.
 ReportRow pupilRow(const PupilRecords &pupil, const QDate &today);
+QList<ReportRow> pupilRows(const QList<PupilRecords> &pupils, const QDate &today);
 
 // Most pupils first, then most wrong answers; mistakes a pupil has
 // mastered are left out for that pupil.
 QList<ClassMistake> mostMissed(const QList<PupilRecords> &pupils);
 QStringList mistakeHeaders();
 ReportRow mistakeRow(const ClassMistake &mistake);
+QList<ReportRow> mistakeRows(const QList<ClassMistake> &missed);
 
 // What a 口算题卡 can ask of the class's most-missed questions.
 QList<SheetQuestion> sheetQuestions(const QList<ClassMistake> &missed);

@@ -114,7 +114,7 @@ ClassRecords readClassSaying(const QString &classFolder)
 {
     ClassRecords records = ClassReport::read(classFolder);
     for (const RosterRefusal &refusal : std::as_const(records.refused))
-        tell(QStringLiteral("名单第 %1 行“%2”：%3").arg(refusal.line).arg(refusal.text, refusal.reason));
+        tell(QStringLiteral("名单") + refusalText(refusal));
     for (const PupilRecords &pupil : std::as_const(records.pupils)) {
         if (!pupil.unreadable.isEmpty())
             tell(QStringLiteral("%1：%2").arg(pupil.name, pupil.unreadable));
@@ -161,23 +161,17 @@ int writeClassTables(const ClassRecords &records, const QString &pupilsCsv, cons
     tell(QStringLiteral("%1 个学生").arg(records.pupils.size()));
     bool written = true;
     if (!pupilsCsv.isEmpty()) {
-        QList<ReportRow> rows;
-        const QDate today = QDate::currentDate();
-        for (const PupilRecords &pupil : std::as_const(records.pupils))
-            rows.append(ClassReport::pupilRow(pupil, today));
+        const QList<ReportRow> rows = ClassReport::pupilRows(records.pupils, QDate::currentDate());
         written &= writeFile(pupilsCsv, ReportTables::csv(ClassReport::pupilHeaders(), rows));
     }
     if (!mistakesCsv.isEmpty()) {
-        QList<ReportRow> rows;
-        for (const ClassMistake &mistake : ClassReport::mostMissed(records.pupils))
-            rows.append(ClassReport::mistakeRow(mistake));
+        const QList<ReportRow> rows = ClassReport::mistakeRows(ClassReport::mostMissed(records.pupils));
         written &= writeFile(mistakesCsv, ReportTables::csv(ClassReport::mistakeHeaders(), rows));
     }
     if (!written)
         return WriteFailed;
     return allRead(records) ? Done : UnreadableFolder;
 }
-
 
 // What is asked of a class: written with the pupils that could be read;
 // one that could not is said, and the exit code tells.
@@ -220,7 +214,7 @@ int initClass(const QString &classFolder, const QString &rosterFile)
     try {
         const Roster made = ClassFolder::create(classFolder, TextFile::readRegular(rosterFile));
         for (const RosterRefusal &refusal : made.refused)
-            tell(QStringLiteral("名单第 %1 行“%2”：%3").arg(refusal.line).arg(refusal.text, refusal.reason));
+            tell(QStringLiteral("名单") + refusalText(refusal));
         if (!made.refused.isEmpty() || made.names.isEmpty()) {
             tell(made.names.isEmpty() && made.refused.isEmpty() ? QStringLiteral("名单里没有名字，什么也没有建立")
                                                                 : QStringLiteral("名单有问题，什么也没有建立"));

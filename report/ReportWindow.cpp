@@ -231,6 +231,19 @@ void ReportWindow::cancelReadings()
     }
 }
 
+std::function<void(int, int)> ReportWindow::readingProgress()
+{
+    // Told from the reading threads; a reading abandoned tells nothing more.
+    return [this, cancelled = m_cancelReading](int done, int total) {
+        if (cancelled->load())
+            return;
+        QMetaObject::invokeMethod(m_progress, [this, done, total] {
+            m_progress->setRange(0, total);
+            m_progress->setValue(done);
+        });
+    };
+}
+
 void ReportWindow::stopReading()
 {
     cancelReadings();
@@ -248,15 +261,8 @@ void ReportWindow::openClass(const QString &classFolder)
 {
     cancelReadings();
     m_status->setText(QStringLiteral("正在读取全班的训练记录…"));
-    m_classReading.setFuture(QtConcurrent::run(&m_readingThreads, [classFolder, this, cancelled = m_cancelReading] {
-        const auto progress = [this, cancelled](int done, int total) {
-            if (cancelled->load())
-                return;
-            QMetaObject::invokeMethod(m_progress, [this, done, total] {
-                m_progress->setRange(0, total);
-                m_progress->setValue(done);
-            });
-        };
+    m_classReading.setFuture(QtConcurrent::run(&m_readingThreads, [classFolder, cancelled = m_cancelReading,
+                                                                   progress = readingProgress()] {
         try {
             return ClassReport::read(classFolder, progress, cancelled.get());
         } catch (const NumoraError &error) {
@@ -286,7 +292,7 @@ void ReportWindow::newClass()
             if (!made.refused.isEmpty()) {
                 QStringList lines;
                 for (const RosterRefusal &refusal : made.refused)
-                    lines << QStringLiteral("第 %1 行“%2”：%3").arg(refusal.line).arg(refusal.text, refusal.reason);
+                    lines << refusalText(refusal);
                 m_dialogs->errorBox(QStringLiteral("名单有问题，班级还没有建立：\n") + lines.join(u'\n'));
                 continue;
             }
@@ -318,11 +324,7 @@ void ReportWindow::showClass()
         buildClassPage();
         m_tabs->insertTab(0, m_classPage, QStringLiteral("班级"));
     }
-    const QDate today = QDate::currentDate();
-    QList<ReportRow> rows;
-    for (const PupilRecords &pupil : std::as_const(m_class.pupils))
-        rows.append(ClassReport::pupilRow(pupil, today));
-    fill(m_classRows, ClassReport::pupilHeaders(), rows);
+    fill(m_classRows, ClassReport::pupilHeaders(), ClassReport::pupilRows(m_class.pupils, QDate::currentDate()));
     int idle = 0;
     for (int row = 0; row < m_classRows->rowCount(); ++row) {
         const PupilRecords &pupil = m_class.pupils.at(row);
@@ -348,12 +350,9 @@ void ReportWindow::showClass()
             }
         }
     }
-    QList<ReportRow> missed;
     const QList<ClassMistake> mostMissed = ClassReport::mostMissed(m_class.pupils);
-    for (const ClassMistake &mistake : mostMissed)
-        missed.append(ClassReport::mistakeRow(mistake));
     m_worksheets->setClassQuestions(ClassReport::sheetQuestions(mostMissed));
-    fill(m_classMistakeRows, ClassReport::mistakeHeaders(), missed);
+    fill(m_classMistakeRows, ClassReport::mistakeHeaders(), ClassReport::mistakeRows(mostMissed));
     m_classTable->sortByColumn(-1, Qt::AscendingOrder); // roster order
     m_classMistakeTable->sortByColumn(-1, Qt::AscendingOrder); // most pupils first
 
@@ -518,15 +517,8 @@ void ReportWindow::openFolders(const QStringList &folders)
     statusBar()->removeWidget(m_wholeClassButton);
     m_status->setText(QStringLiteral("正在读取训练记录…"));
     // Not on the shared pool, whose threads the reading's own files need.
-    m_reading.setFuture(QtConcurrent::run(&m_readingThreads, [folders, this, cancelled = m_cancelReading] {
-        const auto progress = [this, cancelled](int done, int total) {
-            if (cancelled->load())
-                return;
-            QMetaObject::invokeMethod(m_progress, [this, done, total] {
-                m_progress->setRange(0, total);
-                m_progress->setValue(done);
-            });
-        };
+    m_reading.setFuture(QtConcurrent::run(&m_readingThreads, [folders, cancelled = m_cancelReading,
+                                                              progress = readingProgress()] {
         return collectRuns(folders, progress, cancelled.get());
     }));
 }

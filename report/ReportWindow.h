@@ -92,6 +92,7 @@ private:
     void buildClassPage();
     void showClass();
     void cancelReadings();
+    std::function<void(int, int)> readingProgress();
     // The reading under way abandoned at the user's word.
     void stopReading();
     void readingEnded();

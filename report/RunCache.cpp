@@ -2,9 +2,8 @@
 
 #include "text/Errors.h"
 #include "text/OwnFile.h"
+#include "training/ClassFolder.h"
 
-#include <QBuffer>
-#include <QCryptographicHash>
 #include <QDataStream>
 #include <QDateTime>
 #include <QDir>
@@ -57,9 +56,8 @@ QDataStream &operator>>(QDataStream &in, RecordRead &read)
 RunCache::RunCache(const QString &classFolder)
     : m_classFolder(QFileInfo(classFolder).absoluteFilePath())
 {
-    const QByteArray key = QCryptographicHash::hash(m_classFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     m_file = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
-                 .filePath(QStringLiteral("numora/classes/") + QString::fromLatin1(key) + QStringLiteral(".runs"));
+                 .filePath(QStringLiteral("numora/classes/") + ClassFolder::localKey(classFolder) + QStringLiteral(".runs"));
     QFile file(m_file);
     if (!file.open(QIODevice::ReadOnly))
         return;

@@ -38,16 +38,18 @@ RunCollection collectRuns(const QStringList &folders, const std::function<void(i
         for (const QString &name : dir.entryList({QStringLiteral("*.xl")}, QDir::Files, QDir::Name))
             files.append(dir.filePath(name));
     }
-    // What the cache holds as the file is now (its size and time come with
-    // the folder's listing) is not read again.
+    // What the cache holds as the file is now is not read again; without a
+    // cache no file is asked its size and time.
     QList<RecordRead> reads(files.size());
     QList<qsizetype> unread;
     QList<QFileInfo> unreadInfo;
     for (qsizetype i = 0; i < files.size(); ++i) {
+        if (!cache) {
+            unread.append(i);
+            continue;
+        }
         const QFileInfo info(files.at(i));
-        const auto known = cache ? cache->find(files.at(i), info.size(), info.lastModified().toMSecsSinceEpoch())
-                                 : std::nullopt;
-        if (known) {
+        if (const auto known = cache->find(files.at(i), info.size(), info.lastModified().toMSecsSinceEpoch())) {
             reads[i] = *known;
         } else {
             unread.append(i);

@@ -76,16 +76,24 @@ shot finished
 kill "$app"
 app=""
 
-NUMORA_SEED=0 "$folder/numora-report" "$folder/job" &
-app=$!
-window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --name '成绩册' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-  sleep 0.1
-done
-# import without a window would wait for a click for ever.
-[ -n "$window" ] || { echo "the report window did not appear" >&2; exit 1; }
-sleep 1.5
+# The report with ARGUMENTS, once its window titled TITLE is up; its cache
+# of class readings goes with the work folder.
+start_report() { # TITLE ARGUMENTS...
+  local title=$1
+  shift
+  NUMORA_SEED=0 XDG_CACHE_HOME=$work/cache "$folder/numora-report" "$@" &
+  app=$!
+  window=""
+  for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.1
+  done
+  # import without a window would wait for a click for ever.
+  [ -n "$window" ] || { echo "the report window did not appear" >&2; exit 1; }
+  sleep 1.5
+}
+
+start_report 成绩册 "$folder/job"
 shot report
 xdotool mousemove --window "$window" 165 32 click 1        # the 口算题卡 tab
 sleep 1
@@ -104,15 +112,7 @@ cp "$folder/job/2026-11-14-第1次.xl" "$class/王小明/job/$today-第1次.xl"
 cp "$folder"/job/2026-11-1[0-2]-*.xl "$class/李华/job/"
 cp "$folder/job/2026-11-3-第1次.xl" "$class/刘洋/job/$today-第1次.xl"
 cp "$folder/job/2026-11-12-第2次.xl" "$class/刘洋/job/$today-第2次.xl"
-"$folder/numora-report" --class "$class" &
-app=$!
-window=""
-for _ in $(seq 300); do
-  window=$(xdotool search --onlyvisible --name '3班' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "the class window did not appear" >&2; exit 1; }
-sleep 1.5
+start_report 3班 --class "$class"
 shot class-tab
 kill "$app"
 app=""

@@ -5,11 +5,17 @@
 #include "text/TextFile.h"
 #include "training/RecordName.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
+
+QString refusalText(const RosterRefusal &refusal)
+{
+    return QStringLiteral("第 %1 行“%2”：%3").arg(refusal.line).arg(refusal.text, refusal.reason);
+}
 
 namespace ClassFolder {
 
@@ -52,6 +58,12 @@ QString nameRefusal(const QString &name)
     if (name.toUtf8().size() > kLongestName)
         return QStringLiteral("名字太长");
     return {};
+}
+
+QString localKey(const QString &classFolder)
+{
+    const QString absolute = QDir::cleanPath(QDir(classFolder).absolutePath());
+    return QString::fromLatin1(QCryptographicHash::hash(absolute.toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
 }
 
 QString rosterPath(const QString &classFolder)

@@ -15,6 +15,9 @@ struct RosterRefusal
     QString reason;
 };
 
+// "第 3 行“../x”：名字里不能有 /、\ 或 .."
+QString refusalText(const RosterRefusal &refusal);
+
 struct Roster
 {
     QStringList names; // in the roster's order
@@ -34,6 +37,9 @@ QString rosterText(const QByteArray &bytes);
 QString nameRefusal(const QString &name);
 
 QString rosterPath(const QString &classFolder);
+// A class's name on this computer, whatever its folder's characters: the
+// folder of its kept records and of its cache of records read.
+QString localKey(const QString &classFolder);
 QString pupilFolder(const QString &classFolder, const QString &pupil);
 
 // One pupil a line, UTF-8 or GBK (as a spreadsheet on a Chinese desktop

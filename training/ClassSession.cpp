@@ -9,7 +9,6 @@
 #include "training/RecordName.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
@@ -96,9 +95,7 @@ ClassSession::ClassSession(QString classFolder, QString pupil, const ProgramFold
 
 QString ClassSession::keptFolder() const
 {
-    // One folder a class on this computer, whatever its name's characters.
-    const QByteArray key = QCryptographicHash::hash(m_classFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-    return QDir(UserData::home()).filePath(QStringLiteral("numora/classes/") + QString::fromLatin1(key));
+    return QDir(UserData::home()).filePath(QStringLiteral("numora/classes/") + ClassFolder::localKey(m_classFolder));
 }
 
 QString ClassSession::recordsFolder() const

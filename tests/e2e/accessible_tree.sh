@@ -28,13 +28,18 @@ app_pid=""
 mkdir -p "$work/job"
 printf '%s\r\n' "第1题    7×8=56    √" "第2题    9+7=15    ×" "训练题数为：2道" "完成时间为：30秒" "正确题数为：1道" |
   iconv -f UTF-8 -t GBK >"$work/job/2026-12-1-第1次.xl"
-LC_ALL=C.UTF-8 "$2" "$work/job" >"$work/report.log" 2>&1 &
-app_pid=$!
-for _ in $(seq 300); do
-  xdotool search --onlyvisible --name '成绩册' >/dev/null 2>&1 && break
-  sleep 0.1
-done
-sleep 1
+start_report() { # TITLE ARGUMENTS...: the report, once its window is up
+  local title=$1 report=$2
+  shift 2
+  LC_ALL=C.UTF-8 XDG_CACHE_HOME=$work/cache "$report" "$@" >"$work/report.log" 2>&1 &
+  app_pid=$!
+  for _ in $(seq 300); do
+    xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  sleep 1
+}
+start_report 成绩册 "$2" "$work/job"
 check_tree numora-report report
 kill "$app_pid"
 wait "$app_pid" 2>/dev/null || true
@@ -43,12 +48,6 @@ wait "$app_pid" 2>/dev/null || true
 mkdir -p "$work/3班/王小明"
 mv "$work/job" "$work/3班/王小明/job"
 printf '王小明\r\n' >"$work/3班/名单.txt"
-LC_ALL=C.UTF-8 XDG_CACHE_HOME=$work/cache "$2" --class "$work/3班" >"$work/report.log" 2>&1 &
-app_pid=$!
-for _ in $(seq 300); do
-  xdotool search --onlyvisible --name '3班' >/dev/null 2>&1 && break
-  sleep 0.1
-done
-sleep 1
+start_report 3班 "$2" --class "$work/3班"
 check_tree numora-report class
 echo "PASS: both programs' trees hold roles, names and relations a screen reader needs"
