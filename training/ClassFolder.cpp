@@ -126,8 +126,11 @@ Roster create(const QString &classFolder, const QByteArray &rosterBytes)
         made << folder;
         return true;
     };
-    if (!QFileInfo(classFolder).isDir() && !QDir().mkpath(classFolder))
-        throw FileCreateError(classFolder, QStringLiteral("无法建立文件夹"));
+    if (!QFileInfo(classFolder).isDir()) {
+        if (!QDir().mkpath(classFolder))
+            throw FileCreateError(classFolder, QStringLiteral("无法建立文件夹"));
+        made << classFolder;
+    }
     for (const QString &name : roster.names) {
         const QString pupil = pupilFolder(classFolder, name);
         if (!makeFolder(pupil) || !makeFolder(RecordName::jobFolder(pupil))) {
