@@ -13,7 +13,7 @@
 
 namespace {
 
-const QByteArray kMagic = QByteArrayLiteral("numora-runs 1");
+const QByteArray kMagic = QByteArrayLiteral("numora-runs 2");
 constexpr qint64 kSettledMs = 2000;
 
 QDataStream &operator<<(QDataStream &out, const RecordRead &read)
@@ -23,7 +23,7 @@ QDataStream &operator<<(QDataStream &out, const RecordRead &read)
         out << run->path << run->date << qint32(run->runNumber) << run->timed << qint32(run->amount)
             << qint32(run->seconds) << qint32(run->done) << qint32(run->right) << qint32(run->answers.size());
         for (const RecordedAnswer &answer : run->answers)
-            out << answer.question << answer.typed << answer.right;
+            out << answer.question << answer.typed << answer.right << answer.millis;
     }
     return out;
 }
@@ -44,7 +44,7 @@ QDataStream &operator>>(QDataStream &in, RecordRead &read)
     run.right = right;
     for (qint32 i = 0; i < answers && in.status() == QDataStream::Ok; ++i) {
         RecordedAnswer answer;
-        in >> answer.question >> answer.typed >> answer.right;
+        in >> answer.question >> answer.typed >> answer.right >> answer.millis;
         run.answers.append(answer);
     }
     read.run = std::move(run);

@@ -14,7 +14,8 @@
 // record has a new path, and a changed or replaced one a new size or time.
 // A record modified within two seconds of being read is not kept, since a
 // change in that same second would leave both the same (a share may keep
-// times to the second only).
+// times to the second only). A record's answer times come with it: their
+// file is in place before the record and neither changes after.
 class RunCache
 {
 public:

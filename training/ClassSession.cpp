@@ -5,6 +5,7 @@
 #include "text/OwnFile.h"
 #include "text/TextFile.h"
 #include "training/BankPair.h"
+#include "training/AnswerTimes.h"
 #include "training/RecordFile.h"
 #include "training/RecordName.h"
 
@@ -106,7 +107,9 @@ QString ClassSession::recordsFolder() const
 void ClassSession::mirrorRecords(const QString &pupilJob, const QString &mirror)
 {
     QDir().mkpath(mirror);
-    for (const QFileInfo &record : QDir(pupilJob).entryInfoList({QStringLiteral("*.xl")}, QDir::Files)) {
+    // The records and their answer times.
+    for (const QFileInfo &record : QDir(pupilJob).entryInfoList({QStringLiteral("*.xl"), QStringLiteral("*.csv")},
+                                                                QDir::Files)) {
         const QString copy = QDir(mirror).filePath(record.fileName());
         if (QFileInfo(copy).size() == record.size())
             continue;
@@ -130,12 +133,17 @@ int ClassSession::deliverKept(const QString &keptFolder, const QString &classFol
         const QString pupilFolder = ClassFolder::pupilFolder(classFolder, pupil);
         for (const QFileInfo &kept : keptRecords(RecordName::jobFolder(QDir(keptFolder).filePath(pupil)))) {
             const QByteArray bytes = TextFile::readRegular(kept.filePath(), TextFile::Links::Refuse);
+            const QString timesPath = AnswerTimes::companionPath(kept.filePath());
+            const QByteArray times = OwnFile::kindOf(timesPath) == OwnFile::Kind::Regular
+                                         ? TextFile::readRegular(timesPath, TextFile::Links::Refuse)
+                                         : QByteArray();
             const QString dateText = RecordName::dateTextOf(kept.fileName());
             if (!sameRecordThere(RecordName::jobFolder(pupilFolder), dateText, bytes, kept.lastModified())) {
-                RecordFile::create(pupilFolder, {dateText, 1}, TextFile::splitLines(bytes), kept.lastModified());
+                RecordFile::create(pupilFolder, {dateText, 1}, TextFile::splitLines(bytes), kept.lastModified(), times);
                 ++count;
             }
             QFile::remove(kept.filePath());
+            QFile::remove(timesPath);
         }
     }
     return count;

@@ -3,6 +3,7 @@
 #include "text/Errors.h"
 #include "text/OwnFile.h"
 #include "text/TextFile.h"
+#include "training/AnswerTimes.h"
 
 #include <QDir>
 
@@ -49,35 +50,71 @@ Placed renameToFreeName(const QByteArray &from, const QByteArray &to)
     return Placed::Failed;
 }
 
+// Gives the written part file the name `path` when no file holds it.
+Placed placeAt(const QByteArray &part, const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // A link never replaces a record another copy of the program wrote.
+    if (::link(part.constData(), name.constData()) == 0) {
+        ::unlink(part.constData());
+        return Placed::Done;
+    }
+    if (errno == EEXIST || OwnFile::kindOf(path) != OwnFile::Kind::Missing)
+        return Placed::NameTaken;
+    return renameToFreeName(part, name);
+}
+
 } // namespace
 
-QString create(const QString &appDir, RecordName::Choice choice, const QStringList &lines, const QDateTime &modified)
+QString create(const QString &appDir, RecordName::Choice choice, const QStringList &lines, const QDateTime &modified,
+               const QByteArray &times)
 {
     // Written whole beside, then given the first free name: a full disk or a
     // crash never leaves an empty or half record under a record's name.
     QDir().mkpath(RecordName::jobFolder(appDir));
-    const QString part = OwnFile::writeBeside(RecordName::path(appDir, choice), TextFile::joinLines(lines), modified);
-    const QByteArray partName = QFile::encodeName(part);
+    const QByteArray recordPart =
+        QFile::encodeName(OwnFile::writeBeside(RecordName::path(appDir, choice), TextFile::joinLines(lines), modified));
+    QByteArray timesPart;
+    if (!times.isEmpty()) {
+        try {
+            timesPart = QFile::encodeName(
+                OwnFile::writeBeside(AnswerTimes::companionPath(RecordName::path(appDir, choice)), times, modified));
+        } catch (const FileCreateError &) {
+            ::unlink(recordPart.constData());
+            throw;
+        }
+    }
+    // Removes what was written, the times also under `placedTimes`.
+    const auto fail = [&](const QString &path, const QString &placedTimes = {}) {
+        const QString reason = systemReason();
+        for (const QByteArray &name : {recordPart, timesPart, QFile::encodeName(placedTimes)}) {
+            if (!name.isEmpty())
+                ::unlink(name.constData());
+        }
+        throw FileCreateError(path, reason);
+    };
     for (;; ++choice.number) {
         const QString path = RecordName::path(appDir, choice);
-        const QByteArray name = QFile::encodeName(path);
-        // A link never replaces a record another copy of the program wrote.
-        if (::link(partName.constData(), name.constData()) == 0) {
-            ::unlink(partName.constData());
-            return path;
+        // The times take their name first, so that a record never meets
+        // another run's times; a name whose times are there is passed over.
+        if (!timesPart.isEmpty()) {
+            const Placed times = placeAt(timesPart, AnswerTimes::companionPath(path));
+            if (times == Placed::NameTaken)
+                continue;
+            if (times == Placed::Failed)
+                fail(path);
         }
-        if (errno == EEXIST || OwnFile::kindOf(path) != OwnFile::Kind::Missing)
-            continue;
-        switch (renameToFreeName(partName, name)) {
+        switch (placeAt(recordPart, path)) {
         case Placed::Done:
             return path;
         case Placed::NameTaken:
+            // Ours alone since we placed them: they go back to try the next name.
+            if (!timesPart.isEmpty()
+                && OwnFile::renameSettled(QFile::encodeName(AnswerTimes::companionPath(path)), timesPart) != 0)
+                fail(path);
             continue;
-        case Placed::Failed: {
-            const QString reason = systemReason();
-            ::unlink(partName.constData());
-            throw FileCreateError(path, reason);
-        }
+        case Placed::Failed:
+            fail(path, timesPart.isEmpty() ? QString() : AnswerTimes::companionPath(path));
         }
     }
 }

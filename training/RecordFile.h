@@ -12,8 +12,9 @@ namespace RecordFile {
 // the job folder when it is missing. Returns the path written; throws
 // FileCreateError, leaving no partial file behind.
 // A valid `modified` is given to the file as its time: a record carried to
-// a class folder keeps the time it was written.
+// a class folder keeps the time it was written. Answer times, when given,
+// are written as the record's companion under the same name and number.
 QString create(const QString &appDir, RecordName::Choice choice, const QStringList &lines,
-               const QDateTime &modified = {});
+               const QDateTime &modified = {}, const QByteArray &times = {});
 
 } // namespace RecordFile

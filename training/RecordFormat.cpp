@@ -68,11 +68,6 @@ QString answerLine(int number, const QString &questionAndTyped, bool right)
     return kHead + QString::number(number) + kNumberEnd + questionAndTyped + kGap + (right ? kRight : kWrong);
 }
 
-bool isStartLine(const QString &line)
-{
-    return line.startsWith(kHead + QLatin1Char('0') + kNumberEnd.first(1));
-}
-
 QStringList summaryLines(bool timed, const QString &amountText, int measured, int right)
 {
     const QString value = QString::number(measured);

@@ -11,6 +11,7 @@ struct RecordedAnswer
     QString question; // up to and with its last "="; the whole text when not separable
     QString typed;    // empty when it cannot be told from the question
     bool right = false;
+    qint64 millis = -1; // how long it took; -1 when not known
 };
 
 // The lines of a training record, written and read here alone: an answer a
@@ -19,8 +20,6 @@ namespace RecordFormat {
 
 // The question with the typed answer after it, numbered from 1.
 QString answerLine(int number, const QString &questionAndTyped, bool right);
-// The start press's own line, numbered 0, which no record keeps.
-bool isStartLine(const QString &line);
 
 struct Summary
 {

@@ -3,6 +3,7 @@
 #include "text/Errors.h"
 #include "text/LineStore.h"
 #include "text/TextFile.h"
+#include "training/AnswerTimes.h"
 #include "training/RecordName.h"
 
 #include <QFile>
@@ -18,6 +19,31 @@ constexpr qint64 kMaxRecordBytes = 8 << 20;
 RecordRead none(const QString &reason)
 {
     return {std::nullopt, reason};
+}
+
+// The times of the companion file, when it is this run's: the same answers
+// in the same order. Anything else is read as a run without times.
+void readTimes(const QString &recordPath, QList<RecordedAnswer> &answers)
+{
+    QFile file;
+    try {
+        TextFile::openRegular(file, AnswerTimes::companionPath(recordPath));
+    } catch (const FileOpenError &) {
+        return;
+    }
+    if (file.size() > kMaxRecordBytes)
+        return;
+    const auto times = AnswerTimes::parse(file.readAll());
+    if (!times || times->size() != answers.size())
+        return;
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        const TimedAnswer &timed = times->at(i);
+        const RecordedAnswer &answer = answers.at(i);
+        if (timed.right != answer.right || timed.question + timed.typed != answer.question + answer.typed)
+            return;
+    }
+    for (qsizetype i = 0; i < answers.size(); ++i)
+        answers[i].millis = times->at(i).millis;
 }
 
 } // namespace
@@ -71,6 +97,7 @@ RecordRead read(const QString &path)
     RecordRead result = parse(QFileInfo(path).fileName(), bytes);
     if (result.run) {
         result.run->path = path;
+        readTimes(path, result.run->answers);
         if (!result.run->date.isValid())
             result.run->date = QFileInfo(path).lastModified().date();
     }

@@ -1,5 +1,6 @@
 #include "training/TrainingModel.h"
 
+#include "training/AnswerTimes.h"
 #include "training/AppPaths.h"
 #include "training/BankPair.h"
 #include "training/RecordFormat.h"
@@ -11,6 +12,7 @@
 #include "training/TrainingCatalogue.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <limits>
 
@@ -37,8 +39,9 @@ const ModeTexts &modeTexts(int modeIndex)
 
 } // namespace
 
-TrainingModel::TrainingModel(ProgramFolders folders, SoundOutput *sound, quint32 drawSeed, QObject *parent)
-    : QObject(parent), m_folders(std::move(folders)), m_sound(sound), m_generator(drawSeed)
+TrainingModel::TrainingModel(ProgramFolders folders, SoundOutput *sound, quint32 drawSeed, TrainingRun::Clock clock,
+                             QObject *parent)
+    : QObject(parent), m_folders(std::move(folders)), m_sound(sound), m_generator(drawSeed), m_clock(std::move(clock))
 {
     m_texts[int(TrainingText::Question)] = QStringLiteral("题目");
 }
@@ -149,43 +152,58 @@ QString TrainingModel::soundPath(bool right, quint32 number) const
 void TrainingModel::answerStep(const QString &answerText)
 {
     m_view.answerText = answerText;
-    const int amount = this->amount();
-    if (amount == (timedMode() ? m_state.ElapsedTicks : m_state.AnsweredCount))
-        return; // the amount is used up; the next tick finishes the run
-
-    if (m_view.answerText.isEmpty()) {
-        if (m_view.answerEnabled)
-            return; // an empty answer is ignored
-        updateView([](RunView &v) {
-            v.answerEnabled = true;
-            v.timerRunning = true;
-            v.startEnabled = false;
-            v.answerText = kStartSentinel;
-        });
-        emit answerFocusRequested();
+    if (!m_run) {
+        startRun();
+        return;
     }
+    if (m_run->amountUsed())
+        return; // the next tick finishes the run
+    if (answerText.isEmpty())
+        return;
 
-    m_state.TypedValue = Numbers::typedAnswer(m_view.answerText, Numbers::localeDecimalSeparator());
-    ++m_state.AnsweredCount;
-    if (timedMode())
-        setText(TrainingText::Used, QString::number(m_state.AnsweredCount) + QStringLiteral("道"));
-    else
-        setText(TrainingText::Left, QString::number(amount - m_state.AnsweredCount) + QStringLiteral("道"));
-
-    const bool right = m_state.TypedValue == m_state.CurrentAnswer;
-    playFeedback(soundPath(right, m_generator.next(2)));
-
-    const QString line = RecordFormat::answerLine(
-        m_state.AnsweredCount,
-        text(TrainingText::Question) + Numbers::formatGeneral(m_state.TypedValue, Numbers::localeDecimalSeparator()),
-        right);
+    const long double typed = Numbers::typedAnswer(answerText, Numbers::localeDecimalSeparator());
+    const QString typedText = Numbers::formatGeneral(typed, Numbers::localeDecimalSeparator());
+    const QString question = text(TrainingText::Question);
+    const TrainingRun::Answered answered = m_run->answer(typed, typedText);
+    showCounts();
+    playFeedback(soundPath(answered.right, m_generator.next(2)));
+    const QString line = RecordFormat::answerLine(answered.number, question + typedText, answered.right);
     m_processLines.append(line);
     emit processLineAppended(line);
+    setText(TrainingText::Right, QString::number(m_run->correctCount()) + QStringLiteral("道"));
+    askNext();
+}
 
-    if (right)
-        ++m_state.CorrectCount;
-    setText(TrainingText::Right, QString::number(m_state.CorrectCount) + QStringLiteral("道"));
+void TrainingModel::startRun()
+{
+    TrainingRun run(timedMode(), amount(), m_clock);
+    if (run.amountUsed())
+        return; // a timed run of no seconds never starts
+    m_run = std::move(run);
+    m_run->start();
+    updateView([](RunView &v) {
+        v.answerEnabled = true;
+        v.timerRunning = true;
+        v.startEnabled = false;
+    });
+    emit answerFocusRequested();
+    showCounts();
+    // The start press sounds like a wrong answer, and takes its draw.
+    playFeedback(soundPath(false, m_generator.next(2)));
+    setText(TrainingText::Right, QStringLiteral("0道"));
+    askNext();
+}
 
+void TrainingModel::showCounts()
+{
+    if (timedMode())
+        setText(TrainingText::Used, QString::number(m_run->answeredCount()) + QStringLiteral("道"));
+    else
+        setText(TrainingText::Left, QString::number(m_run->amount() - m_run->answeredCount()) + QStringLiteral("道"));
+}
+
+void TrainingModel::askNext()
+{
     try {
         drawQuestion();
     } catch (const NumoraError &) {
@@ -224,35 +242,33 @@ void TrainingModel::reportSoundFailure()
 
 void TrainingModel::drawQuestion()
 {
-    // Until its own answer is read, no typed value is right.
-    m_state.CurrentAnswer = std::numeric_limits<long double>::quiet_NaN();
+    // Until its own answer is read, no typed value is right; whatever is
+    // shown then is what the next answer's time is measured on.
+    long double value = std::numeric_limits<long double>::quiet_NaN();
+    const auto asked = qScopeGuard([&] { m_run->ask(text(TrainingText::Question), value); });
     const int index = int(m_generator.next(quint32(m_questionLines.size())));
     if (index >= m_questionLines.size())
         throw ListIndexError(index);
     setText(TrainingText::Question, m_questionLines.at(index));
     if (index >= m_answerLines.size())
         throw ListIndexError(index);
-    m_state.CurrentAnswer = Numbers::answerValue(m_answerLines.at(index));
+    value = Numbers::answerValue(m_answerLines.at(index));
 }
 
 bool TrainingModel::tick()
 {
-    const int amount = this->amount();
-    ++m_state.ElapsedTicks;
-    bool due;
-    if (timedMode()) {
-        setText(TrainingText::Left, QString::number(amount - m_state.ElapsedTicks) + QStringLiteral("秒"));
-        due = amount - m_state.ElapsedTicks == 0;
-    } else {
-        setText(TrainingText::Used, QString::number(m_state.ElapsedTicks) + QStringLiteral("秒"));
-        due = amount == m_state.AnsweredCount;
-    }
-    if (!due || m_finalised)
+    if (!m_run)
+        return false;
+    const bool due = m_run->tick();
+    if (timedMode())
+        setText(TrainingText::Left, QString::number(m_run->amount() - m_run->elapsedTicks()) + QStringLiteral("秒"));
+    else
+        setText(TrainingText::Used, QString::number(m_run->elapsedTicks()) + QStringLiteral("秒"));
+    if (!due)
         return false;
     endRun();
     return true;
 }
-
 bool TrainingModel::canEndAtOnce(bool selectionPanelVisible) const
 {
     return m_view.startEnabled || selectionPanelVisible || !m_view.timerRunning;
@@ -260,11 +276,11 @@ bool TrainingModel::canEndAtOnce(bool selectionPanelVisible) const
 
 void TrainingModel::finishRun()
 {
-    if (m_finalised)
+    if (!m_run || !m_run->finish())
         return;
-    m_finalised = true;
     finaliseProcessList();
-    m_state.RecordPath = RecordFile::create(m_folders.user, m_record, m_processLines);
+    m_state.RecordPath = RecordFile::create(m_folders.user, m_record, m_processLines, {},
+                                            AnswerTimes::text(m_run->answers()));
     emit recordWritten(m_state.RecordPath);
 }
 
@@ -281,20 +297,15 @@ void TrainingModel::endRun()
 
 void TrainingModel::finaliseProcessList()
 {
-    // Only the start press's own line goes: were its sound to fail, the first
-    // line would be a real answer.
-    if (!m_processLines.isEmpty() && RecordFormat::isStartLine(m_processLines.constFirst()))
-        m_processLines.removeFirst();
     updateView([](RunView &v) { v.processVisible = true; });
-    m_processLines << RecordFormat::summaryLines(timedMode(), m_state.AmountText,
-                                                 timedMode() ? m_state.AnsweredCount : m_state.ElapsedTicks,
-                                                 m_state.CorrectCount);
+    m_processLines << RecordFormat::summaryLines(timedMode(), m_state.AmountText, m_run->measured(),
+                                                 m_run->correctCount());
     emit processLinesChanged(m_processLines);
 }
 
 QStringList TrainingModel::summaryLines() const
 {
-    return m_finalised ? m_processLines.mid(m_processLines.size() - RecordFormat::kSummaryLineCount) : QStringList();
+    return m_run && m_run->finished() ? m_processLines.mid(m_processLines.size() - RecordFormat::kSummaryLineCount) : QStringList();
 }
 
 void TrainingModel::endRunView()

@@ -5,6 +5,7 @@
 #include "training/ProgramFolders.h"
 #include "text/LineStore.h"
 #include "training/RecordName.h"
+#include "training/TrainingRun.h"
 
 #include <QObject>
 #include <QString>
@@ -21,11 +22,6 @@ struct TrainingState
     int ModeIndex = -1;
     int AmountIndex = -1; // -1: no amount chosen yet
     QString AmountText = QStringLiteral("请选择：");
-    int ElapsedTicks = 0;
-    int AnsweredCount = -1;
-    int CorrectCount = 0;
-    long double CurrentAnswer = 0;
-    long double TypedValue = 0;
     QString RecordPath;
 };
 
@@ -42,10 +38,6 @@ constexpr int kTrainingTextCount = 11;
 // Choosing a run, entering training and the loaded bank. The window shows
 // the texts and lines it announces and feeds it the user's choices.
 class SoundOutput;
-
-// Put into the empty answer field by the start press, so that the start runs
-// through the steps of an answer; no bank answer equals it.
-inline const QString kStartSentinel = QStringLiteral("999999999999");
 
 // What the training panel shows of a run besides its labels.
 struct RunView
@@ -64,11 +56,15 @@ class TrainingModel : public QObject
     Q_OBJECT
 
 public:
-    // The seed is the draw generator's starting state.
-    TrainingModel(ProgramFolders folders, SoundOutput *sound, quint32 drawSeed = 0, QObject *parent = nullptr);
+    // The seed is the draw generator's starting state; the clock times the
+    // answers (the system's when none is given).
+    TrainingModel(ProgramFolders folders, SoundOutput *sound, quint32 drawSeed = 0,
+                  TrainingRun::Clock clock = {}, QObject *parent = nullptr);
 
     const ProgramFolders &folders() const { return m_folders; }
     const TrainingState &state() const { return m_state; }
+    // The run since the start press; none before it.
+    const TrainingRun *run() const { return m_run ? &*m_run : nullptr; }
 
     // Fixes this launch's record name; the date text is asked for each try.
     void fixRecordPath(const std::function<QString()> &todayText);
@@ -94,7 +90,9 @@ public:
     void loadBank();
 
     // The start press and every submitted answer, with the answer field's
-    // text. Throws ConvertError before anything is counted; ListIndexError
+    // text; a press before the run is the start. The start plays the
+    // wrong-answer sound as an answer would. Throws ConvertError before
+    // anything is counted (an amount that is no number at the start); ListIndexError
     // or ConvertError for a question without a readable answer, which is
     // then shown and judged wrong; the first sound that cannot be played,
     // once a launch, after the step is done.
@@ -137,7 +135,10 @@ private:
     int amount() const;
     bool timedMode() const;
     QString soundPath(bool right, quint32 number) const;
+    void startRun();
+    void showCounts();
     void drawQuestion();
+    void askNext();
     void clearAnswerField();
     void playFeedback(const QString &path);
     void reportSoundFailure();
@@ -153,9 +154,10 @@ private:
     TrainingState m_state;
     RecordName::Choice m_record;
     DrawGenerator m_generator;
+    TrainingRun::Clock m_clock;
+    std::optional<TrainingRun> m_run;
     RunView m_view;
     QStringList m_processLines;
-    bool m_finalised = false;
     std::optional<QString> m_soundFailure;
     bool m_soundFailureReported = false;
     std::array<QString, kTrainingTextCount> m_texts;

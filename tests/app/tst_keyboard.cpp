@@ -72,7 +72,7 @@ void TestKeyboard::wholeRunWithKeysAlone()
     }
     QTRY_COMPARE_WITH_TIMEOUT(fixture.dialogs.shown.size(), 1, 3000);
     QCOMPARE(fixture.dialogs.shown.first().text, QStringLiteral("训练结束！"));
-    QCOMPARE(f.model().state().CorrectCount, 2);
+    QCOMPARE(f.model().run()->correctCount(), 2);
 }
 
 void TestKeyboard::everyControlHasAnAccessibleName()

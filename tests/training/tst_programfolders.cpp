@@ -150,7 +150,8 @@ void TestProgramFolders::installedRunReadsDeliveredAndWritesUsers()
     QVERIFY(model.tick()); // the run ends and is recorded
     QVERIFY(!sound.played.isEmpty());
     QVERIFY2(sound.played.first().startsWith(folders.delivered + "/sound/"), qPrintable(sound.played.first()));
-    QCOMPARE(QDir(QDir(folders.user).filePath("job")).entryList(QDir::Files), QStringList{"2026-12-9-第1次.xl"});
+    QCOMPARE(QDir(QDir(folders.user).filePath("job")).entryList(QDir::Files),
+             (QStringList{"2026-12-9-第1次.csv", "2026-12-9-第1次.xl"}));
 }
 
 QTEST_GUILESS_MAIN(TestProgramFolders)

@@ -2,6 +2,7 @@
 // when it cannot be written.
 #include "support/RunTestBase.h"
 #include "text/Errors.h"
+#include "training/RecordReader.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,6 +26,7 @@ private slots:
     void recordWriteFailure();
     void recordOnFullDisk();
     void recordKeepsQuestionBytes();
+    void answerTimesFollowTheirRecord();
 };
 
 void TestRecordFile::recordExactBytes()
@@ -158,6 +160,44 @@ void TestRecordFile::recordKeepsQuestionBytes()
     answer("7");
     m_model->finishRun();
     QVERIFY(recordBytes().startsWith("\xB5\xDA" "1\xCC\xE2    3\xFF+\x81" "4=7    \xA1\xCC\r\n"));
+}
+
+void TestRecordFile::answerTimesFollowTheirRecord()
+{
+    qint64 now = 0;
+    m_model = std::make_unique<TrainingModel>(m_appDir->path(), &m_sound, 0, [&now] { return now; });
+    m_model->fixRecordPath([] { return QStringLiteral("2026-12-8"); });
+    writeBank({"3+4="}, {"7"});
+    enter(1, "5");
+    // Times left without their record, and a record of an older version
+    // without times: neither name is taken, neither is paired with this run.
+    const QString job = m_appDir->filePath("job/");
+    TextFile::writeLines(job + "2026-12-8-第1次.csv", {"题号,题目,答案,对错,用时毫秒", "1,3+4=,7,√,1"});
+    TextFile::writeLines(job + "2026-12-8-第2次.xl", {"theirs"});
+    now = 1000;
+    start();
+    now = 1700;
+    answer("7");
+    now = 5700;
+    answer("8");
+    m_model->finishRun();
+    QCOMPARE(m_model->state().RecordPath, job + "2026-12-8-第3次.xl");
+    QFile times(job + "2026-12-8-第3次.csv");
+    QVERIFY(times.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(times.readAll()), "题号,题目,答案,对错,用时毫秒\r\n1,3+4=,7,√,700\r\n2,3+4=,8,×,4000\r\n");
+    QVERIFY(!QFileInfo::exists(job + "2026-12-8-第2次.csv"));
+    QCOMPARE(TextFile::readLines(job + "2026-12-8-第1次.csv").last(), "1,3+4=,7,√,1");
+
+    const auto millisOf = [](const QString &record) {
+        QList<qint64> millis;
+        for (const RecordedAnswer &answer : RecordReader::read(record).run->answers)
+            millis.append(answer.millis);
+        return millis;
+    };
+    QCOMPARE(millisOf(job + "2026-12-8-第3次.xl"), (QList<qint64>{700, 4000}));
+    // Times that are not this record's answers are not read as its times.
+    TextFile::writeLines(job + "2026-12-8-第3次.csv", {"题号,题目,答案,对错,用时毫秒", "1,3+4=,7,√,5", "2,3+4=,9,×,6"});
+    QCOMPARE(millisOf(job + "2026-12-8-第3次.xl"), (QList<qint64>{-1, -1}));
 }
 
 QTEST_GUILESS_MAIN(TestRecordFile)
