@@ -1,6 +1,7 @@
 #include "report/ReportCommandLine.h"
 
 #include "report/ClassReport.h"
+#include "report/FluencyReport.h"
 #include "report/ProgressChart.h"
 #include "report/ReportTables.h"
 #include "report/RunCollection.h"
@@ -9,6 +10,7 @@
 #include "text/TextFile.h"
 #include "training/MistakeBook.h"
 #include "training/RecordName.h"
+#include "training/TimeLimitSetting.h"
 #include "training/TrainingCatalogue.h"
 
 #include <algorithm>
@@ -266,8 +268,13 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
     const QCommandLineOption mistakesCsv("mistakes-csv", QStringLiteral("把错题本写成 CSV 文件。"), QStringLiteral("FILE"));
     const QCommandLineOption chart("chart", QStringLiteral("把图表写成 PNG 或 JPEG 图片。"), QStringLiteral("FILE.png|FILE.jpg"));
     const QCommandLineOption practice("practice", QStringLiteral("把全部错题写成自制题库（要加 --yes）；和 --class 一起时，给每个学生写他自己的。"));
-    const QCommandLineOption yes("yes", QStringLiteral("确认 --practice 替换自制题库。"));
-    parser.addOptions({csv, mistakesCsv, chart, practice, yes});
+    const QCommandLineOption yes("yes", QStringLiteral("确认 --practice 或 --today 替换自制题库。"));
+    const QCommandLineOption factsCsv("facts-csv", QStringLiteral("把每道题的熟练度（熟练、较慢、出错）写成 CSV 文件。"),
+                                      QStringLiteral("FILE"));
+    const QCommandLineOption limit("limit", QStringLiteral("熟练的时间限制：3、6 或 12 秒，默认是记录文件夹里设的，没有设就是 3。"),
+                                   QStringLiteral("3|6|12"));
+    const QCommandLineOption today("today", QStringLiteral("把今日练习（约 30 道：出错的、较慢的、该复习的、新的）写成自制题库（要加 --yes）。"));
+    parser.addOptions({csv, mistakesCsv, chart, practice, yes, factsCsv, limit, today});
     const QCommandLineOption classFolder("class", QStringLiteral("班级文件夹：读全班每个学生的训练记录。"), QStringLiteral("FOLDER"));
     const QCommandLineOption classCsv("class-csv", QStringLiteral("把全班一览（每个学生一行）写成 CSV 文件。"), QStringLiteral("FILE"));
     const QCommandLineOption classMistakesCsv("class-mistakes-csv", QStringLiteral("把全班答错最多的题写成 CSV 文件。"),
@@ -289,9 +296,13 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
         std::fputs(qPrintable(parser.helpText()), stdout);
         return Done;
     }
-    if (parser.isSet(practice) != parser.isSet(yes)) {
-        tell(parser.isSet(practice) ? QStringLiteral("--practice 会替换自制题库，请加 --yes 确认")
-                                    : QStringLiteral("--yes 只用于 --practice"));
+    if ((parser.isSet(practice) || parser.isSet(today)) != parser.isSet(yes)) {
+        tell(parser.isSet(yes) ? QStringLiteral("--yes 只用于 --practice 和 --today")
+                               : QStringLiteral("--practice 和 --today 会替换自制题库，请加 --yes 确认"));
+        return WrongArguments;
+    }
+    if (parser.isSet(limit) && !FactFluency::timeLimits().contains(parser.value(limit).toInt())) {
+        tell(QStringLiteral("时间限制要是 3、6 或 12 秒：%1").arg(parser.value(limit)));
         return WrongArguments;
     }
     const char *chartFormat = parser.isSet(chart) ? ProgressChart::formatFor(parser.value(chart)) : nullptr;
@@ -306,8 +317,9 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
     if (parser.isSet(classInit))
         return initClass(parser.value(classInit), parser.value(roster));
     if (parser.isSet(classFolder) && (parser.isSet(csv) || parser.isSet(mistakesCsv) || parser.isSet(chart)
+                                      || parser.isSet(factsCsv) || parser.isSet(today)
                                       || !parser.positionalArguments().isEmpty())) {
-        tell(QStringLiteral("--class 读整个班级：不能和 --csv、--mistakes-csv、--chart 或文件夹一起用"));
+        tell(QStringLiteral("--class 读整个班级：不能和 --csv、--mistakes-csv、--chart、--facts-csv、--today 或文件夹一起用"));
         return WrongArguments;
     }
     if (parser.isSet(classFolder))
@@ -320,6 +332,15 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
     QStringList folders = parser.positionalArguments();
     if (folders.isEmpty())
         folders << RecordName::jobFolder(programFolder);
+    // A child's folder stands for its job folder.
+    for (QString &folder : folders) {
+        if (QFileInfo(RecordName::jobFolder(folder)).isDir())
+            folder = RecordName::jobFolder(folder);
+    }
+    if (parser.isSet(today) && folders.size() > 1) {
+        tell(QStringLiteral("--today 只给一个孩子写今日练习：只能给一个文件夹"));
+        return WrongArguments;
+    }
     if (parser.isSet(sheetOptions.worksheet)) {
         const auto recipe = worksheetRecipe(parser, sheetOptions);
         if (const QString *wrong = std::get_if<QString>(&recipe)) {
@@ -374,6 +395,28 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
         } catch (const NumoraError &error) {
             tell(error.localText());
             written = false;
+        }
+    }
+    if (parser.isSet(factsCsv) || parser.isSet(today)) {
+        const int seconds = parser.isSet(limit) ? parser.value(limit).toInt() : TimeLimitSetting::read(folders);
+        const QList<Fact> facts = FactFluency::collect(collection.runs);
+        if (parser.isSet(factsCsv)) {
+            QList<ReportRow> rows;
+            for (const Fact &fact : facts)
+                rows.append(FluencyReport::factRow(fact, seconds));
+            written &= writeFile(parser.value(factsCsv), ReportTables::csv(FluencyReport::factHeaders(), rows));
+        }
+        if (parser.isSet(today)) {
+            try {
+                const QString appDir = parser.positionalArguments().isEmpty()
+                                           ? programFolder
+                                           : FluencyReport::appDirOfRecords(folders.constFirst());
+                tell(QStringLiteral("已把 %1 道今日练习写成自制题库")
+                         .arg(FluencyReport::writeToday(appDir, facts, seconds, programFolders)));
+            } catch (const NumoraError &error) {
+                tell(error.localText());
+                written = false;
+            }
         }
     }
     return written ? Done : WriteFailed;

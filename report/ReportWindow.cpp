@@ -1,9 +1,11 @@
 #include "report/ReportWindow.h"
 
+#include "report/FluencyTab.h"
 #include "report/NewClassDialog.h"
 #include "report/ProgressChart.h"
 #include "training/RecordName.h"
 #include "report/ReportTables.h"
+#include "report/TableViews.h"
 #include "report/WorksheetTab.h"
 #include "text/Errors.h"
 #include "text/TextFile.h"
@@ -29,45 +31,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QtConcurrent>
-
-namespace {
-
-QTableView *sortableTable(QStandardItemModel *model, const QString &name, QWidget *parent)
-{
-    auto *proxy = new QSortFilterProxyModel(parent);
-    proxy->setSourceModel(model);
-    proxy->setSortRole(Qt::UserRole);
-    auto *table = new QTableView(parent);
-    table->setAccessibleName(name);
-    table->setModel(proxy);
-    table->setSortingEnabled(true);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    return table;
-}
-
-void fill(QStandardItemModel *model, const QStringList &headers, const QList<ReportRow> &rows)
-{
-    model->clear();
-    model->setHorizontalHeaderLabels(headers);
-    for (const ReportRow &row : rows) {
-        QList<QStandardItem *> items;
-        for (const ReportCell &cell : row) {
-            auto *item = new QStandardItem(cell.text);
-            item->setData(cell.sortKey, Qt::UserRole);
-            const auto type = cell.sortKey.typeId();
-            if (type == QMetaType::Int || type == QMetaType::Double)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            items.append(item);
-        }
-        model->appendRow(items);
-    }
-}
-
-} // namespace
 
 ReportWindow::ReportWindow(const ProgramFolders &folders, UserDialogs *dialogs, QWidget *parent)
     : QMainWindow(parent), m_programFolder(folders.user), m_ownFolder(folders.user), m_dialogs(dialogs),
@@ -119,6 +82,8 @@ ReportWindow::ReportWindow(const ProgramFolders &folders, UserDialogs *dialogs, 
     mistakesLayout->addWidget(new QLabel(QStringLiteral("已掌握"), mistakesPage));
     mistakesLayout->addWidget(m_masteredTable, 1);
     tabs->addTab(mistakesPage, QStringLiteral("错题本"));
+    m_fluency = new FluencyTab(folders, dialogs, tabs);
+    tabs->addTab(m_fluency, QStringLiteral("熟练度"));
     m_worksheets = new WorksheetTab(folders, [this] { return chosenMistakes(); }, dialogs, tabs);
     tabs->addTab(m_worksheets, QStringLiteral("口算题卡"));
     // A sheet of the mistakes follows the ticks as they are when it is shown.
@@ -130,6 +95,7 @@ ReportWindow::ReportWindow(const ProgramFolders &folders, UserDialogs *dialogs, 
     setCentralWidget(tabs);
 
     m_status = new QLabel(statusBar());
+    connect(m_fluency, &FluencyTab::told, m_status, &QLabel::setText);
     m_progress = new QProgressBar(statusBar());
     m_progress->setMaximumWidth(240);
     m_progress->hide();
@@ -415,6 +381,7 @@ void ReportWindow::showWholeClass()
 {
     setWindowTitle(QStringLiteral("Numora 成绩册 — %1").arg(QFileInfo(m_class.folder).fileName()));
     statusBar()->removeWidget(m_wholeClassButton);
+    m_fluency->showClass(m_class);
     m_tabs->setCurrentWidget(m_classPage);
     m_classTable->setFocus();
 }
@@ -575,6 +542,11 @@ void ReportWindow::showCollection()
     m_mistakeTable->sortByColumn(-1, Qt::AscendingOrder); // most-missed first, as collected
     m_masteredTable->sortByColumn(-1, Qt::AscendingOrder);
     m_chart->setRuns(m_collection.runs);
+    // A pupil's time limit is their own, else the class's.
+    QStringList settingFolders = m_folders;
+    if (m_programFolder != m_ownFolder && !m_class.folder.isEmpty())
+        settingFolders.append(m_class.folder);
+    m_fluency->showChild(m_collection.runs, settingFolders, m_programFolder);
     m_practiceButton->setEnabled(!chosenMistakes().isEmpty());
     m_restoreButton->setEnabled(MistakeBook::canRestoreTeacherBank(m_programFolder));
     m_status->setText(QStringLiteral("%1 次训练，%2 道错题，%3 道已掌握，跳过 %4 个文件")

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <memory>
 
+class FluencyTab;
 class ProgressChart;
 class QLabel;
 class QProgressBar;
@@ -63,6 +64,7 @@ public:
     QPushButton *practiceButton() const { return m_practiceButton; }
     QPushButton *restoreButton() const { return m_restoreButton; }
     WorksheetTab *worksheetTab() const { return m_worksheets; }
+    FluencyTab *fluencyTab() const { return m_fluency; }
 
     void practise();
     // Puts the teacher's own bank back after practice banks.
@@ -133,6 +135,7 @@ private:
     QPushButton *m_practiceButton;
     QPushButton *m_restoreButton;
     WorksheetTab *m_worksheets;
+    FluencyTab *m_fluency;
     QLabel *m_status;
     QProgressBar *m_progress;
 };

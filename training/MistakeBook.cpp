@@ -124,6 +124,13 @@ int writePracticeBank(const QString &appDir, const QList<Mistake> &mistakes, con
         questions.append(mistake.question);
         answers.append(mistake.rightValue());
     }
+    writePracticeQuestions(appDir, questions, answers, now);
+    return int(questions.size());
+}
+
+void writePracticeQuestions(const QString &appDir, const QStringList &questions, const QStringList &answers,
+                            const QDateTime &now)
+{
     const BankPair bank = BankPair::custom(appDir);
     // A class pupil's folder may have no bank folder yet; the pupil's folder
     // itself is never made here.
@@ -136,7 +143,6 @@ int writePracticeBank(const QString &appDir, const QList<Mistake> &mistakes, con
     // bank, which the marker does not match, so it is still kept next time.
     OwnFile::replace(markerPath(appDir), markerFor(practice));
     bank.replace(practice.first, practice.second);
-    return int(questions.size());
 }
 
 bool canRestoreTeacherBank(const QString &appDir)

@@ -42,6 +42,10 @@ QList<Mistake> collect(QList<RecordedRun> runs);
 int writePracticeBank(const QString &appDir, const QList<Mistake> &mistakes,
                       const QDateTime &now = QDateTime::currentDateTime());
 
+// The same for questions chosen elsewhere, with their answers.
+void writePracticeQuestions(const QString &appDir, const QStringList &questions, const QStringList &answers,
+                            const QDateTime &now = QDateTime::currentDateTime());
+
 // Whether a teacher's bank is kept that differs from the custom bank now.
 bool canRestoreTeacherBank(const QString &appDir);
 // Puts the kept teacher's bank back as the custom bank. A bank the teacher

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// How many seconds a fluent answer may take, set for a child (in their job
+// folder) or a class (in the class folder): "熟练度设置.txt" with the line
+// "时间限制=6".
+namespace TimeLimitSetting {
+
+QString path(const QString &folder);
+// The limit of the first folder that sets an offered one; the default when
+// none does.
+int read(const QStringList &folders);
+// Throws FileCreateError.
+void write(const QString &folder, int seconds);
+
+} // namespace TimeLimitSetting
