@@ -88,12 +88,15 @@ QTableWidget *makeGrid(Grid grid, QWidget *parent)
         columns.append(QString::fromUtf8(labels.columnSign) + QString::number(labels.first + i));
     table->setVerticalHeaderLabels(rows);
     table->setHorizontalHeaderLabels(columns);
+    QFont small = table->horizontalHeader()->font(); // "+20" within a cell's width
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    table->horizontalHeader()->setFont(small);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    table->horizontalHeader()->setDefaultSectionSize(kCell + 4);
+    table->horizontalHeader()->setDefaultSectionSize(kCell + 2);
     table->verticalHeader()->setDefaultSectionSize(kCell);
     table->horizontalHeader()->setMinimumSectionSize(kCell);
-    table->setFixedSize(table->verticalHeader()->sizeHint().width() + table->columnCount() * (kCell + 4)
+    table->setFixedSize(table->verticalHeader()->sizeHint().width() + table->columnCount() * (kCell + 2)
                             + 2 * table->frameWidth(),
                         table->horizontalHeader()->sizeHint().height() + table->rowCount() * kCell
                             + 2 * table->frameWidth());
@@ -144,8 +147,9 @@ FluencyTab::FluencyTab(ProgramFolders program, UserDialogs *dialogs, QWidget *pa
         auto *table = makeGrid(grid, m_maps);
         m_grids[int(grid)] = table;
         auto *title = new QLabel(table->accessibleName(), m_maps);
-        const int row = grid == Grid::Addition || grid == Grid::Subtraction ? 0 : 2;
-        const int column = grid == Grid::Addition || grid == Grid::Multiplication ? 0 : 1;
+        // Each map within 20 with a table map beside it: both fit the window's width.
+        const int row = grid == Grid::Addition || grid == Grid::Multiplication ? 0 : 2;
+        const int column = grid == Grid::Addition || grid == Grid::Subtraction ? 0 : 1;
         maps->addWidget(title, row, column);
         maps->addWidget(table, row + 1, column, Qt::AlignLeft | Qt::AlignTop);
     }

@@ -95,9 +95,18 @@ start_report() { # TITLE ARGUMENTS...
 
 start_report 成绩册 "$folder/job"
 shot report
-xdotool mousemove --window "$window" 165 32 click 1        # the 口算题卡 tab
+xdotool mousemove --window "$window" 215 32 click 1        # the 口算题卡 tab
 sleep 1
 shot worksheet-tab
+kill "$app"
+app=""
+
+# A child's facts with the time of each answer, in the 熟练度 tab.
+bash "$(dirname "$0")/sample-facts.sh" "$work/facts/job"
+start_report 成绩册 "$work/facts/job"
+xdotool mousemove --window "$window" 150 32 click 1        # the 熟练度 tab
+sleep 1
+shot fluency-tab
 kill "$app"
 app=""
 

@@ -57,7 +57,9 @@ start_program "$folder/numora" --class "$class" --pupil 王小明
 wait_for "$class/王小明/job/$today-第2次.xl" || fail "the kept record was not delivered; kept: $(kept)"
 for _ in $(seq 50); do [ -z "$(kept)" ] && break; sleep 0.1; done
 [ -z "$(kept)" ] || fail "a delivered record is still kept: $(kept)"
-[ "$(ls "$class/王小明/job" | wc -l)" -eq 2 ] || fail "the pupil's folder holds $(ls "$class/王小明/job")"
+# Each record with its answers' times, the kept one's carried with it.
+[ "$(ls "$class/王小明/job" | paste -sd ' ')" = "$today-第1次.csv $today-第1次.xl $today-第2次.csv $today-第2次.xl" ] \
+  || fail "the pupil's folder holds $(ls "$class/王小明/job")"
 # Both, as the share holds them, for "查    询" on this computer.
 for n in 1 2; do
   for _ in $(seq 50); do [ -n "$(find "$XDG_DATA_HOME/numora/classes" -path "*/王小明/records/$today-第${n}次.xl")" ] && break; sleep 0.1; done

@@ -1,5 +1,6 @@
 #include "report/ProgressChart.h"
 #include "report/ReportTables.h"
+#include "report/FluencyTab.h"
 #include "report/ReportWindow.h"
 #include "report/WorksheetTab.h"
 #include "support/ScriptedDialogs.h"
@@ -18,6 +19,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTabWidget>
 #include <QSpinBox>
 #include <QComboBox>
@@ -94,6 +96,12 @@ void TestReport::commandLineExitCodes_data()
     QTest::newRow("chart as JPEG") << QStringList{"--chart", "@/chart.JPG", "@/job"} << 0 << QStringList{"chart.JPG"};
     QTest::newRow("chart in no known format") << QStringList{"--chart", "@/chart.gif", "@/job"} << 1 << QStringList();
     QTest::newRow("practice unconfirmed") << QStringList{"--practice", "@/job"} << 1 << QStringList();
+    QTest::newRow("facts") << QStringList{"--facts-csv", "@/facts.csv", "--limit", "12", "@"} << 0
+                           << QStringList{"facts.csv"};
+    QTest::newRow("a limit not offered") << QStringList{"--facts-csv", "@/facts.csv", "--limit", "5", "@/job"} << 1
+                                         << QStringList();
+    QTest::newRow("today unconfirmed") << QStringList{"--today", "@/job"} << 1 << QStringList();
+    QTest::newRow("today for two children") << QStringList{"--today", "--yes", "@/job", "@/job"} << 1 << QStringList();
     QTest::newRow("unknown option") << QStringList{"--colour"} << 1 << QStringList();
     // Once a header-only table was left behind.
     QTest::newRow("missing folder") << QStringList{"--csv", "@/runs.csv", "@/job", "@/nowhere"} << 2 << QStringList();
@@ -394,9 +402,19 @@ void TestReport::classTabOpensEachPupil()
     window.practise();
     QVERIFY(QFile::exists(dir.filePath("王小明/data/make.tm")));
 
+    // His fact map: 9+7 wrong among his last three answers.
+    const QTableWidget *sums = window.fluencyTab()->grid(FactFluency::Grid::Addition);
+    const QTableWidgetItem *sum = sums->item(9, 7);
+    QCOMPARE(sum->text(), QStringLiteral("错"));
+    QVERIFY(sum->data(Qt::AccessibleTextRole).toString().startsWith(QStringLiteral("9+7= 出错，答了 2 次，对 1 次")));
+
     window.showWholeClass();
     QVERIFY(window.classTable()->isVisibleTo(&window) || !window.isVisible());
     QVERIFY(!window.windowTitle().contains(QStringLiteral("王小明")));
+    // The class's map: the share of pupils fluent in each fact.
+    sum = sums->item(9, 7);
+    QCOMPARE(sum->text(), QStringLiteral("0"));
+    QCOMPARE(sum->toolTip(), QStringLiteral("9+7= 熟练 0 人，答过 1 人，全班 2 人"));
 }
 
 QTEST_MAIN(TestReport)

@@ -190,7 +190,8 @@ void TestRecordFile::answerTimesFollowTheirRecord()
 
     const auto millisOf = [](const QString &record) {
         QList<qint64> millis;
-        for (const RecordedAnswer &answer : RecordReader::read(record).run->answers)
+        const RecordRead read = RecordReader::read(record);
+        for (const RecordedAnswer &answer : read.run->answers)
             millis.append(answer.millis);
         return millis;
     };

@@ -1,4 +1,5 @@
 #include "support/FakeSound.h"
+#include "training/AnswerTimes.h"
 #include "training/MistakeBook.h"
 #include "training/RecordName.h"
 #include "training/RecordReader.h"
@@ -18,6 +19,7 @@ class TestRecordReader : public QObject
 
 private slots:
     void readsTheProgramsOwnRecord();
+    void answerTimesKeepAwkwardQuestions();
     void skipsWhatIsNoRecord_data();
     void skipsWhatIsNoRecord();
     void tenThousandLines();
@@ -293,6 +295,20 @@ void TestRecordReader::practiceNeverReplacesTheTeachersBank()
     MistakeBook::restoreTeacherBank(dir.path(), QDateTime(QDate(2026, 12, 9), QTime(11, 0)));
     QCOMPARE(bank(), (QStringList{"2+2=", "4"}));
     QCOMPARE(bank(".2026-12-09-110000.bak"), (QStringList{"5+5=", "10"}));
+}
+
+// A custom bank's question may hold a comma or a quote.
+void TestRecordReader::answerTimesKeepAwkwardQuestions()
+{
+    const QList<TimedAnswer> written = {{1, "1,000+1=", "1001", true, 2500}, {2, "\"3\"+4=", "8", false, 0}};
+    const QByteArray bytes = AnswerTimes::text(written);
+    QVERIFY(bytes.contains("\"1,000+1=\""));
+    const auto read = AnswerTimes::parse(bytes);
+    QVERIFY(read);
+    QCOMPARE(read->size(), 2);
+    QCOMPARE(read->at(0).question + read->at(1).question, "1,000+1=\"3\"+4=");
+    QCOMPARE(read->at(0).millis, 2500);
+    QVERIFY(!AnswerTimes::parse("题号,题目,答案,对错,用时毫秒\r\n1,\"3+4=,7,√,5\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestRecordReader)
