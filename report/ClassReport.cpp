@@ -3,6 +3,7 @@
 #include "report/RunCache.h"
 #include "text/Errors.h"
 #include "training/RecordName.h"
+#include "training/TimeLimitSetting.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,8 +80,12 @@ ClassRecords read(const QString &classFolder, const std::function<void(int, int)
         if (pupil != pupilOfJob.cend())
             records.pupils[*pupil].runs.append(std::move(run));
     }
-    for (PupilRecords &pupil : records.pupils)
+    records.timeLimit = TimeLimitSetting::read({classFolder});
+    for (PupilRecords &pupil : records.pupils) {
         pupil.mistakes = MistakeBook::collect(pupil.runs);
+        const QString job = RecordName::jobFolder(ClassFolder::pupilFolder(classFolder, pupil.name));
+        pupil.timeLimit = TimeLimitSetting::read({job, classFolder});
+    }
     records.skipped = std::move(collection.skipped);
     return records;
 }

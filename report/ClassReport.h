@@ -22,6 +22,7 @@ struct PupilRecords
     QString unreadable; // why the records could not be read; empty when they were
     QList<RecordedRun> runs; // oldest first
     QList<Mistake> mistakes;
+    int timeLimit = FactFluency::kDefaultTimeLimit; // a fluent answer's seconds: the pupil's own, else the class's
 };
 
 // A question the class misses: how many pupils have it open in their
@@ -42,6 +43,7 @@ struct ClassRecords
     QList<PupilRecords> pupils; // roster order, then pupil folders not on it
     QList<RosterRefusal> refused;
     QList<SkippedFile> skipped;
+    int timeLimit = FactFluency::kDefaultTimeLimit; // the class's
 };
 
 // The teacher's view of a class folder: every pupil's records read at once.

@@ -6,6 +6,7 @@
 #include "text/TextFile.h"
 #include "training/TimeLimitSetting.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -15,11 +16,13 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTableWidget>
+#include <QThreadPool>
 #include <QVBoxLayout>
 
 namespace {
@@ -162,21 +165,22 @@ FluencyTab::FluencyTab(ProgramFolders program, UserDialogs *dialogs, QWidget *pa
     scroll->setWidget(m_maps);
     scroll->setWidgetResizable(true);
     layout->addWidget(scroll, 1);
-    showChild({}, {}, {});
+    showChild({}, FactFluency::kDefaultTimeLimit, {}, {});
 }
 
-void FluencyTab::showChild(const QList<RecordedRun> &runs, const QStringList &settingFolders, const QString &appDir)
+void FluencyTab::showChild(const QList<RecordedRun> &runs, int limitSeconds, const QString &settingFolder,
+                           const QString &appDir)
 {
     m_class = false;
     m_facts = FactFluency::collect(runs);
     m_pupils.clear();
-    m_settingFolders = settingFolders;
+    m_settingFolder = settingFolder;
     m_appDir = appDir;
     m_explanation->setText(QStringLiteral(
         "每个格子是一道题：“熟”是熟练（最近三次都答对，每次都在时间限制以内，而且不全在同一天），"
         "“慢”是较慢（答对过，但还不够快或不够稳），“错”是出错（最近三次里答错过）。"
         "空格是还没有答过的题。鼠标停在格子上看中位用时。"));
-    m_limit->setCurrentIndex(m_limit->findData(TimeLimitSetting::read(settingFolders)));
+    m_limit->setCurrentIndex(m_limit->findData(limitSeconds));
     m_today->setEnabled(!appDir.isEmpty());
     refresh();
 }
@@ -190,20 +194,21 @@ void FluencyTab::showClass(const ClassRecords &records)
         if (pupil.unreadable.isEmpty())
             m_pupils.append(FactFluency::collect(pupil.runs));
     }
-    m_settingFolders = {records.folder};
+    m_settingFolder = records.folder;
     m_appDir.clear();
     m_explanation->setText(QStringLiteral(
         "每个格子是一道题，数字是全班熟练这道题的学生的百分比，颜色越绿越多。空格是还没有学生答过的题。"
         "鼠标停在格子上看人数。时间限制是全班的；选一个学生可以看他自己的。"));
-    m_limit->setCurrentIndex(m_limit->findData(TimeLimitSetting::read(m_settingFolders)));
+    m_limit->setCurrentIndex(m_limit->findData(records.timeLimit));
     m_today->setEnabled(false);
     refresh();
 }
 
 void FluencyTab::clearGrids()
 {
-    for (QTableWidget *table : m_grids) {
-        const Grid grid = Grid(std::find(m_grids.begin(), m_grids.end(), table) - m_grids.begin());
+    for (int index = 0; index < int(m_grids.size()); ++index) {
+        const Grid grid = Grid(index);
+        QTableWidget *table = m_grids.at(index);
         table->clearContents();
         for (int row = 0; row < table->rowCount(); ++row) {
             for (int column = 0; column < table->columnCount(); ++column) {
@@ -276,14 +281,21 @@ void FluencyTab::refresh()
 
 void FluencyTab::limitChosen()
 {
-    if (!m_settingFolders.isEmpty()) {
-        try {
-            TimeLimitSetting::write(m_settingFolders.constFirst(), m_limit->currentData().toInt());
-        } catch (const NumoraError &error) {
-            m_dialogs->errorBox(error.localText());
-        }
-    }
     refresh();
+    if (m_settingFolder.isEmpty())
+        return;
+    // Kept off the window's thread: the folder may be on a share that hangs.
+    QThreadPool::globalInstance()->start([tab = QPointer<FluencyTab>(this), folder = m_settingFolder,
+                                          seconds = m_limit->currentData().toInt()] {
+        try {
+            TimeLimitSetting::write(folder, seconds);
+        } catch (const NumoraError &error) {
+            QMetaObject::invokeMethod(qApp, [tab, text = error.localText()] {
+                if (tab)
+                    tab->m_dialogs->errorBox(text);
+            });
+        }
+    });
 }
 
 void FluencyTab::writeToday()

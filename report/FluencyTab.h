@@ -27,9 +27,10 @@ class FluencyTab : public QWidget
 public:
     FluencyTab(ProgramFolders program, UserDialogs *dialogs, QWidget *parent = nullptr);
 
-    // A child's records; the limit is read from and kept in the first of
-    // settingFolders, today's practice goes to appDir's custom bank.
-    void showChild(const QList<RecordedRun> &runs, const QStringList &settingFolders, const QString &appDir);
+    // A child's records judged with their time limit, which a choice here
+    // keeps in settingFolder; today's practice goes to appDir's custom bank.
+    void showChild(const QList<RecordedRun> &runs, int limitSeconds, const QString &settingFolder,
+                   const QString &appDir);
     void showClass(const ClassRecords &records);
 
     QTableWidget *grid(FactFluency::Grid grid) const { return m_grids.at(int(grid)); }
@@ -56,7 +57,7 @@ private:
     UserDialogs *m_dialogs;
     QList<Fact> m_facts; // the child's
     QList<QList<Fact>> m_pupils; // the class's, when one is shown
-    QStringList m_settingFolders;
+    QString m_settingFolder;
     QString m_appDir;
     bool m_class = false;
     QLabel *m_explanation;

@@ -4,6 +4,7 @@
 #include "report/NewClassDialog.h"
 #include "report/ProgressChart.h"
 #include "training/RecordName.h"
+#include "training/TimeLimitSetting.h"
 #include "report/ReportTables.h"
 #include "report/TableViews.h"
 #include "report/WorksheetTab.h"
@@ -365,7 +366,7 @@ void ReportWindow::showPupil(int pupil)
     const PupilRecords &chosen = m_class.pupils.at(pupil);
     m_programFolder = ClassFolder::pupilFolder(m_class.folder, chosen.name);
     m_folders = {RecordName::jobFolder(m_programFolder)};
-    m_collection = RunCollection{chosen.runs, {}, {}};
+    m_collection = RunCollection{chosen.runs, {}, {}, chosen.timeLimit};
     if (!chosen.unreadable.isEmpty())
         m_collection.unreadableFolders << m_folders;
     showCollection();
@@ -486,7 +487,9 @@ void ReportWindow::openFolders(const QStringList &folders)
     // Not on the shared pool, whose threads the reading's own files need.
     m_reading.setFuture(QtConcurrent::run(&m_readingThreads, [folders, cancelled = m_cancelReading,
                                                               progress = readingProgress()] {
-        return collectRuns(folders, progress, cancelled.get());
+        RunCollection collection = collectRuns(folders, progress, cancelled.get());
+        collection.timeLimit = TimeLimitSetting::read(folders);
+        return collection;
     }));
 }
 
@@ -542,11 +545,7 @@ void ReportWindow::showCollection()
     m_mistakeTable->sortByColumn(-1, Qt::AscendingOrder); // most-missed first, as collected
     m_masteredTable->sortByColumn(-1, Qt::AscendingOrder);
     m_chart->setRuns(m_collection.runs);
-    // A pupil's time limit is their own, else the class's.
-    QStringList settingFolders = m_folders;
-    if (m_programFolder != m_ownFolder && !m_class.folder.isEmpty())
-        settingFolders.append(m_class.folder);
-    m_fluency->showChild(m_collection.runs, settingFolders, m_programFolder);
+    m_fluency->showChild(m_collection.runs, m_collection.timeLimit, m_folders.value(0), m_programFolder);
     m_practiceButton->setEnabled(!chosenMistakes().isEmpty());
     m_restoreButton->setEnabled(MistakeBook::canRestoreTeacherBank(m_programFolder));
     m_status->setText(QStringLiteral("%1 次训练，%2 道错题，%3 道已掌握，跳过 %4 个文件")

@@ -1,6 +1,7 @@
 #include "report/RunCollection.h"
 
 #include "report/RunCache.h"
+#include "training/AnswerTimes.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -23,6 +24,7 @@ RunCollection collectRuns(const QStringList &folders, const std::function<void(i
 {
     RunCollection collection;
     QStringList files;
+    QList<bool> withTimes; // a file's answer times are listed beside it
     // "a", "./a/" and a link to it are one folder, read once.
     QSet<QString> seen;
     for (const QString &folder : folders) {
@@ -35,8 +37,14 @@ RunCollection collectRuns(const QStringList &folders, const std::function<void(i
             collection.unreadableFolders.append(folder);
             continue;
         }
-        for (const QString &name : dir.entryList({QStringLiteral("*.xl")}, QDir::Files, QDir::Name))
+        const QStringList names = dir.entryList({QStringLiteral("*.xl"), QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+        const QSet<QString> listed(names.begin(), names.end());
+        for (const QString &name : names) {
+            if (!name.endsWith(QStringLiteral(".xl")))
+                continue;
             files.append(dir.filePath(name));
+            withTimes.append(listed.contains(AnswerTimes::companionPath(name)));
+        }
     }
     // What the cache holds as the file is now is not read again; without a
     // cache no file is asked its size and time.
@@ -65,7 +73,8 @@ RunCollection collectRuns(const QStringList &folders, const std::function<void(i
     const QList<RecordRead> fresh = QtConcurrent::blockingMapped(&readers, unread, [&](qsizetype i) {
         if (cancelled && cancelled->load())
             return RecordRead{std::nullopt, QStringLiteral("未读取")};
-        RecordRead read = RecordReader::read(files.at(i));
+        RecordRead read =
+            RecordReader::read(files.at(i), withTimes.at(i) ? RecordReader::Times::Look : RecordReader::Times::None);
         if (progress)
             progress(++done, total);
         return read;

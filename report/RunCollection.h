@@ -1,5 +1,6 @@
 #pragma once
 
+#include "training/FactFluency.h"
 #include "training/RecordReader.h"
 
 #include <QList>
@@ -20,6 +21,7 @@ struct RunCollection
     QList<RecordedRun> runs;
     QList<SkippedFile> skipped;
     QStringList unreadableFolders;
+    int timeLimit = FactFluency::kDefaultTimeLimit; // a fluent answer's seconds, as the folders set it
 };
 
 class RunCache;

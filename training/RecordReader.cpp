@@ -82,7 +82,7 @@ RecordRead parse(const QString &fileName, const QByteArray &bytes)
     return {run, QString()};
 }
 
-RecordRead read(const QString &path)
+RecordRead read(const QString &path, Times times)
 {
     QFile file;
     try {
@@ -97,7 +97,8 @@ RecordRead read(const QString &path)
     RecordRead result = parse(QFileInfo(path).fileName(), bytes);
     if (result.run) {
         result.run->path = path;
-        readTimes(path, result.run->answers);
+        if (times == Times::Look)
+            readTimes(path, result.run->answers);
         if (!result.run->date.isValid())
             result.run->date = QFileInfo(path).lastModified().date();
     }

@@ -36,8 +36,12 @@ struct RecordRead
 
 namespace RecordReader {
 
+// Whether to look for the record's answer times: a caller that has listed
+// the folder knows, and spares a share a failed open a record.
+enum class Times { Look, None };
+
 // Never throws: whatever the file holds, the result is a run or a reason.
-RecordRead read(const QString &path);
+RecordRead read(const QString &path, Times times = Times::Look);
 RecordRead parse(const QString &fileName, const QByteArray &bytes);
 
 } // namespace RecordReader
