@@ -406,6 +406,7 @@ void TestReport::classTabOpensEachPupil()
     const QTableWidget *sums = window.fluencyTab()->grid(FactFluency::Grid::Addition);
     const QTableWidgetItem *sum = sums->item(9, 7);
     QCOMPARE(sum->text(), QStringLiteral("错"));
+    QVERIFY(!window.fluencyTab()->picture().isNull()); // the maps, as exported
     QVERIFY(sum->data(Qt::AccessibleTextRole).toString().startsWith(QStringLiteral("9+7= 出错，答了 2 次，对 1 次")));
 
     window.showWholeClass();
