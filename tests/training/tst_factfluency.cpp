@@ -1,6 +1,10 @@
 // Which facts a child knows by heart, and what today's practice asks.
 #include "training/FactFluency.h"
+#include "training/TimeLimitSetting.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace FactFluency;
@@ -42,6 +46,7 @@ private slots:
     void gridCells_data();
     void gridCells();
     void everyGridCellIsItsOwnQuestion();
+    void timeLimitOfChildOrClass();
 };
 
 void TestFactFluency::states_data()
@@ -153,6 +158,26 @@ void TestFactFluency::everyGridCellIsItsOwnQuestion()
             }
         }
     }
+}
+
+void TestFactFluency::timeLimitOfChildOrClass()
+{
+    QTemporaryDir dir;
+    const QString pupil = dir.filePath("王小明/job");
+    QVERIFY(QDir().mkpath(pupil));
+    QCOMPARE(TimeLimitSetting::read({pupil, dir.path()}), kDefaultTimeLimit);
+    TimeLimitSetting::write(dir.path(), 12);
+    QCOMPARE(TimeLimitSetting::read({pupil, dir.path()}), 12); // the class's
+    TimeLimitSetting::write(pupil, 6);
+    QCOMPARE(TimeLimitSetting::read({pupil, dir.path()}), 6); // the pupil's own
+    // A limit not offered counts as none; a link is not followed.
+    QFile::remove(TimeLimitSetting::path(pupil));
+    QVERIFY(QFile::link(TimeLimitSetting::path(dir.path()), TimeLimitSetting::path(pupil)));
+    QCOMPARE(TimeLimitSetting::read({pupil}), kDefaultTimeLimit);
+    QFile setting(TimeLimitSetting::path(dir.path()));
+    QVERIFY(setting.open(QIODevice::WriteOnly | QIODevice::Truncate) && setting.write("时间限制=5\n") > 0);
+    setting.close();
+    QCOMPARE(TimeLimitSetting::read({dir.path()}), kDefaultTimeLimit);
 }
 
 QTEST_GUILESS_MAIN(TestFactFluency)
