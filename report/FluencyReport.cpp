@@ -100,8 +100,7 @@ int writeToday(const QString &appDir, const QList<Fact> &facts, int limitSeconds
 QString appDirOfRecords(const QString &folder)
 {
     const QFileInfo info(QDir::cleanPath(QDir(folder).absolutePath()));
-    return info.fileName() == QFileInfo(RecordName::jobFolder(info.path())).fileName() ? info.path()
-                                                                                         : info.filePath();
+    return info.fileName() == QFileInfo(RecordName::jobFolder(info.path())).fileName() ? info.path() : QString();
 }
 
 QHash<QString, Share> classShares(const QList<QList<Fact>> &pupils, int limitSeconds)

@@ -28,7 +28,7 @@ int writeToday(const QString &appDir, const QList<Fact> &facts, int limitSeconds
                const QDate &today = QDate::currentDate());
 
 // The folder whose data/ a child's records in `folder` train with: the one
-// holding the job folder.
+// holding the job folder; empty when `folder` is no job folder.
 QString appDirOfRecords(const QString &folder);
 
 // A class: of the pupils, how many are fluent in each fact, and how many

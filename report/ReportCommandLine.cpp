@@ -341,6 +341,14 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
         tell(QStringLiteral("--today 只给一个孩子写今日练习：只能给一个文件夹"));
         return WrongArguments;
     }
+    // Whose range 1 today's practice replaces.
+    const QString todayBank = parser.positionalArguments().isEmpty()
+                                  ? programFolder
+                                  : FluencyReport::appDirOfRecords(folders.constFirst());
+    if (parser.isSet(today) && todayBank.isEmpty()) {
+        tell(QStringLiteral("--today 要给孩子的文件夹或它的 job 文件夹，才知道题库写在哪里：%1").arg(folders.constFirst()));
+        return WrongArguments;
+    }
     if (parser.isSet(sheetOptions.worksheet)) {
         const auto recipe = worksheetRecipe(parser, sheetOptions);
         if (const QString *wrong = std::get_if<QString>(&recipe)) {
@@ -408,11 +416,8 @@ int run(const QStringList &arguments, const ProgramFolders &programFolders)
         }
         if (parser.isSet(today)) {
             try {
-                const QString appDir = parser.positionalArguments().isEmpty()
-                                           ? programFolder
-                                           : FluencyReport::appDirOfRecords(folders.constFirst());
                 tell(QStringLiteral("已把 %1 道今日练习写成自制题库")
-                         .arg(FluencyReport::writeToday(appDir, facts, seconds, programFolders)));
+                         .arg(FluencyReport::writeToday(todayBank, facts, seconds, programFolders)));
             } catch (const NumoraError &error) {
                 tell(error.localText());
                 written = false;

@@ -102,6 +102,8 @@ void TestReport::commandLineExitCodes_data()
                                          << QStringList();
     QTest::newRow("today unconfirmed") << QStringList{"--today", "@/job"} << 1 << QStringList();
     QTest::newRow("today for two children") << QStringList{"--today", "--yes", "@/job", "@/job"} << 1 << QStringList();
+    QTest::newRow("today in no child's folder") << QStringList{"--today", "--yes", "--facts-csv", "@/facts.csv", "@/job/data"}
+                                                << 1 << QStringList();
     QTest::newRow("unknown option") << QStringList{"--colour"} << 1 << QStringList();
     // Once a header-only table was left behind.
     QTest::newRow("missing folder") << QStringList{"--csv", "@/runs.csv", "@/job", "@/nowhere"} << 2 << QStringList();
