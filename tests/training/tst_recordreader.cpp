@@ -160,6 +160,7 @@ void TestRecordReader::ambiguousNameTakesTheFileDate()
     QFile file(dir.filePath("12-9-26-第3次.xl"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(gbk("第1题    3+4=7    √\r\n训练时间为：60秒\r\n完成题数为：1道\r\n正确题数为：1道\r\n"));
+    QVERIFY(file.flush()); // written before the time is set, which a later write would move to now
     QVERIFY(file.setFileTime(QDateTime(QDate(2026, 12, 9), QTime(10, 0)), QFileDevice::FileModificationTime));
     file.close();
     const RecordRead read = RecordReader::read(file.fileName());
