@@ -34,10 +34,12 @@ QFileInfoList keptRecords(const QString &jobFolder)
     return records;
 }
 
-// The same run: the same bytes written at the same second. Two runs of a
-// small bank can hold the same bytes; a carried record keeps its time.
+// The same run: the same bytes written at the same second, and the same
+// answer times when it has them. Two runs of a small bank can hold the same
+// bytes (two computers, one pupil, the same answers in the same second);
+// their times tell them apart. A carried record keeps its time.
 bool sameRecordThere(const QString &jobFolder, const QString &dateText, const QByteArray &bytes,
-                     const QDateTime &modified)
+                     const QByteArray &times, const QDateTime &modified)
 {
     const QDir job(jobFolder);
     for (const QFileInfo &record : job.entryInfoList({dateText + QStringLiteral("-第*次.xl")}, QDir::Files)) {
@@ -45,7 +47,10 @@ bool sameRecordThere(const QString &jobFolder, const QString &dateText, const QB
             || record.lastModified().toSecsSinceEpoch() != modified.toSecsSinceEpoch())
             continue;
         try {
-            if (TextFile::readRegular(record.filePath(), TextFile::Links::Refuse) == bytes)
+            if (TextFile::readRegular(record.filePath(), TextFile::Links::Refuse) == bytes
+                && (times.isEmpty()
+                    || TextFile::readRegular(AnswerTimes::companionPath(record.filePath()), TextFile::Links::Refuse)
+                           == times))
                 return true;
         } catch (const FileOpenError &) {
         }
@@ -138,7 +143,7 @@ int ClassSession::deliverKept(const QString &keptFolder, const QString &classFol
                                          ? TextFile::readRegular(timesPath, TextFile::Links::Refuse)
                                          : QByteArray();
             const QString dateText = RecordName::dateTextOf(kept.fileName());
-            if (!sameRecordThere(RecordName::jobFolder(pupilFolder), dateText, bytes, kept.lastModified())) {
+            if (!sameRecordThere(RecordName::jobFolder(pupilFolder), dateText, bytes, times, kept.lastModified())) {
                 RecordFile::create(pupilFolder, {dateText, 1}, TextFile::splitLines(bytes), kept.lastModified(), times);
                 ++count;
             }

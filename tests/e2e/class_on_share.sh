@@ -99,7 +99,8 @@ for pupil in 王小明 李华 王小明; do
 done
 for pid in "${pids[@]}"; do wait "$pid" || fail "a computer failed"; done
 for record in "王小明/job/$today-第4次.xl" "王小明/job/$today-第5次.xl" "李华/job/$today-第1次.xl"; do
-  [ "$(iconv -f GBK -t UTF-8 "$class/$record" | grep -c $'\r$')" -eq 13 ] || fail "$record is not a whole record"
+  [ "$(iconv -f GBK -t UTF-8 "$class/$record" | grep -c $'\r$')" -eq 13 ] \
+    || fail "$record is not a whole record; the folder holds: $(ls "$(dirname "$class/$record")" | paste -sd ' ')"
 done
 
 # The roster line ../../x was refused, and naming it trains nobody.

@@ -2,6 +2,7 @@
 // fetched from it.
 #include "text/Errors.h"
 #include "text/TextFile.h"
+#include "training/AnswerTimes.h"
 #include "training/BankPair.h"
 #include "training/ClassSession.h"
 
@@ -87,16 +88,23 @@ void TestClassSession::deliversOldestFirstUnderFreeNumbers()
 void TestClassSession::dropsWhatAlreadyArrived_data()
 {
     QTest::addColumn<int>("arrivedAgeSeconds");
+    QTest::addColumn<QString>("arrivedTimes");
+    QTest::addColumn<QString>("keptTimes");
     QTest::addColumn<int>("deliveredRuns");
     // A delivery that hung finished after all: the kept copy is the same run.
-    QTest::newRow("same bytes, same time") << 5 << 1;
+    QTest::newRow("same bytes, same time") << 5 << "" << "" << 1;
+    QTest::newRow("and the same answer times") << 5 << "1,1+1=,2,√,900" << "1,1+1=,2,√,900" << 1;
     // Two runs of a small bank can hold the same bytes.
-    QTest::newRow("same bytes, another run") << 600 << 2;
+    QTest::newRow("same bytes, another run") << 600 << "" << "" << 2;
+    // One pupil on two computers, the same answers in the same second.
+    QTest::newRow("same bytes and time, other answer times") << 5 << "1,1+1=,2,√,900" << "1,1+1=,2,√,1200" << 2;
 }
 
 void TestClassSession::dropsWhatAlreadyArrived()
 {
     QFETCH(int, arrivedAgeSeconds);
+    QFETCH(QString, arrivedTimes);
+    QFETCH(QString, keptTimes);
     QFETCH(int, deliveredRuns);
     const QStringList lines{"第1题    1+1=2    √", "same"};
     const QString arrived = m_class + "/王小明/job/2026-12-9-第4次.xl";
@@ -107,6 +115,10 @@ void TestClassSession::dropsWhatAlreadyArrived()
     QVERIFY(file.setFileTime(ago(arrivedAgeSeconds), QFileDevice::FileModificationTime));
     file.close();
     const QString kept = keep("王小明", "2026-12-9-第1次.xl", lines, 5);
+    if (!arrivedTimes.isEmpty())
+        TextFile::writeLines(AnswerTimes::companionPath(arrived), {"题号,题目,答案,对错,用时毫秒", arrivedTimes});
+    if (!keptTimes.isEmpty())
+        TextFile::writeLines(AnswerTimes::companionPath(kept), {"题号,题目,答案,对错,用时毫秒", keptTimes});
     ClassSession::deliverKept(m_kept, m_class);
     QCOMPARE(delivered("王小明").size(), deliveredRuns);
     QVERIFY(!QFileInfo::exists(kept));
