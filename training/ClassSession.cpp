@@ -218,6 +218,9 @@ void ClassSession::bankEdited()
 
 void ClassSession::deliver()
 {
+    // A record written while a delivery is under way goes with it, in a
+    // second pass, rather than waiting for the next minute.
+    m_delivery->asked.store(true);
     if (m_delivery->underWay.exchange(true))
         return;
     QPointer<ClassSession> self(this);
@@ -226,15 +229,20 @@ void ClassSession::deliver()
                  local = m_local, mirror = recordsFolder()] {
         int count = 0;
         bool reached = true;
-        try {
-            count = deliverKept(kept, classFolder);
-            deliverBank(local, pupilFolder);
-            mirrorRecords(RecordName::jobFolder(pupilFolder), mirror);
-        } catch (const NumoraError &) {
-            reached = false;
-        }
-        delivery->reached.store(reached);
-        delivery->underWay.store(false);
+        do {
+            delivery->asked.store(false);
+            try {
+                count += deliverKept(kept, classFolder);
+                deliverBank(local, pupilFolder);
+                mirrorRecords(RecordName::jobFolder(pupilFolder), mirror);
+                reached = true;
+            } catch (const NumoraError &) {
+                reached = false;
+            }
+            delivery->reached.store(reached);
+            delivery->underWay.store(false);
+            // Asked again meanwhile: another pass, unless a new delivery took it.
+        } while (delivery->asked.load() && !delivery->underWay.exchange(true));
         // Queued to the interface thread, where self is checked.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),

@@ -85,6 +85,7 @@ private:
     {
         std::atomic<bool> underWay = false;
         std::atomic<bool> reached = true;
+        std::atomic<bool> asked = false; // again, since the one under way began
     };
     std::shared_ptr<DeliveryState> m_delivery;
 };

@@ -82,7 +82,10 @@ kill -TERM "$pinger"
 wait "$pinger"
 read -r _ _ longest _ _ <"$work/ping"
 echo "While the share hung: $(cat "$work/ping")"
-(( longest <= 100 )) || fail "the window did not answer for $longest ms while the share hung"
+# The limit is the release build's; a sanitizer build runs several times slower.
+limit=100
+[ -n "${ASAN_OPTIONS:-}" ] && limit=300
+(( longest <= limit )) || fail "the window did not answer for $longest ms while the share hung"
 [ -n "$(kept)" ] || fail "the run's record was not kept while the share hangs"
 resume_share
 wait_for "$class/王小明/job/$today-第3次.xl" || fail "the record did not arrive after the share went on; kept: $(kept)"

@@ -11,7 +11,7 @@ start_x
 start_program "$folder/numora" --class "$2" --pupil "$3"
 start_counted_run_in_range_2
 answer_ten_questions
-for _ in $(seq 100); do
+for _ in $(seq 200); do
   [ -z "$(find "$XDG_DATA_HOME/numora/classes" -path '*/job/*.xl' 2>/dev/null)" ] && break
   sleep 0.1
 done
