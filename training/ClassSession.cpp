@@ -112,9 +112,7 @@ QString ClassSession::recordsFolder() const
 void ClassSession::mirrorRecords(const QString &pupilJob, const QString &mirror)
 {
     QDir().mkpath(mirror);
-    // The records and their answer times.
-    for (const QFileInfo &record : QDir(pupilJob).entryInfoList({QStringLiteral("*.xl"), QStringLiteral("*.csv")},
-                                                                QDir::Files)) {
+    for (const QFileInfo &record : QDir(pupilJob).entryInfoList({QStringLiteral("*.xl")}, QDir::Files)) {
         const QString copy = QDir(mirror).filePath(record.fileName());
         if (QFileInfo(copy).size() == record.size())
             continue;

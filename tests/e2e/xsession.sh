@@ -97,7 +97,7 @@ start_program() {
     wait "$xvfb_pid" 2>/dev/null || true
     start_x
   done
-  [ -n "$window" ] || fail "the window did not appear"
+  [ -n "$window" ] || fail "the window did not appear; shown: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | paste -sd '|')"
   eval "$(xdotool getwindowgeometry --shell "$window")"
   wx=$X
   wy=$Y
