@@ -84,7 +84,7 @@ ClassRecords read(const QString &classFolder, const std::function<void(int, int)
     for (PupilRecords &pupil : records.pupils) {
         pupil.mistakes = MistakeBook::collect(pupil.runs);
         const QString job = RecordName::jobFolder(ClassFolder::pupilFolder(classFolder, pupil.name));
-        pupil.timeLimit = TimeLimitSetting::read({job, classFolder});
+        pupil.timeLimit = TimeLimitSetting::read({job}, records.timeLimit);
     }
     records.skipped = std::move(collection.skipped);
     return records;

@@ -12,15 +12,6 @@
 
 namespace FluencyReport {
 
-namespace {
-
-qint64 millis(int seconds)
-{
-    return seconds * qint64(1000);
-}
-
-} // namespace
-
 QStringList factHeaders()
 {
     return {QStringLiteral("题目"), QStringLiteral("作答次数"), QStringLiteral("答对次数"),
@@ -35,7 +26,7 @@ QString medianText(const Fact &fact)
 
 ReportRow factRow(const Fact &fact, int limitSeconds)
 {
-    const FactState state = fact.state(millis(limitSeconds));
+    const FactState state = fact.state(FactFluency::limitMillis(limitSeconds));
     const auto median = fact.medianMillis();
     return {{fact.question, fact.question},
             {QString::number(fact.answers.size()), int(fact.answers.size())},
@@ -47,7 +38,7 @@ ReportRow factRow(const Fact &fact, int limitSeconds)
 
 QString factDescription(const Fact &fact, int limitSeconds)
 {
-    QString text = fact.question + u' ' + FactFluency::stateName(fact.state(millis(limitSeconds)));
+    QString text = fact.question + u' ' + FactFluency::stateName(fact.state(FactFluency::limitMillis(limitSeconds)));
     text += QStringLiteral("，答了 %1 次，对 %2 次").arg(fact.answers.size()).arg(fact.rightCount());
     if (const QString median = medianText(fact); !median.isEmpty())
         text += QStringLiteral("，中位用时 %1 秒").arg(median);
@@ -87,7 +78,7 @@ int writeToday(const QString &appDir, const QList<Fact> &facts, int limitSeconds
                const QDate &today)
 {
     const auto practice =
-        FactFluency::todaysPractice(facts, millis(limitSeconds), today, freshQuestions(program, facts));
+        FactFluency::todaysPractice(facts, FactFluency::limitMillis(limitSeconds), today, freshQuestions(program, facts));
     QStringList questions, answers;
     for (const FactFluency::PracticeQuestion &question : practice) {
         questions.append(question.question);
@@ -110,7 +101,7 @@ QHash<QString, Share> classShares(const QList<QList<Fact>> &pupils, int limitSec
         for (const Fact &fact : facts) {
             Share &share = shares[fact.question];
             ++share.answered;
-            share.fluent += fact.state(millis(limitSeconds)) == FactState::Fluent;
+            share.fluent += fact.state(FactFluency::limitMillis(limitSeconds)) == FactState::Fluent;
         }
     }
     return shares;

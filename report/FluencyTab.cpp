@@ -78,7 +78,7 @@ QColor shareColour(double share)
 QTableWidget *makeGrid(Grid grid, QWidget *parent)
 {
     const GridLabels labels = labelsOf(grid);
-    auto *table = new QTableWidget(FactFluency::gridRows(grid), FactFluency::gridColumns(grid), parent);
+    auto *table = new QTableWidget(FactFluency::gridSize(grid), FactFluency::gridSize(grid), parent);
     table->setAccessibleName(QString::fromUtf8(labels.title));
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -238,7 +238,7 @@ void FluencyTab::refresh()
     };
     if (!m_class) {
         for (const Fact &fact : std::as_const(m_facts)) {
-            const FactState state = fact.state(seconds * qint64(1000));
+            const FactState state = fact.state(FactFluency::limitMillis(seconds));
             if (QTableWidgetItem *item = place(fact.question)) {
                 const QString description = FluencyReport::factDescription(fact, seconds);
                 item->setText(FactFluency::stateLetter(state));

@@ -34,9 +34,6 @@ public:
     void showClass(const ClassRecords &records);
 
     QTableWidget *grid(FactFluency::Grid grid) const { return m_grids.at(int(grid)); }
-    QTableView *otherTable() const { return m_otherTable; }
-    QComboBox *limitBox() const { return m_limit; }
-    QPushButton *todayButton() const { return m_today; }
     // The maps and the table as one picture.
     QImage picture() const;
 

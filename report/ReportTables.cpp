@@ -1,5 +1,7 @@
 #include "report/ReportTables.h"
 
+#include "text/TextFile.h"
+
 namespace ReportTables {
 
 namespace {
@@ -12,14 +14,6 @@ ReportCell number(int value)
 ReportCell decimal(double value, int places, const QString &suffix = QString())
 {
     return {QString::number(value, 'f', places) + suffix, value};
-}
-
-QByteArray csvField(const QString &text)
-{
-    QByteArray field = text.toUtf8();
-    if (field.contains(',') || field.contains('"') || field.contains('\n') || field.contains('\r'))
-        field = '"' + field.replace("\"", "\"\"") + '"';
-    return field;
 }
 
 } // namespace
@@ -57,17 +51,12 @@ ReportRow mistakeRow(const Mistake &mistake)
 QByteArray csv(const QStringList &headers, const QList<ReportRow> &rows)
 {
     QByteArray out("\xEF\xBB\xBF");
-    const auto line = [&out](const QStringList &fields) {
-        for (qsizetype i = 0; i < fields.size(); ++i)
-            out += (i ? "," : "") + csvField(fields.at(i));
-        out += "\r\n";
-    };
-    line(headers);
+    out += TextFile::csvLine(headers);
     for (const ReportRow &row : rows) {
         QStringList fields;
         for (const ReportCell &cell : row)
             fields.append(cell.text);
-        line(fields);
+        out += TextFile::csvLine(fields);
     }
     return out;
 }

@@ -22,14 +22,21 @@ xvfb=$!
 export DISPLAY=$display LC_ALL=C.UTF-8
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
+# Waits up to 30 s for a window titled TITLE and leaves it in $window;
+# import without a window would wait for a click for ever.
+wait_for_window() {
+  window=""
+  for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) && [ -n "$window" ] && return
+    sleep 0.1
+  done
+  echo "no window titled $1 appeared" >&2
+  exit 1
+}
+
 NUMORA_SEED=0 LC_ALL=C.UTF-8 "$folder/numora" &
 app=$!
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name 'Numora' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "the window did not appear" >&2; exit 1; }
+wait_for_window Numora
 eval "$(xdotool getwindowgeometry --shell "$window")"
 sleep 1
 shot() { sleep 0.6; import -window "$window" "$out/$1.png"; echo "wrote $out/$1.png"; }
@@ -83,13 +90,7 @@ start_report() { # TITLE ARGUMENTS...
   shift
   NUMORA_SEED=0 XDG_CACHE_HOME=$work/cache "$folder/numora-report" "$@" &
   app=$!
-  window=""
-  for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.1
-  done
-  # import without a window would wait for a click for ever.
-  [ -n "$window" ] || { echo "the report window did not appear" >&2; exit 1; }
+  wait_for_window "$title"
   sleep 1.5
 }
 

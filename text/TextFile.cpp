@@ -177,6 +177,18 @@ QStringList splitLines(const QByteArray &bytes)
     return lines;
 }
 
+QByteArray csvLine(const QStringList &fields)
+{
+    QByteArray line;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        QByteArray field = fields.at(i).toUtf8();
+        if (field.contains(',') || field.contains('"') || field.contains('\n') || field.contains('\r'))
+            field = '"' + field.replace("\"", "\"\"") + '"';
+        line += (i ? "," : "") + field;
+    }
+    return line + "\r\n";
+}
+
 QByteArray joinLines(const QStringList &lines)
 {
     QByteArray bytes;

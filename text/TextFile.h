@@ -20,6 +20,9 @@ QByteArrayView lineAt(QByteArrayView text, const QList<qsizetype> &starts, qsize
 
 QStringList splitLines(const QByteArray &bytes);
 QByteArray joinLines(const QStringList &lines);
+// One line of a CSV file: UTF-8, a field with a comma, quote or break
+// quoted, CR LF at the end.
+QByteArray csvLine(const QStringList &fields);
 
 // Bytes that are no GBK text read as lone surrogates, one per byte, which
 // Qt shows as replacement marks and which encode back to the same bytes, so

@@ -1,5 +1,7 @@
 #include "training/AnswerTimes.h"
 
+#include "text/TextFile.h"
+
 #include <QStringList>
 
 namespace AnswerTimes {
@@ -9,14 +11,6 @@ namespace {
 const QString kHeader = QStringLiteral("题号,题目,答案,对错,用时毫秒");
 const QString kRight = QStringLiteral("√");
 const QString kWrong = QStringLiteral("×");
-
-// A custom bank's question may hold a comma or a quote.
-QString field(const QString &text)
-{
-    if (!text.contains(u',') && !text.contains(u'"'))
-        return text;
-    return u'"' + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
-}
 
 // The fields of one line; nothing when its quotes do not close.
 std::optional<QStringList> fields(QStringView line)
@@ -57,12 +51,13 @@ QString companionPath(const QString &recordPath)
 
 QByteArray text(const QList<TimedAnswer> &answers)
 {
-    QString out = kHeader + QStringLiteral("\r\n");
+    // A custom bank's question may hold a comma or a quote.
+    QByteArray out = TextFile::csvLine(kHeader.split(u','));
     for (const TimedAnswer &answer : answers) {
-        out += QString::number(answer.number) + u',' + field(answer.question) + u',' + field(answer.typed) + u','
-               + (answer.right ? kRight : kWrong) + u',' + QString::number(answer.millis) + QStringLiteral("\r\n");
+        out += TextFile::csvLine({QString::number(answer.number), answer.question, answer.typed,
+                                  answer.right ? kRight : kWrong, QString::number(answer.millis)});
     }
-    return out.toUtf8();
+    return out;
 }
 
 std::optional<QList<TimedAnswer>> parse(const QByteArray &bytes)

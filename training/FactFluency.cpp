@@ -67,30 +67,27 @@ const QList<int> &timeLimits()
     return limits;
 }
 
+namespace {
+
+struct StateTexts
+{
+    const char *name;
+    const char *letter;
+};
+
+// In FactState's order.
+constexpr std::array<StateTexts, 3> kStateTexts = {{{"熟练", "熟"}, {"较慢", "慢"}, {"出错", "错"}}};
+
+} // namespace
+
 QString stateName(FactState state)
 {
-    switch (state) {
-    case FactState::Fluent:
-        return QStringLiteral("熟练");
-    case FactState::Slow:
-        return QStringLiteral("较慢");
-    case FactState::Wrong:
-        break;
-    }
-    return QStringLiteral("出错");
+    return QString::fromUtf8(kStateTexts.at(size_t(state)).name);
 }
 
 QString stateLetter(FactState state)
 {
-    switch (state) {
-    case FactState::Fluent:
-        return QStringLiteral("熟");
-    case FactState::Slow:
-        return QStringLiteral("慢");
-    case FactState::Wrong:
-        break;
-    }
-    return QStringLiteral("错");
+    return QString::fromUtf8(kStateTexts.at(size_t(state)).letter);
 }
 
 QString key(QStringView question)
@@ -189,14 +186,9 @@ std::optional<GridCell> cellOf(const QString &question)
     return std::nullopt;
 }
 
-int gridRows(Grid grid)
+int gridSize(Grid grid)
 {
     return grid == Grid::Addition || grid == Grid::Subtraction ? 21 : 9;
-}
-
-int gridColumns(Grid grid)
-{
-    return gridRows(grid);
 }
 
 QString gridQuestion(Grid grid, int row, int column)

@@ -44,6 +44,10 @@ namespace FactFluency {
 // The seconds a fluent answer may take: 3 by default, 6 or 12 for beginners.
 const QList<int> &timeLimits();
 constexpr int kDefaultTimeLimit = 3;
+constexpr qint64 limitMillis(int seconds)
+{
+    return seconds * qint64(1000);
+}
 
 QString stateName(FactState state); // 熟练, 较慢, 出错
 QString stateLetter(FactState state); // one character, for a cell of the map
@@ -70,8 +74,7 @@ struct GridCell
 // divisions (a×b)÷b at (b−1, a−1).
 std::optional<GridCell> cellOf(const QString &question);
 QString gridQuestion(Grid grid, int row, int column); // empty off the grid
-int gridRows(Grid grid);
-int gridColumns(Grid grid);
+int gridSize(Grid grid); // rows and columns: every map is square
 
 // About `size` questions for today: the wrong facts first (latest first),
 // then the slow ones slowest first, then fluent ones due for review, then

@@ -3,7 +3,6 @@
 #include "text/Errors.h"
 #include "text/OwnFile.h"
 #include "text/TextFile.h"
-#include "training/FactFluency.h"
 
 #include <QDir>
 
@@ -20,7 +19,7 @@ QString path(const QString &folder)
     return QDir(folder).filePath(QStringLiteral("熟练度设置.txt"));
 }
 
-int read(const QStringList &folders)
+int read(const QStringList &folders, int fallback)
 {
     for (const QString &folder : folders) {
         QByteArray bytes;
@@ -39,7 +38,7 @@ int read(const QStringList &folders)
                 return seconds;
         }
     }
-    return FactFluency::kDefaultTimeLimit;
+    return fallback;
 }
 
 void write(const QString &folder, int seconds)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "training/FactFluency.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,9 +11,9 @@
 namespace TimeLimitSetting {
 
 QString path(const QString &folder);
-// The limit of the first folder that sets an offered one; the default when
+// The limit of the first folder that sets an offered one; `fallback` when
 // none does.
-int read(const QStringList &folders);
+int read(const QStringList &folders, int fallback = FactFluency::kDefaultTimeLimit);
 // Throws FileCreateError.
 void write(const QString &folder, int seconds);
 

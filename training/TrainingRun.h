@@ -26,7 +26,6 @@ public:
     // the system's monotonic one.
     TrainingRun(bool timed, int amount, Clock clock = {});
 
-    bool timed() const { return m_timed; }
     int amount() const { return m_amount; }
     bool started() const { return m_answered >= 0; }
     bool finished() const { return m_finished; }

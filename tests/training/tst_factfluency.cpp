@@ -147,8 +147,8 @@ void TestFactFluency::gridCells()
 void TestFactFluency::everyGridCellIsItsOwnQuestion()
 {
     for (const Grid grid : {Grid::Addition, Grid::Subtraction, Grid::Multiplication, Grid::Division}) {
-        for (int row = 0; row < gridRows(grid); ++row) {
-            for (int column = 0; column < gridColumns(grid); ++column) {
+        for (int row = 0; row < gridSize(grid); ++row) {
+            for (int column = 0; column < gridSize(grid); ++column) {
                 const QString question = gridQuestion(grid, row, column);
                 if (question.isEmpty())
                     continue;
