@@ -1,5 +1,6 @@
 #include "report/ProgressChart.h"
 #include "report/ReportTables.h"
+#include "report/FluencyReport.h"
 #include "report/FluencyTab.h"
 #include "report/ReportWindow.h"
 #include "report/WorksheetTab.h"
@@ -45,6 +46,9 @@ private slots:
     void newFoldersAbandonTheReadingUnderWay();
     void worksheetOfTickedMistakesAndItsCode();
     void classTabOpensEachPupil();
+    void factsFollowTheTimeLimit_data();
+    void factsFollowTheTimeLimit();
+    void freshQuestionsComeFromTheRangeTrainedMost();
 
 private:
     // A job folder with two runs: 7×8= wrong twice, 9+7= wrong once.
@@ -418,6 +422,68 @@ void TestReport::classTabOpensEachPupil()
     sum = sums->item(9, 7);
     QCOMPARE(sum->text(), QStringLiteral("0"));
     QCOMPARE(sum->toolTip(), QStringLiteral("9+7= 熟练 0 人，答过 1 人，全班 2 人"));
+}
+
+void TestReport::factsFollowTheTimeLimit_data()
+{
+    QTest::addColumn<QString>("setting"); // the job folder's; empty for none
+    QTest::addColumn<QStringList>("limit");
+    QTest::addColumn<QString>("state");
+    QTest::newRow("3 s by default") << "" << QStringList() << "较慢";
+    QTest::newRow("6 s set for the child") << "时间限制=6" << QStringList() << "熟练";
+    QTest::newRow("--limit over the setting") << "时间限制=6" << QStringList{"--limit", "3"} << "较慢";
+    QTest::newRow("--limit 12") << "" << QStringList{"--limit", "12"} << "熟练";
+}
+
+// 7+8 answered right three times on two days, 4 s each.
+void TestReport::factsFollowTheTimeLimit()
+{
+    QFETCH(QString, setting);
+    QFETCH(QStringList, limit);
+    QFETCH(QString, state);
+    QTemporaryDir dir;
+    for (const char *day : {"2026-12-1", "2026-12-2"}) {
+        const QString name = dir.filePath(QStringLiteral("job/%1-第1次").arg(QLatin1String(day)));
+        const int answers = QLatin1String(day).endsWith('1') ? 2 : 1;
+        QStringList lines, times{"题号,题目,答案,对错,用时毫秒"};
+        for (int i = 1; i <= answers; ++i) {
+            lines << QStringLiteral("第%1题    7+8=15    √").arg(i);
+            times << QStringLiteral("%1,7+8=,15,√,4000").arg(i);
+        }
+        lines << "训练时间为：60秒" << QStringLiteral("完成题数为：%1道").arg(answers)
+              << QStringLiteral("正确题数为：%1道").arg(answers);
+        QDir().mkpath(dir.filePath("job"));
+        TextFile::writeLines(name + ".xl", lines);
+        QFile csv(name + ".csv");
+        QVERIFY(csv.open(QIODevice::WriteOnly) && csv.write(times.join("\r\n").toUtf8() + "\r\n") > 0);
+    }
+    if (!setting.isEmpty()) {
+        QFile file(dir.filePath("job/熟练度设置.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(setting.toUtf8()) > 0);
+    }
+    QProcess report;
+    report.start(QStringLiteral(NUMORA_REPORT), QStringList{"--facts-csv", dir.filePath("facts.csv")} + limit
+                                                     + QStringList{dir.path()});
+    QVERIFY(report.waitForFinished(30000));
+    QCOMPARE(report.exitCode(), 0);
+    QFile facts(dir.filePath("facts.csv"));
+    QVERIFY(facts.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(facts.readAll()).split("\r\n").value(1), "7+8=,3,3,4.0,2026-12-02," + state);
+}
+
+void TestReport::freshQuestionsComeFromTheRangeTrainedMost()
+{
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath("data"));
+    TextFile::writeLines(dir.filePath("data/make.tm"), {"1+1=", "2+2=", "3+3="}); // practice, not a range to learn
+    TextFile::writeLines(dir.filePath("data/make.da"), {"2", "4", "6"});
+    TextFile::writeLines(dir.filePath("data/201.tm"), {"9+1=", "8+1="});
+    TextFile::writeLines(dir.filePath("data/201.da"), {"10", "9"});
+    TextFile::writeLines(dir.filePath("data/kj.tm"), {"2×3=", "7×8=", "6×6="});
+    TextFile::writeLines(dir.filePath("data/kj.da"), {"6", "56", "36"});
+    const auto fact = [](const QString &question) { return Fact{question, {{QDate(2026, 12, 1), true, 900}}, {}}; };
+    const QList<Fact> facts = {fact("1+1="), fact("2+2="), fact("9+1="), fact("7×8="), fact("6×6=")};
+    QCOMPARE(FluencyReport::freshQuestions(dir.path(), facts), (QStringList{"2×3=", "7×8=", "6×6="}));
 }
 
 QTEST_MAIN(TestReport)
